@@ -1,0 +1,18 @@
+#pragma once
+// Program-wide state, passed by reference to whatever needs it.
+
+#include "app/TeamDatabase.h"
+#include "platform/Settings.h"
+#include "platform/Ui.h"
+
+namespace quillbat {
+
+struct AppContext {
+    explicit AppContext(Ui& userInterface) : ui(userInterface) {}
+
+    Ui& ui;
+    Settings settings;
+    TeamTables teams;
+};
+
+}  // namespace quillbat

@@ -1,0 +1,73 @@
+#pragma once
+// The main window: date box, game list, what to make, Create, and the status box.
+
+#include <QMainWindow>
+
+#include "app/AppContext.h"
+#include "platform/Dates.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quillbat {
+
+class BaseballGraphic;
+
+class frmCreateScorecard : public QMainWindow {
+public:
+    // ctx must have been through Initialize.
+    frmCreateScorecard(AppContext& ctx, const Date& today, QWidget* parent = nullptr);
+
+    // Runs on every activation of the window; the first one also does the start-up checks.
+    void OnActivated();
+    // Shows a status text (the status sink of the window's Ui).
+    void SetStatusText(const std::string& text);
+
+    // The controls, named as the rest of the program refers to them.
+    QLabel* lblGameDate;
+    QLineEdit* txtGameDate;
+    QLabel* lblGame;
+    QComboBox* cboGames;
+    QLabel* lblOptions;
+    QCheckBox* chkCreateScorecards;
+    QCheckBox* chkCreateRosters;
+    QCheckBox* chkCreatePitcherProfiles;
+    QCheckBox* chkPrintOutput;
+    QPushButton* cmdCreate;
+    QPushButton* cmdQuit;
+    QPushButton* cmdTestStuff;
+    QLabel* lblStatus;
+    QLineEdit* txtStatus;
+    BaseballGraphic* BaseballGraphicPicture;
+
+    QAction* mnuViewExampleOutput;
+    QAction* mnuExit;
+    QAction* mnuOptions;
+    QAction* mnuReadMeFile;
+    QAction* mnuReleaseNotes;
+    QAction* mnuCheckForUpdate;
+    QAction* mnuAbout;
+
+    bool FirstActivationPending() const { return firstActivationPending_; }
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void SetTabOrder();
+    void ConnectCheckBoxes();
+    void Load(const Date& today);
+
+    AppContext& ctx_;
+    bool firstActivationPending_ = true;
+    bool exitDone_ = false;
+};
+
+}  // namespace quillbat

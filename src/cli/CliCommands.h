@@ -1,0 +1,19 @@
+#pragma once
+// quillbat-cli: the program's core for batch use, with the window's program folder,
+// settings file, logs and temporary folder.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quillbat {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+// Runs one command line (argv[0] excluded); programFolder is where the program lives.
+int RunCli(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
+           std::ostream& err);
+
+}  // namespace quillbat

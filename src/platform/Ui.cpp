@@ -1,0 +1,12 @@
+#include "platform/Ui.h"
+
+#include "platform/TextFunctions.h"
+
+namespace quillbat {
+
+MsgAnswer Ui::Message(MsgIcon icon, const std::string& title, const std::string& text,
+                      MsgButtons buttons) {
+    return ShowMessage(icon, IsBlank(title) ? std::string(kAppTitle) : title, text, buttons);
+}
+
+}  // namespace quillbat

@@ -1,0 +1,38 @@
+#include "ScriptedUi.h"
+
+#include "platform/TextFunctions.h"
+
+namespace quillbat::testing {
+
+void ScriptedUi::ShowStatus(const std::string& text) {
+    statuses.push_back(text);
+    ++pumps;
+}
+
+int ScriptedUi::OpenDocument(const std::string& pathOrUrl) {
+    opened.push_back(pathOrUrl);
+    return openResult_;
+}
+
+std::string ScriptedUi::FindViewer(const std::string& path) {
+    auto it = viewers_.find(ToLower(GetFileExtension(path)));
+    return it == viewers_.end() ? "" : it->second;
+}
+
+std::string ScriptedUi::PickFolder(const std::string& title, const std::string&) {
+    pickTitles.push_back(title);
+    return pickedFolder_;
+}
+
+MsgAnswer ScriptedUi::ShowMessage(MsgIcon icon, const std::string& title, const std::string& text,
+                                  MsgButtons buttons) {
+    messages.push_back({icon, title, text, buttons});
+    if (!answers_.empty()) {
+        MsgAnswer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+}
+
+}  // namespace quillbat::testing
