@@ -53,6 +53,7 @@ void frmCreateScorecard::BuildControls() {
     lblGameDate = Named(new QLabel("Game Date:", central), "lblGameDate");
     txtGameDate = Named(new QLineEdit(central), "txtGameDate");
     txtGameDate->setMaxLength(10);
+    txtGameDate->setMinimumWidth(110);
     lblGame = Named(new QLabel("Game:", central), "lblGame");
     cboGames = Named(new QComboBox(central), "cboGames");
     cboGames->setMinimumContentsLength(28);

@@ -14,6 +14,7 @@ struct FormatCode {
     int minIntegerDigits = 0;
     int minDecimals = 0;
     int maxDecimals = 0;
+    bool hasPoint = false;
 };
 
 FormatCode ParseCode(std::string_view format) {
@@ -22,7 +23,8 @@ FormatCode ParseCode(std::string_view format) {
     std::string_view integer = format.substr(0, dot);
     for (char c : integer)
         if (c == '0') ++code.minIntegerDigits;
-    if (dot != std::string_view::npos) {
+    code.hasPoint = dot != std::string_view::npos;
+    if (code.hasPoint) {
         for (char c : format.substr(dot + 1)) {
             if (c == '0') ++code.minDecimals, ++code.maxDecimals;
             if (c == '#') ++code.maxDecimals;
@@ -89,7 +91,7 @@ std::string FormatNumber(double value, std::string_view format) {
         fraction.pop_back();
 
     std::string out = integer;
-    if (code.maxDecimals > 0 && (!fraction.empty() || code.minDecimals > 0)) out += "." + fraction;
+    if (code.hasPoint) out += "." + fraction;
     bool zero = out.find_first_of("123456789") == std::string::npos;
     return (value < 0 && !zero) ? "-" + out : out;
 }

@@ -1,0 +1,46 @@
+#pragma once
+// A program folder, home and temporary root of a test's own, for start-up and exit.
+
+#include <filesystem>
+#include <map>
+
+#include "ScriptedUi.h"
+#include "TempFolder.h"
+#include "app/Startup.h"
+
+namespace quillbat::testing {
+
+class StartupFixture {
+public:
+    StartupFixture() {
+        std::filesystem::create_directories(root / "prog");
+        std::filesystem::create_directories(root / "home");
+        std::filesystem::copy_file(QUILLBAT_TEAM_DB, root / "prog/Quillbat.db");
+        env["HOME"] = root / "home";
+        env["TMPDIR"] = root / "tmp";
+    }
+
+    StartupInputs Inputs(const std::string& commandLine = "") const {
+        StartupInputs in;
+        in.programFolder = root / "prog";
+        in.commandLine = commandLine;
+        in.environment = [env = env](const std::string& name) {
+            auto it = env.find(name);
+            return it == env.end() ? std::string() : it->second;
+        };
+        in.today = Date{2014, 7, 4};
+        return in;
+    }
+
+    std::string Ini() const { return root / "prog/Quillbat.ini"; }
+
+    std::string Start(AppContext& ctx, const std::string& commandLine = "") const {
+        return Initialize(ctx, Inputs(commandLine));
+    }
+
+    TempFolder root;
+    std::map<std::string, std::string> env;
+    ScriptedUi ui;
+};
+
+}  // namespace quillbat::testing
