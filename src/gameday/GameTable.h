@@ -1,0 +1,44 @@
+#pragma once
+// The games of one day, as the master scoreboard lists them.
+
+#include "platform/TextTable.h"
+
+namespace quillbat {
+
+namespace GameField {
+inline constexpr int kAwayCity = 1;
+inline constexpr int kHomeCity = 2;
+inline constexpr int kGamedayId = 3;  // names the game folder
+inline constexpr int kVenue = 4;
+inline constexpr int kAwayWins = 5;
+inline constexpr int kAwayLosses = 6;
+inline constexpr int kHomeWins = 7;
+inline constexpr int kHomeLosses = 8;
+inline constexpr int kAwayPitcherName = 9;
+inline constexpr int kAwayPitcherNumber = 10;
+inline constexpr int kAwayPitcherWins = 11;
+inline constexpr int kAwayPitcherLosses = 12;
+inline constexpr int kAwayPitcherEra = 13;
+inline constexpr int kHomePitcherName = 14;
+inline constexpr int kHomePitcherNumber = 15;
+inline constexpr int kHomePitcherWins = 16;
+inline constexpr int kHomePitcherLosses = 17;
+inline constexpr int kHomePitcherEra = 18;
+inline constexpr int kAwayFileCode = 19;
+inline constexpr int kHomeFileCode = 20;
+inline constexpr int kGameId = 21;
+inline constexpr int kDoubleHeaderGame = 22;  // "1", "2" or ""
+inline constexpr int kAwayTeamName = 23;
+inline constexpr int kHomeTeamName = 24;
+inline constexpr int kAwayLeagueId = 25;
+inline constexpr int kHomeLeagueId = 26;
+inline constexpr int kCount = 26;
+}  // namespace GameField
+
+// One row per game, in the scoreboard's order.
+class GameTable : public TextTable {
+public:
+    GameTable() : TextTable(GameField::kCount, 0) {}
+};
+
+}  // namespace quillbat
