@@ -1,0 +1,50 @@
+#pragma once
+// Downloads: every file the program takes from the web comes through DownloadFile.
+
+#include <string>
+
+#include "gameday/Transfer.h"
+#include "platform/Settings.h"
+#include "platform/Ui.h"
+
+namespace quillbat {
+
+// What a download needs: where the logs go, whose events to pump, and the transfer bounds.
+struct NetSession {
+    const Settings& settings;
+    Ui& ui;
+    TransferLimits limits{};
+};
+
+inline constexpr const char* kInetInitFailed = "inet initialization failed";
+inline constexpr const char* kOpenUrlFailed = "open url failed";
+inline constexpr const char* kReadUrlFailed = "read url failed";
+inline constexpr const char* kDownloadFailedPrefix = "Download failed: error = ";
+
+struct FetchedPage {
+    std::string raw;    // the body as received
+    std::string text;   // the body through HtmlToText
+    std::string error;  // "" on success, else one of the three failure texts above
+};
+
+// A URL without "//" gets "http://" in front, or "ftp://" when it starts with "ftp.".
+std::string CompleteUrl(const std::string& url);
+
+// One fetch, and one retry only when the first fails.
+FetchedPage GetData(const NetSession& session, const std::string& url);
+
+// Fetches url into localPath (the page text when its extension is txt, else the raw body),
+// writes the history and, on failure, the error log. Returns "" or the failure text; on
+// failure the local file is left as it was.
+std::string DownloadFile(const NetSession& session, const std::string& url,
+                         const std::string& localPath);
+
+struct UrlText {
+    std::string text;
+    int errorCode = 0;  // 0 on success, else libcurl's code or the HTTP status
+};
+
+// A single fetch without retry or logs, for the update check.
+UrlText FetchUrlText(const NetSession& session, const std::string& url);
+
+}  // namespace quillbat

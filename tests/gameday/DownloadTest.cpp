@@ -1,0 +1,212 @@
+// Downloads against the loopback test server: results, local files, logs and the bounds
+// that keep a bad server from hanging or flooding the program.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <regex>
+
+#include "NetTestSession.h"
+#include "TestHttpServer.h"
+#include "gameday/DownloadLogs.h"
+
+namespace quillbat::testing {
+namespace {
+
+const std::string kStamp = R"(\d\d\.\d\d\.\d{4} \d\d:\d\d)";
+
+class DownloadTest : public ::testing::Test {
+protected:
+    DownloadTest() : server(site.path()) {}
+
+    std::string Local(const std::string& name) const { return net.settings.tempFolder + "/" + name; }
+
+    TempFolder site;
+    TestHttpServer server;
+    NetTestSession net;
+};
+
+TEST_F(DownloadTest, SuccessWritesTheBodyAndTwoHistoryLines) {
+    site.Write("/day/master_scoreboard.xml", "<games>\n<game id=\"1\"/>\n</games>");
+    std::string url = server.Url("/day/master_scoreboard.xml");
+    std::string local = Local("scoreboard.xml");
+
+    EXPECT_EQ(DownloadFile(net.session, url, local), "");
+
+    EXPECT_EQ(ReadFile(local), "<games>\n<game id=\"1\"/>\n</games>");
+    EXPECT_TRUE(std::regex_match(net.History(),
+                                 std::regex(kStamp + " " + url + "\r\n" + kStamp + "  to " + local + "\r\n")))
+        << net.History();
+    EXPECT_FALSE(FileExists(ErrorLogPath(net.settings)));
+    EXPECT_EQ(server.RequestCount("/day/master_scoreboard.xml"), 1) << "no second fetch after a success";
+}
+
+TEST_F(DownloadTest, SendsAgentAndForcedReloadHeaders) {
+    site.Write("/a.xml", "<a/>");
+    ASSERT_EQ(DownloadFile(net.session, server.Url("/a.xml"), Local("a.xml")), "");
+    ASSERT_EQ(server.Requests().size(), 1u);
+    RecordedRequest request = server.Requests()[0];
+    EXPECT_EQ(request.userAgent, "GetData");
+    EXPECT_EQ(request.cacheControl, "no-cache");
+    EXPECT_EQ(request.pragma, "no-cache");
+}
+
+TEST_F(DownloadTest, TxtNameReceivesThePageTextOtherNamesTheRawBody) {
+    site.Write("/p.htm", "<p>Line\tone</p>\n\n<b>two</b>\n");
+    ASSERT_EQ(DownloadFile(net.session, server.Url("/p.htm"), Local("page.TxT")), "");
+    ASSERT_EQ(DownloadFile(net.session, server.Url("/p.htm"), Local("page.htm")), "");
+    EXPECT_EQ(ReadFile(Local("page.TxT")), "Lineone\r\ntwo\r\n");
+    EXPECT_EQ(ReadFile(Local("page.htm")), "<p>Line\tone</p>\n\n<b>two</b>\n");
+}
+
+TEST_F(DownloadTest, FailureKeepsTheOldFileAndLogsThreeHistoryLinesAndOneError) {
+    std::string url = server.Url("/missing.xml");
+    std::string local = Local("boxscore.xml");
+    WriteFileAtomically(local, "older copy");
+
+    std::string error = DownloadFile(net.session, url, local);
+
+    EXPECT_EQ(error, "Download failed: error = open url failed");
+    EXPECT_EQ(ReadFile(local), "older copy");
+    EXPECT_TRUE(std::regex_match(
+        net.History(), std::regex(kStamp + " " + url + "\r\n" + kStamp + "  to " + local + "\r\n" + kStamp +
+                                  "  ERROR: Download failed: error = open url failed\r\n")))
+        << net.History();
+    EXPECT_TRUE(std::regex_match(
+        net.ErrorLog(), std::regex(kStamp + " Download failed: error = open url failed URL = " + url + "\r\n")))
+        << net.ErrorLog();
+    EXPECT_EQ(server.RequestCount("/missing.xml"), 2) << "one retry after a failure";
+}
+
+TEST_F(DownloadTest, ServerErrorStatusesFailEvenWithABody) {
+    for (int status : {400, 403, 500, 503}) {
+        server.SetStatus("/s.xml", status, "<games/>");
+        EXPECT_EQ(DownloadFile(net.session, server.Url("/s.xml"), Local("s.xml")),
+                  "Download failed: error = open url failed")
+            << status;
+        EXPECT_FALSE(FileExists(Local("s.xml"))) << status;
+    }
+}
+
+TEST_F(DownloadTest, RetrySucceedsAfterOneFailure) {
+    site.Write("/flaky.xml", "<ok/>");
+    server.SetStatus("/flaky.xml", 500, "busy", 1);
+    EXPECT_EQ(DownloadFile(net.session, server.Url("/flaky.xml"), Local("flaky.xml")), "");
+    EXPECT_EQ(ReadFile(Local("flaky.xml")), "<ok/>");
+    EXPECT_EQ(server.RequestCount("/flaky.xml"), 2);
+    EXPECT_FALSE(FileExists(ErrorLogPath(net.settings)));
+}
+
+TEST_F(DownloadTest, NotFoundTextInASuccessfulPageIsAFailure) {
+    site.Write("/stub.xml", "GameDay - 404 NOT Found");
+    std::string error = DownloadFile(net.session, server.Url("/stub.xml"), Local("stub.xml"));
+    EXPECT_EQ(error, "Download failed: error = GameDay - 404 NOT Found");
+    EXPECT_FALSE(FileExists(Local("stub.xml")));
+    EXPECT_NE(net.ErrorLog().find("GameDay - 404 NOT Found URL = "), std::string::npos);
+}
+
+TEST_F(DownloadTest, TruncatedBodyIsAReadFailure) {
+    site.Write("/big.xml", std::string(100'000, 'x'));
+    server.SetTruncated("/big.xml", 5'000);
+    EXPECT_EQ(DownloadFile(net.session, server.Url("/big.xml"), Local("big.xml")),
+              "Download failed: error = read url failed");
+    EXPECT_FALSE(FileExists(Local("big.xml")));
+    EXPECT_EQ(server.RequestCount("/big.xml"), 2);
+}
+
+TEST_F(DownloadTest, SilentServerTimesOutWhileTheEventsArePumped) {
+    server.SetSilent("/never.xml");
+    EXPECT_EQ(DownloadFile(net.session, server.Url("/never.xml"), Local("never.xml")),
+              "Download failed: error = open url failed");
+    EXPECT_GT(net.ui.pumps, 0);
+    EXPECT_EQ(server.RequestCount("/never.xml"), 2);
+}
+
+TEST_F(DownloadTest, SlowServerWithinTheStallLimitSucceeds) {
+    site.Write("/slow.xml", "<slow/>");
+    server.SetLatency(std::chrono::milliseconds(100));
+    EXPECT_EQ(DownloadFile(net.session, server.Url("/slow.xml"), Local("slow.xml")), "");
+}
+
+TEST_F(DownloadTest, TenMegabytesOfRandomBytesArriveUnchanged) {
+    std::string body(10u << 20, '\0');
+    std::mt19937 random(5);
+    for (char& c : body) c = static_cast<char>(random());
+    site.Write("/random.bin", body);
+    ASSERT_EQ(DownloadFile(net.session, server.Url("/random.bin"), Local("random.bin")), "");
+    EXPECT_TRUE(ReadFile(Local("random.bin")) == body);
+}
+
+TEST_F(DownloadTest, BodyOverTheSizeCapIsRefused) {
+    site.Write("/huge.bin", std::string(300'000, 'y'));
+    net.session.limits.maxBytes = 100'000;
+    EXPECT_EQ(DownloadFile(net.session, server.Url("/huge.bin"), Local("huge.bin")),
+              "Download failed: error = read url failed");
+    EXPECT_FALSE(FileExists(Local("huge.bin")));
+}
+
+TEST_F(DownloadTest, UrlWithSpacesIsSentEncoded) {
+    site.Write("/team pages/roster 40.htm", "<html>roster</html>");
+    EXPECT_EQ(DownloadFile(net.session, server.Url("/team pages/roster 40.htm"), Local("roster.htm")), "");
+    EXPECT_EQ(ReadFile(Local("roster.htm")), "<html>roster</html>");
+}
+
+TEST_F(DownloadTest, UnwritableLocalPathIsAFailureNamingIt) {
+    site.Write("/a.xml", "<a/>");
+    std::string local = net.settings.tempFolder + "/no such folder/a.xml";
+    EXPECT_EQ(DownloadFile(net.session, server.Url("/a.xml"), local),
+              "Download failed: error = cannot write " + local);
+}
+
+TEST_F(DownloadTest, FileUrlsWork) {
+    std::string path = site.Write("/local.xml", "<local/>");
+    EXPECT_EQ(DownloadFile(net.session, "file://" + path, Local("local.xml")), "");
+    EXPECT_EQ(ReadFile(Local("local.xml")), "<local/>");
+}
+
+TEST_F(DownloadTest, FetchUrlTextGivesTheRawBodyOrAnErrorCode) {
+    site.Write("/UpdateInfo.dat", "Version=1.2\r\n<b>x</b>");
+    UrlText fetched = FetchUrlText(net.session, server.Url("/UpdateInfo.dat"));
+    EXPECT_EQ(fetched.errorCode, 0);
+    EXPECT_EQ(fetched.text, "Version=1.2\r\n<b>x</b>");
+    EXPECT_EQ(server.Requests().back().userAgent, "WinINet");
+
+    EXPECT_EQ(FetchUrlText(net.session, server.Url("/gone.dat")).errorCode, 404);
+    EXPECT_EQ(server.RequestCount("/gone.dat"), 1) << "a single pass";
+    EXPECT_FALSE(FileExists(HistoryFilePath(net.settings)));
+}
+
+TEST(DownloadWithoutServer, RefusedConnectionFailsToOpen) {
+    NetTestSession net;
+    int port;
+    {
+        TempFolder empty;
+        TestHttpServer gone(empty.path());
+        port = gone.port();
+    }
+    std::string url = "http://127.0.0.1:" + std::to_string(port) + "/x.xml";
+    EXPECT_EQ(DownloadFile(net.session, url, net.settings.tempFolder + "/x.xml"),
+              "Download failed: error = open url failed");
+}
+
+TEST(CompleteUrl, PutsASchemeInFrontOnlyWhenThereIsNone) {
+    struct Case {
+        const char* url;
+        const char* expected;
+    };
+    for (Case c : {Case{"gd2.mlb.com/components", "http://gd2.mlb.com/components"},
+                   Case{"FTP.example.org/f.txt", "ftp://FTP.example.org/f.txt"},
+                   Case{"ftpsite.org/f", "http://ftpsite.org/f"},
+                   Case{"https://a.b/c", "https://a.b/c"},
+                   Case{"file:///tmp/x", "file:///tmp/x"}}) {
+        EXPECT_EQ(CompleteUrl(c.url), c.expected) << c.url;
+    }
+}
+
+TEST(EncodeUnsafeUrlBytes, EncodesBlanksControlAndNonAsciiBytesOnly) {
+    EXPECT_EQ(EncodeUnsafeUrlBytes("http://h/a b?c=d&e=%20"), "http://h/a%20b?c=d&e=%20");
+    EXPECT_EQ(EncodeUnsafeUrlBytes("http://h/\t\xC3\xA9"), "http://h/%09%C3%A9");
+}
+
+}  // namespace
+}  // namespace quillbat::testing

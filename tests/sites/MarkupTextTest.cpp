@@ -1,0 +1,154 @@
+// Cell splitting and markup to text, on small cases and on real statistics pages.
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "sites/MarkupText.h"
+
+namespace quillbat::testing {
+namespace {
+
+std::vector<std::string> Cells(const CellList& list) {
+    std::vector<std::string> cells;
+    for (int i = 1; i <= list.Count(); ++i) cells.push_back(list.At(i));
+    return cells;
+}
+
+std::vector<std::string> Texts(const CellList& list) {
+    std::vector<std::string> texts;
+    for (int i = 1; i <= list.Count(); ++i) texts.push_back(HtmlToText(list.At(i)));
+    return texts;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(ParseTDs, CellsRunFromTheirOpeningTagThroughTheFirstClosingTag) {
+    CellList cells;
+    ParseTDs(R"(<tr><td class="a">1</td><TD>Two</TD></tr>)", cells);
+    EXPECT_EQ(Cells(cells), (Strings{R"(<td class="a">1</td>)", "<TD>Two</TD>"}));
+
+    ParseTDs("<td>a<td>b</td><td>c</td>", cells);
+    EXPECT_EQ(Cells(cells), (Strings{"<td>a<td>b</td>", "<td>c</td>"}));
+
+    ParseTDs("<td>open <b>to the end", cells);
+    EXPECT_EQ(Cells(cells), (Strings{"<td>open <b>to the end"}));
+
+    ParseTDs("<tr><th>no data cells</th></tr>", cells);
+    EXPECT_EQ(cells.Count(), 0);
+    EXPECT_EQ(cells.At(0), "");
+    EXPECT_EQ(cells.At(1), "");
+}
+
+TEST(ParseTDs, EmptiesTheListFirst) {
+    CellList cells;
+    ParseTDs("<td>1</td><td>2</td>", cells);
+    ParseTDs("<td>3</td>", cells);
+    EXPECT_EQ(Cells(cells), (Strings{"<td>3</td>"}));
+}
+
+TEST(ParseTHs, FirstCellNeedsAnAttributeLaterOnesDoNot) {
+    CellList cells;
+    ParseTHs(R"(<thead><tr><th>A</th><th class="x">B</th><th>C</th></tr>)", cells);
+    EXPECT_EQ(Cells(cells), (Strings{R"(<th class="x">B</th>)", "<th>C</th>"}));
+
+    ParseTHs("<TH scope=col>W</TH>", cells);
+    EXPECT_EQ(Cells(cells), (Strings{"<TH scope=col>W</TH>"}));
+}
+
+TEST(HtmlToText, KeepsVisibleTextOnly) {
+    struct Case {
+        std::string markup, text;
+    };
+    for (const Case& c : std::vector<Case>{
+             {R"(<td><a href="x">Mike Trout</a><sup>1</sup></td>)", "Mike Trout"},
+             {"<td>a > b</td>", "a > b"},
+             {"\ta\tb\t", "ab"},
+             {"one\n\ntwo\n", "one\r\ntwo\r\n"},
+             {"\n\nstart", "start"},
+             {"cr\r\nlf", "cr\r\r\nlf"},
+             {"<b class=x and no end", ""},
+             {"text <i unclosed", "text "},
+             {R"~(<td onmouseover="show('a<b')" class="c">v</td>)~", "v"},
+             {"<sup>not closed", "not closed"},
+         }) {
+        EXPECT_EQ(HtmlToText(c.markup), c.text) << c.markup;
+    }
+}
+
+TEST(RemoveSupTags, RemovesEveryClosedSuperscript) {
+    EXPECT_EQ(RemoveSupTags("a<sup>1</sup>b<SUP>2</SUP>c"), "abc");
+    EXPECT_EQ(RemoveSupTags("a<sup>1</sup>b<sup>open"), "ab<sup>open");
+    // A cut that joins its two sides into a new superscript: that one goes too.
+    EXPECT_EQ(RemoveSupTags("<su<sup>x</sup>p>y</sup>z"), "z");
+}
+
+TEST(RemoveOnMouseOver, RemovesOnlyTheFirstAttribute) {
+    EXPECT_EQ(RemoveOnMouseOver(R"~(<a onMouseOver="x()" href="h" onmouseover="y()">)~"),
+              R"~(<a  href="h" onmouseover="y()">)~");
+    EXPECT_EQ(RemoveOnMouseOver(R"~(<a onmouseover="x()>)~"), R"~(<a onmouseover="x()>)~");
+    EXPECT_EQ(RemoveOnMouseOver("<a onmouseover=x>"), "<a onmouseover=x>");
+}
+
+TEST(ReplaceEntities, AppliesTheFiveReplacementsInOrder) {
+    EXPECT_EQ(ReplaceNbsp("A&nbsp;B&NBSP;C&amp;"), "A B C&amp;");
+    EXPECT_EQ(ReplaceEntities("Tom&nbsp;O&#039;Neil &amp; Co &#042; &Quot;x&quot;"),
+              "Tom O'Neil & Co * \"x\"");
+    EXPECT_EQ(ReplaceEntities("&amp;quot;"), "\"");
+    EXPECT_EQ(ReplaceEntities("&amp;nbsp;"), "&nbsp;");
+}
+
+std::string DataFile(const std::string& name) { return ReadFile(std::string(QUILLBAT_TEST_DATA) + "/sites/" + name); }
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    for (std::size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+        lines.push_back(text.substr(at, end - at));
+    }
+    return lines;
+}
+
+TEST(RealPages, FanGraphsLeaderboardHeaderAndRow) {
+    std::vector<std::string> lines = Lines(DataFile("fg_team_batting_2019_header_and_row.html"));
+    ASSERT_EQ(lines.size(), 2u);
+    CellList cells;
+    ParseTHs(lines[0], cells);
+    ASSERT_EQ(cells.Count(), 23);
+    std::vector<std::string> header = Texts(cells);
+    EXPECT_EQ((Strings{header[0], header[1], header[2], header[3]}), (Strings{"#", "Season", "Team", "G"}));
+    EXPECT_EQ(header[22], "WAR");
+
+    ParseTDs(lines[1], cells);
+    ASSERT_EQ(cells.Count(), 23);
+    std::vector<std::string> row = Texts(cells);
+    EXPECT_EQ((Strings{row[0], row[1], row[2], row[3], row[9], row[22]}),
+              (Strings{"1", "2019", "Astros", "2309", "10.1%", "40.8"}));
+}
+
+TEST(RealPages, BaseballReferenceHeaderSpreadOverLinesAndRows) {
+    std::vector<std::string> lines = Lines(DataFile("br_2022_batting_against_excerpt.html"));
+    std::string header;
+    for (const std::string& line : lines) {
+        if (line.find("<th aria-label") != std::string::npos) header += line + "\n";
+    }
+    CellList cells;
+    ParseTHs(header, cells);
+    ASSERT_EQ(cells.Count(), 27);
+    EXPECT_EQ(HtmlToText(cells.At(1)), "Tm");
+    EXPECT_EQ(HtmlToText(cells.At(2)), "RA/G");
+    EXPECT_EQ(HtmlToText(cells.At(27)), "ROE");
+
+    std::string arizona = lines.at(lines.size() - 4), average = lines.back();
+    ParseTHs(arizona, cells);
+    EXPECT_EQ(HtmlToText(cells.At(1)), "Arizona Diamondbacks");
+    ParseTDs(arizona, cells);
+    EXPECT_EQ(cells.Count(), 26);
+    EXPECT_EQ(HtmlToText(cells.At(1)), "4.57");
+
+    ParseTDs(average, cells);
+    EXPECT_EQ(HtmlToText(cells.At(1)), "4.28");
+    EXPECT_EQ(HtmlToText(cells.At(2)), "");
+}
+
+}  // namespace
+}  // namespace quillbat::testing

@@ -1,0 +1,78 @@
+#pragma once
+// A loopback HTTP server for tests: serves the files of one folder on 127.0.0.1 at a free
+// port, with knobs for slow, failing, truncated and silent answers. It stops promptly when
+// destroyed, releasing any request it holds.
+
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace httplib {
+class Server;
+}
+
+namespace quillbat::testing {
+
+struct RecordedRequest {
+    std::string path;
+    std::string userAgent;
+    std::string cacheControl;
+    std::string pragma;
+};
+
+class TestHttpServer {
+public:
+    explicit TestHttpServer(std::string folder);
+    ~TestHttpServer();
+    TestHttpServer(const TestHttpServer&) = delete;
+    TestHttpServer& operator=(const TestHttpServer&) = delete;
+
+    int port() const { return port_; }
+    // "http://127.0.0.1:PORT" + path.
+    std::string Url(const std::string& path) const;
+
+    // Every answer waits this long first.
+    void SetLatency(std::chrono::milliseconds latency);
+    // The next `times` requests for path (all of them when times < 0) get this status and body.
+    void SetStatus(const std::string& path, int status, std::string body = "", int times = -1);
+    // Requests for path announce the whole file but send only its first `bytes` bytes.
+    void SetTruncated(const std::string& path, std::size_t bytes);
+    // Requests for path are accepted and never answered.
+    void SetSilent(const std::string& path);
+
+    std::vector<RecordedRequest> Requests() const;
+    int RequestCount(const std::string& path) const;
+
+private:
+    struct StatusOverride {
+        int status;
+        std::string body;
+        int times;
+    };
+
+    void Handle(const void* request, void* response);
+    bool WaitUnlessStopping(std::chrono::milliseconds duration);
+    bool TakeStatus(const std::string& path, StatusOverride& out);
+    void ServeFile(const std::string& path, void* response);
+
+    std::string folder_;
+    std::unique_ptr<httplib::Server> server_;
+    std::thread thread_;
+    int port_ = 0;
+
+    mutable std::mutex mutex_;
+    std::condition_variable stopSignal_;
+    bool stopping_ = false;
+    std::chrono::milliseconds latency_{0};
+    std::map<std::string, StatusOverride> statuses_;
+    std::map<std::string, std::size_t> truncated_;
+    std::map<std::string, bool> silent_;
+    std::vector<RecordedRequest> requests_;
+};
+
+}  // namespace quillbat::testing
