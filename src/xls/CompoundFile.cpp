@@ -9,9 +9,17 @@ namespace {
 
 constexpr int kMaxDepth = 16;
 
+void IgnoreLog(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+// Damaged files make libgsf log its failed checks; the caller gets an error text instead.
 void InitGsfOnce() {
     static std::once_flag once;
-    std::call_once(once, [] { gsf_init(); });
+    std::call_once(once, [] {
+        gsf_init();
+        auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
+        for (const char* domain : {"libgsf", "libgsf:msole", "GLib-GObject"})
+            g_log_set_handler(domain, levels, IgnoreLog, nullptr);
+    });
 }
 
 // Takes ownership of a GObject reference and drops it at scope end.

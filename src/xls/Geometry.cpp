@@ -28,9 +28,11 @@ double ColumnWidthPoints(const Workbook& book, const Sheet& sheet, int col) {
     }
     if (const Record* standard = sheet.Find(rec::kStandardWidth))
         return WidthUnitsToPoints(GetU16At(standard->data, 0), digitWidth);
+    // A default width in characters gains the cell padding and rounds up to 8 pixels.
     double chars = kDefaultColumnChars;
     if (const Record* def = sheet.Find(rec::kDefColWidth)) chars = GetU16At(def->data, 0);
-    return (chars * digitWidth + kColumnPaddingPixels) * kPointsPerPixel;
+    double pixels = std::ceil((chars * digitWidth + kColumnPaddingPixels) / 8.0) * 8.0;
+    return pixels * kPointsPerPixel;
 }
 
 double RowHeightPoints(const Sheet& sheet, int row) {
