@@ -1,0 +1,155 @@
+#pragma once
+// The spreadsheet operations the workbook stages use, shaped like the spreadsheet
+// application's objects (application, workbook, worksheet, range) and carried out by the
+// embedded engine; plus the worksheet procedures GetUsedRowCount, GetUsedColumnCount,
+// FindLastRowAndColumn and ColumnLetter. Coordinates count from 1. Operations that can fail
+// return an error text ("" on success); the caller ends its run at the first one.
+
+#include <list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "xls/CellValue.h"
+#include "xls/Workbook.h"
+
+namespace quillbat {
+
+// File format code of a normal (pre-2007) workbook.
+constexpr int kXlWorkbookNormal = -4143;
+
+// The values of a range, (row, column) from 1.
+class ValueArray {
+public:
+    ValueArray(int rows, int columns) : rows_(rows), columns_(columns), values_(rows * columns) {}
+    int Rows() const { return rows_; }
+    int Columns() const { return columns_; }
+    const xls::CellValue& At(int row, int column) const { return values_[(row - 1) * columns_ + column - 1]; }
+    xls::CellValue& At(int row, int column) { return values_[(row - 1) * columns_ + column - 1]; }
+
+private:
+    int rows_, columns_;
+    std::vector<xls::CellValue> values_;
+};
+
+class ExcelRange {
+public:
+    ExcelRange() = default;
+    ExcelRange(xls::Workbook* book, int sheet, xls::CellRange cells) : book_(book), sheet_(sheet), cells_(cells) {}
+
+    bool IsValid() const { return book_ != nullptr; }
+    const xls::CellRange& Cells() const { return cells_; }
+
+    // The top-left cell's value.
+    xls::CellValue Value() const;
+    ValueArray Values() const;
+    // Writes the value into every cell of the range, keeping each cell's format.
+    std::string SetValue(const xls::CellValue& value);
+    // Writes text as if typed: a plain decimal number (blanks around it allowed) becomes a
+    // number, a leading apostrophe is dropped and keeps the rest text, else it stays text.
+    std::string SetValue(std::string_view text);
+    std::string SetValue(double number);
+
+    std::string Address() const;  // "$B$10" of the top-left cell
+    int Row() const { return cells_.firstRow + 1; }
+    int Column() const { return cells_.firstCol + 1; }
+
+    // Interior.ColorIndex (palette 1-56, or -4142 for none) and Interior.Color (0xBBGGRR).
+    std::string SetColorIndex(int colorIndex);
+    long Color() const;
+    std::string SetColor(long color);
+
+    // Deletes the cells; those below move up.
+    std::string Delete();
+
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+
+private:
+    xls::Workbook* book_ = nullptr;
+    int sheet_ = -1;
+    xls::CellRange cells_;
+};
+
+class ExcelWorksheet {
+public:
+    ExcelWorksheet() = default;
+    ExcelWorksheet(xls::Workbook* book, int sheet) : book_(book), sheet_(sheet) {}
+
+    bool IsValid() const { return book_ != nullptr; }
+    const std::string& Name() const;
+
+    // A defined name (of the workbook or this sheet) or an A1 address such as "A5:F5".
+    std::string Range(std::string_view nameOrAddress, ExcelRange& out) const;
+    // The range by name or address; an invalid range when there is none.
+    ExcelRange Range(std::string_view nameOrAddress) const;
+    ExcelRange Cells(int row, int column) const;
+    // UsedRange; A1 alone for a sheet without cells.
+    xls::CellRange UsedRange() const;
+
+    std::string SetCenterFooter(const std::string& text);
+    std::string CenterFooter() const;
+    // PageSetup.FooterMargin, given in inches.
+    void SetFooterMargin(double inches);
+    double FooterMargin() const;
+    // Cells(1, 1).Select
+    void SelectA1();
+
+private:
+    xls::Workbook* book_ = nullptr;
+    int sheet_ = -1;
+};
+
+class ExcelWorkbook {
+public:
+    explicit ExcelWorkbook(xls::Workbook model) : model_(std::move(model)) {}
+
+    // Worksheets(index): the index-th worksheet from 1; invalid when there is none.
+    ExcelWorksheet Worksheets(int index);
+    int WorksheetCount() const;
+    // Saves in the given format (only kXlWorkbookNormal), through a temporary file.
+    std::string SaveAs(const std::string& path, int fileFormat);
+
+    xls::Workbook& Model() { return model_; }
+
+private:
+    xls::Workbook model_;
+};
+
+// One engine session, the counterpart of a started spreadsheet application.
+class ExcelApplication {
+public:
+    // Checks that the engine works by building, writing and reading back a workbook in
+    // memory; "" or why it cannot work.
+    std::string Start();
+    // The version number the spreadsheet check compares with 11.
+    int Version() const;
+
+    // Workbooks.Open: a template opens as itself and is saved under another name later.
+    std::string Open(const std::string& path, ExcelWorkbook*& out);
+    // Workbooks.Add: a new workbook with one empty worksheet.
+    ExcelWorkbook& Add();
+    // Closes the workbook without saving; the pointer is invalid afterwards.
+    void Close(ExcelWorkbook* workbook);
+    // Closes every workbook.
+    void Quit();
+    size_t OpenCount() const { return workbooks_.size(); }
+
+private:
+    std::list<std::unique_ptr<ExcelWorkbook>> workbooks_;
+};
+
+// Rows and columns of the used range.
+int GetUsedRowCount(const ExcelWorksheet& sheet);
+int GetUsedColumnCount(const ExcelWorksheet& sheet);
+// The last row and column holding a value or an error value, scanning whole rows from the
+// used range's last row up to row 2 and whole columns from its last column back to column 2;
+// the used counts stay when nothing is found, so the results are at least 1.
+void FindLastRowAndColumn(const ExcelWorksheet& sheet, int& lastRow, int& lastColumn);
+// "A".."Z", "AA".."ZZ" for 1..702.
+std::string ColumnLetter(int column);
+
+}  // namespace quillbat

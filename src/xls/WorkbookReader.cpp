@@ -1,0 +1,192 @@
+// Reading a workbook: the compound file, the globals substream, then each sheet substream.
+
+#include <unordered_map>
+
+#include "platform/FileSystem.h"
+#include "platform/TextFunctions.h"
+#include "xls/ByteIo.h"
+#include "xls/SheetReader.h"
+#include "xls/Sst.h"
+#include "xls/Workbook.h"
+#include "xls/XlString.h"
+
+namespace quillbat::xls {
+namespace {
+
+constexpr uint16_t kBiff8 = 0x0600, kGlobalsType = 0x0005;
+
+struct BoundSheet {
+    uint32_t offset;
+    uint16_t options;
+    std::string name;
+};
+
+struct GlobalsState {
+    std::vector<BoundSheet> boundSheets;
+    std::vector<XlText> sst;
+};
+
+// Data of the records after index i that are CONTINUE records; advances i past them.
+std::vector<std::string_view> TakeContinues(const std::vector<PlacedRecord>& records, size_t& i) {
+    std::vector<std::string_view> out;
+    while (i + 1 < records.size() && records[i + 1].record.type == rec::kContinue)
+        out.push_back(records[++i].record.data);
+    return out;
+}
+
+void AddSlotOnce(std::vector<Record>& records, bool& placed, uint16_t slot) {
+    if (!placed) records.push_back({slot, {}});
+    placed = true;
+}
+
+Font ParseFont(const std::string& data) {
+    Font font;
+    font.heightTwips = GetU16At(data, 0);
+    ByteReader in(data, 14);
+    std::string name = ReadShortXlString(in);
+    if (!in.Failed()) font.name = name;
+    return font;
+}
+
+void ParsePalette(const std::string& data, Palette& palette) {
+    size_t count = std::min<size_t>(GetU16At(data, 0), palette.size());
+    for (size_t i = 0; i < count && 2 + 4 * i + 3 <= data.size(); ++i) {
+        auto byte = [&](size_t k) { return static_cast<uint32_t>(static_cast<uint8_t>(data[2 + 4 * i + k])); };
+        palette[i] = (byte(0) << 16) | (byte(1) << 8) | byte(2);
+    }
+}
+
+std::string ParseGlobals(const std::vector<PlacedRecord>& records, size_t& i, Workbook& book,
+                         GlobalsState& state) {
+    bool boundPlaced = false, xfPlaced = false, namePlaced = false, sstPlaced = false;
+    for (; i < records.size(); ++i) {
+        const Record& r = records[i].record;
+        switch (r.type) {
+            case rec::kBoundSheet: {
+                ByteReader in(r.data);
+                BoundSheet sheet{in.U32(), in.U16(), ReadShortXlString(in)};
+                if (in.Failed()) return "a sheet entry is damaged";
+                state.boundSheets.push_back(std::move(sheet));
+                AddSlotOnce(book.globals, boundPlaced, slot::kBoundSheets);
+                continue;
+            }
+            case rec::kXf: {
+                std::string data = r.data;
+                data.resize(kXfSize, '\0');
+                book.formats.xfs.push_back(std::move(data));
+                AddSlotOnce(book.globals, xfPlaced, slot::kXfs);
+                continue;
+            }
+            case rec::kName: {
+                DefinedName name;
+                std::string error = ParseName(r.data, name);
+                if (!error.empty()) return error;
+                for (std::string_view c : TakeContinues(records, i))
+                    name.continues.push_back({rec::kContinue, std::string(c)});
+                book.names.push_back(std::move(name));
+                AddSlotOnce(book.globals, namePlaced, slot::kNames);
+                continue;
+            }
+            case rec::kSst: {
+                std::vector<std::string_view> segments{r.data};
+                for (std::string_view c : TakeContinues(records, i)) segments.push_back(c);
+                std::string error = ReadSst(segments, state.sst);
+                if (!error.empty()) return error;
+                AddSlotOnce(book.globals, sstPlaced, slot::kSst);
+                continue;
+            }
+            case rec::kExtSst:
+                continue;  // rebuilt with the SST
+            case rec::kFont:
+                book.fonts.push_back(ParseFont(r.data));
+                if (book.fonts.size() == 4) book.fonts.push_back(book.fonts[0]);  // no index 4
+                break;
+            case rec::kPalette:
+                ParsePalette(r.data, book.palette);
+                break;
+            case rec::kExternSheet:
+                book.externSheets = ParseExternSheet(r.data);
+                break;
+            default:
+                break;
+        }
+        book.globals.push_back(r);
+        if (r.type == rec::kEof) {
+            ++i;
+            if (!sstPlaced) book.globals.insert(book.globals.end() - 1, Record{slot::kSst, {}});
+            return "";
+        }
+    }
+    return "the workbook stream ends before its globals end (truncated file)";
+}
+
+std::string CheckBof(const std::vector<PlacedRecord>& records) {
+    if (records.empty() || records[0].record.type != rec::kBof)
+        return "the workbook stream does not start with a BOF record";
+    if (GetU16At(records[0].record.data, 0) != kBiff8)
+        return "it is an Excel 5.0/95 or older workbook, which cannot be read (only Excel 97-2003)";
+    if (GetU16At(records[0].record.data, 2) != kGlobalsType)
+        return "the workbook stream does not start with the workbook globals";
+    return "";
+}
+
+std::string ReadSheets(const std::vector<PlacedRecord>& records, const GlobalsState& state,
+                       Workbook& book) {
+    std::unordered_map<size_t, size_t> indexOfOffset;
+    for (size_t i = 0; i < records.size(); ++i)
+        if (records[i].record.type == rec::kBof) indexOfOffset[records[i].offset] = i;
+    for (const BoundSheet& entry : state.boundSheets) {
+        auto found = indexOfOffset.find(entry.offset);
+        if (found == indexOfOffset.end())
+            return "the sheet \"" + entry.name + "\" does not start where the file says";
+        Sheet sheet;
+        sheet.name = entry.name;
+        sheet.boundSheetOptions = entry.options;
+        std::string error = ReadSheet(records, found->second, state.sst, sheet);
+        if (!error.empty()) return "the sheet \"" + entry.name + "\" is damaged: " + error;
+        book.sheets.push_back(std::move(sheet));
+    }
+    return "";
+}
+
+std::string WorkbookStreamOf(const CompoundFile& file, std::string_view& stream) {
+    for (const OleNode& node : file.root.children) {
+        if (node.isStream && EqualsNoCase(node.name, "Workbook")) {
+            stream = node.data;
+            return "";
+        }
+    }
+    for (const OleNode& node : file.root.children)
+        if (node.isStream && EqualsNoCase(node.name, "Book"))
+            return "it is an Excel 5.0/95 workbook, which cannot be read (only Excel 97-2003)";
+    return "it holds no workbook";
+}
+
+}  // namespace
+
+std::string ReadWorkbook(std::string_view bytes, Workbook& out) {
+    out = Workbook{};
+    std::string error = ReadCompoundFile(bytes, out.container);
+    std::string_view stream;
+    if (error.empty()) error = WorkbookStreamOf(out.container, stream);
+    std::vector<PlacedRecord> records;
+    if (error.empty()) error = SplitRecords(stream, records);
+    if (error.empty()) error = CheckBof(records);
+    GlobalsState state;
+    size_t next = 0;
+    if (error.empty()) error = ParseGlobals(records, next, out, state);
+    if (error.empty()) error = ReadSheets(records, state, out);
+    if (error.empty() && out.formats.xfs.empty()) error = "the workbook has no cell formats";
+    if (!error.empty()) out = Workbook{};
+    return error;
+}
+
+std::string OpenWorkbookFile(const std::string& path, Workbook& out) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return "The file " + path + " cannot be read.";
+    std::string error = ReadWorkbook(bytes, out);
+    if (!error.empty()) return "The file " + path + " is not a readable workbook: " + error + ".";
+    return "";
+}
+
+}  // namespace quillbat::xls

@@ -1,0 +1,129 @@
+// Writing a workbook: globals with fresh BOUNDSHEET offsets and shared string table, then each
+// sheet with fresh INDEX, DIMENSIONS, cell table with DBCELLs, and MERGEDCELLS.
+
+#include <unordered_map>
+
+#include "platform/FileSystem.h"
+#include "platform/TextFunctions.h"
+#include "xls/ByteIo.h"
+#include "xls/SheetWriter.h"
+#include "xls/Sst.h"
+#include "xls/Workbook.h"
+
+namespace quillbat::xls {
+namespace {
+
+// Text cells in writing order, mapped to shared string table entries.
+struct StringTable {
+    std::vector<XlText> strings;
+    std::vector<uint32_t> cellIndexes;  // one per text cell, in the order the sheets are written
+};
+
+StringTable CollectStrings(const Workbook& book) {
+    StringTable table;
+    std::unordered_map<std::string, uint32_t> seen;
+    std::string key;
+    for (const Sheet& sheet : book.sheets) {
+        if (!sheet.isWorksheet) continue;
+        for (const auto& [rowNumber, row] : sheet.rows) {
+            for (const Cell& cell : row.cells) {
+                if (!cell.present || cell.IsFormula() || cell.value.kind != ValueKind::Text) continue;
+                const std::string& runs = cell.extra ? cell.extra->runs : std::string();
+                key.assign(cell.value.text);
+                if (!runs.empty()) key.append(1, '\0').append(runs);
+                auto [it, added] = seen.try_emplace(key, static_cast<uint32_t>(table.strings.size()));
+                if (added) table.strings.push_back({cell.value.text, runs});
+                table.cellIndexes.push_back(it->second);
+            }
+        }
+    }
+    return table;
+}
+
+void AppendBoundSheet(std::string& stream, const Sheet& sheet) {
+    std::string data;
+    PutU32(data, 0);  // the sheet's position, filled in when the sheet is written
+    PutU16(data, sheet.boundSheetOptions);
+    AppendShortXlString(data, sheet.name);
+    AppendRecord(stream, rec::kBoundSheet, data);
+}
+
+void AppendNames(std::string& stream, const Workbook& book) {
+    for (const DefinedName& name : book.names) {
+        AppendRecord(stream, rec::kName, NameRecordData(name));
+        for (const Record& c : name.continues) AppendRecord(stream, c.type, c.data);
+    }
+}
+
+bool DroppedOnSave(const Workbook& book, uint16_t type, bool asTemplate) {
+    if (type == rec::kTemplate) return !asTemplate;
+    if (type == rec::kXfExt || type == rec::kXfCrc) return book.formats.changed;
+    return false;
+}
+
+void AppendGlobals(std::string& stream, const Workbook& book, const StringTable& strings,
+                   bool asTemplate, std::vector<size_t>& boundSheetPositions) {
+    for (const Record& r : book.globals) {
+        switch (r.type) {
+            case slot::kBoundSheets:
+                for (const Sheet& sheet : book.sheets) {
+                    boundSheetPositions.push_back(stream.size());
+                    AppendBoundSheet(stream, sheet);
+                }
+                break;
+            case slot::kXfs:
+                for (const std::string& xf : book.formats.xfs) AppendRecord(stream, rec::kXf, xf);
+                break;
+            case slot::kNames:
+                AppendNames(stream, book);
+                break;
+            case slot::kSst:
+                AppendSstAndExtSst(stream, strings.strings,
+                                   static_cast<uint32_t>(strings.cellIndexes.size()));
+                break;
+            default:
+                if (!DroppedOnSave(book, r.type, asTemplate)) AppendRawRecord(stream, r);
+        }
+    }
+}
+
+}  // namespace
+
+std::string WorkbookStream(const Workbook& book, bool asTemplate) {
+    StringTable strings = CollectStrings(book);
+    std::string stream;
+    stream.reserve(1 << 16);
+    std::vector<size_t> boundSheetPositions;
+    AppendGlobals(stream, book, strings, asTemplate, boundSheetPositions);
+    size_t nextString = 0;
+    int active = book.ActiveSheet();
+    for (size_t i = 0; i < book.sheets.size(); ++i) {
+        if (i < boundSheetPositions.size())
+            SetU32At(stream, boundSheetPositions[i] + 4, static_cast<uint32_t>(stream.size()));
+        AppendSheet(stream, book.sheets[i], static_cast<int>(i) == active, strings.cellIndexes,
+                    nextString);
+    }
+    return stream;
+}
+
+std::string WriteWorkbook(const Workbook& book, std::string& bytes, bool asTemplate) {
+    CompoundFile file = book.container;
+    if (file.root.children.empty() && file.classId == std::array<uint8_t, 16>{})
+        file.classId = {0x20, 0x08, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
+                        0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
+    std::erase_if(file.root.children, [](const OleNode& n) {
+        return n.isStream && (EqualsNoCase(n.name, "Book") || EqualsNoCase(n.name, "Workbook"));
+    });
+    file.SetStream("Workbook", WorkbookStream(book, asTemplate));
+    return WriteCompoundFile(file, bytes);
+}
+
+std::string SaveWorkbookFile(const Workbook& book, const std::string& path) {
+    std::string bytes;
+    std::string error = WriteWorkbook(book, bytes);
+    if (!error.empty()) return "The workbook " + path + " cannot be saved: " + error + ".";
+    if (!WriteFileAtomically(path, bytes)) return "The workbook " + path + " cannot be written.";
+    return "";
+}
+
+}  // namespace quillbat::xls

@@ -1,0 +1,211 @@
+// The spreadsheet operations as the workbook stages call them, and the worksheet procedures.
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "XlsInvariants.h"
+#include "workbooks/ExcelProcs.h"
+#include "xls/ByteIo.h"
+#include "xls/Fills.h"
+#include "xls/PageSetup.h"
+
+namespace quillbat {
+namespace {
+
+using xls::CellValue;
+
+TEST(ColumnLetter, CoversOneAndTwoLetterColumns) {
+    const std::pair<int, const char*> cases[] = {{1, "A"},   {26, "Z"},  {27, "AA"}, {52, "AZ"},
+                                                 {53, "BA"}, {256, "IV"}, {702, "ZZ"}};
+    for (auto [n, letters] : cases) EXPECT_EQ(ColumnLetter(n), letters) << n;
+}
+
+class OnNewSheet : public ::testing::Test {
+protected:
+    ExcelApplication app;
+    ExcelWorkbook& book = app.Add();
+    ExcelWorksheet sheet = book.Worksheets(1);
+    // A formatted blank cell stretches the used range without holding a value.
+    void StretchUsedRangeTo(int row, int col) { ASSERT_EQ(sheet.Cells(row, col).SetColorIndex(6), ""); }
+};
+
+TEST_F(OnNewSheet, EmptySheetIsOneRowByOneColumn) {
+    int lastRow = 0, lastColumn = 0;
+    FindLastRowAndColumn(sheet, lastRow, lastColumn);
+    EXPECT_EQ(lastRow, 1);
+    EXPECT_EQ(lastColumn, 1);
+    EXPECT_EQ(GetUsedRowCount(sheet), 1);
+    EXPECT_EQ(GetUsedColumnCount(sheet), 1);
+}
+
+TEST_F(OnNewSheet, ValuesOnlyInTheHeaderRowKeepTheUsedRowCount) {
+    for (int c = 1; c <= 3; ++c) sheet.Cells(1, c).SetValue("h" + std::to_string(c));
+    StretchUsedRangeTo(10, 5);
+    int lastRow = 0, lastColumn = 0;
+    FindLastRowAndColumn(sheet, lastRow, lastColumn);
+    EXPECT_EQ(lastRow, 10);
+    EXPECT_EQ(lastColumn, 3);
+}
+
+TEST_F(OnNewSheet, ValuesOnlyInColumnAKeepTheUsedColumnCount) {
+    for (int r = 1; r <= 40; ++r) sheet.Cells(r, 1).SetValue(static_cast<double>(r));
+    StretchUsedRangeTo(60, 8);
+    int lastRow = 0, lastColumn = 0;
+    FindLastRowAndColumn(sheet, lastRow, lastColumn);
+    EXPECT_EQ(lastRow, 40);
+    EXPECT_EQ(lastColumn, 8);
+}
+
+TEST_F(OnNewSheet, AnErrorValueCountsAsUsedAndEmptyTextDoesNot) {
+    sheet.Cells(1, 1).SetValue("id");
+    sheet.Cells(7, 4).SetValue(CellValue::FromError(0x2A));
+    sheet.Cells(9, 2).SetValue(CellValue::FromText(""));
+    StretchUsedRangeTo(12, 6);
+    int lastRow = 0, lastColumn = 0;
+    FindLastRowAndColumn(sheet, lastRow, lastColumn);
+    EXPECT_EQ(lastRow, 7);
+    EXPECT_EQ(lastColumn, 4);
+}
+
+TEST_F(OnNewSheet, TypedTextBecomesANumberOnlyWhenItIsOne) {
+    const std::pair<const char*, CellValue> cases[] = {
+        {"3.25", CellValue::FromNumber(3.25)},   {".285", CellValue::FromNumber(0.285)},
+        {" -12 ", CellValue::FromNumber(-12)},   {"1E3", CellValue::FromNumber(1000)},
+        {"'007", CellValue::FromText("007")},    {"1-2", CellValue::FromText("1-2")},
+        {"12:30", CellValue::FromText("12:30")}, {"Smith, J", CellValue::FromText("Smith, J")},
+        {"+", CellValue::FromText("+")},         {"", CellValue{}}};
+    for (const auto& [text, expected] : cases) {
+        sheet.Cells(1, 1).SetValue(text);
+        EXPECT_EQ(sheet.Cells(1, 1).Value(), expected) << text;
+    }
+}
+
+TEST_F(OnNewSheet, RangeValuesComeAsATwoDimensionalArray) {
+    sheet.Range("B2:D2").SetValue(CellValue::FromNumber(1));
+    sheet.Cells(2, 3).SetValue("x");
+    ValueArray row = sheet.Range("A2:D2").Values();
+    ASSERT_EQ(row.Rows(), 1);
+    ASSERT_EQ(row.Columns(), 4);
+    EXPECT_TRUE(row.At(1, 1).IsBlank());
+    EXPECT_EQ(row.At(1, 2), CellValue::FromNumber(1));
+    EXPECT_EQ(row.At(1, 3), CellValue::FromText("x"));
+    ValueArray column = sheet.Range("C1:C3").Values();
+    EXPECT_EQ(column.Rows(), 3);
+    EXPECT_EQ(column.At(2, 1), CellValue::FromText("x"));
+}
+
+TEST_F(OnNewSheet, GeometryFollowsDefaultWidthsAndHeights) {
+    ExcelRange range = sheet.Range("C3:D4");
+    EXPECT_DOUBLE_EQ(range.Left(), 96);  // Arial 10: 64-pixel columns, 48 pt
+    EXPECT_DOUBLE_EQ(range.Width(), 96);
+    EXPECT_DOUBLE_EQ(range.Top(), 25.5);  // 12.75-pt rows
+    EXPECT_DOUBLE_EQ(range.Height(), 25.5);
+    // A column 10 characters wide: 10 * 256 units of the 7-pixel digit width.
+    std::string colInfo;
+    for (uint16_t v : {2, 2, 2560, 15, 0, 0}) xls::PutU16(colInfo, v);
+    book.Model().sheets[0].InsertBefore({xls::slot::kDimensions}, {xls::rec::kColInfo, colInfo});
+    EXPECT_DOUBLE_EQ(sheet.Range("C1").Width(), 52.5);
+    EXPECT_DOUBLE_EQ(sheet.Range("D1").Left(), 96 + 52.5);
+}
+
+TEST_F(OnNewSheet, FooterAndMarginSurviveSaving) {
+    testing::TempFolder folder;
+    ASSERT_EQ(sheet.SetCenterFooter("Data: example.com"), "");
+    sheet.SetFooterMargin(0.25);
+    sheet.SelectA1();
+    ASSERT_EQ(book.SaveAs(folder / "f.xls", kXlWorkbookNormal), "");
+    ExcelWorkbook* back = nullptr;
+    ASSERT_EQ(app.Open(folder / "f.xls", back), "");
+    EXPECT_EQ(back->Worksheets(1).CenterFooter(), "Data: example.com");
+    EXPECT_DOUBLE_EQ(back->Worksheets(1).FooterMargin(), 0.25);
+    EXPECT_NE(sheet.SetCenterFooter(std::string(300, 'x')), "");
+    EXPECT_NE(book.SaveAs(folder / "g.xlsx", 51), "");
+}
+
+TEST(Footer, CentreSectionReplacesOnlyItself) {
+    xls::Workbook model = xls::NewWorkbook();
+    ExcelWorksheet sheet(&model, 0);
+    ASSERT_EQ(sheet.SetCenterFooter("old"), "");
+    xls::FooterSections sections = xls::SplitSections("&LPage &P&C&&Co&RRight");
+    EXPECT_EQ(sections.left, "Page &P");
+    EXPECT_EQ(sections.center, "&&Co");
+    EXPECT_EQ(sections.right, "Right");
+    EXPECT_EQ(xls::JoinSections(sections), "&LPage &P&C&&Co&RRight");
+    EXPECT_EQ(xls::SplitSections("plain").center, "plain");
+}
+
+class OnTemplate : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(app.Start(), "");
+        ASSERT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
+        sheet = book->Worksheets(1);
+    }
+    ExcelApplication app;
+    ExcelWorkbook* book = nullptr;
+    ExcelWorksheet sheet;
+};
+
+TEST_F(OnTemplate, FindsRangesByNameAndAddress) {
+    EXPECT_EQ(sheet.Range("team").Address(), "$B$2");
+    EXPECT_EQ(sheet.Range("TEAM").Row(), 2);  // names match without regard to case
+    EXPECT_EQ(sheet.Range("TeamLogo").Address(), "$D$1");
+    EXPECT_EQ(sheet.Range("pitcher").Row(), 13);
+    EXPECT_EQ(sheet.Range("$C$13").Value(), CellValue::FromNumber(3.25));
+    ExcelRange missing;
+    EXPECT_NE(sheet.Range("nosuchname", missing), "");
+    EXPECT_FALSE(missing.IsValid());
+    EXPECT_NE(missing.SetValue("x"), "");
+    EXPECT_FALSE(book->Worksheets(3).IsValid());
+    EXPECT_EQ(book->Worksheets(2).Name(), "Notes");
+    EXPECT_FALSE(book->Worksheets(2).Range("team").IsValid());  // the name is on another sheet
+}
+
+TEST_F(OnTemplate, WritesKeepTheCellFormat) {
+    ExcelRange team = sheet.Range("team");
+    long boxedColour = team.Color();
+    ASSERT_EQ(team.SetValue("Boston"), "");
+    EXPECT_EQ(team.Value(), CellValue::FromText("Boston"));
+    EXPECT_EQ(book->Model().sheets[0].CellAt(1, 1)->xf, 22);
+    EXPECT_EQ(team.Color(), boxedColour);
+}
+
+TEST_F(OnTemplate, FillsByPaletteIndexAndByCopiedColour) {
+    ASSERT_EQ(sheet.Range("A4:F4").SetColorIndex(16), "");
+    EXPECT_EQ(sheet.Cells(4, 6).Color(), 0x808080);
+    long yellow = sheet.Cells(1, 1).Color();
+    ASSERT_EQ(sheet.Cells(5, 2).SetColor(yellow), "");
+    EXPECT_EQ(sheet.Cells(5, 2).Color(), yellow);
+    EXPECT_NE(sheet.Cells(5, 2).SetColorIndex(57), "");
+    ASSERT_EQ(sheet.Cells(4, 6).SetColorIndex(xls::kColorIndexNone), "");
+    EXPECT_EQ(sheet.Cells(4, 6).Color(), 0xFFFFFF);
+    // Reusing a fill does not add formats.
+    size_t formats = book->Model().formats.xfs.size();
+    ASSERT_EQ(sheet.Range("A6:F6").SetColorIndex(16), "");
+    EXPECT_EQ(book->Model().formats.xfs.size(), formats);
+}
+
+TEST_F(OnTemplate, RowHeightsComeFromTheFile) {
+    EXPECT_NEAR(sheet.Range("A1").Height(), 21.6, 0.05);  // 0.3 in
+    EXPECT_NEAR(sheet.Range("A3").Top(), 43.2, 0.05);
+    EXPECT_NEAR(sheet.Range("A3:A4").Height(), 28.8, 0.05);  // 0.2 in each
+}
+
+TEST_F(OnTemplate, SavedWorkbookIsANormalWorkbookWithOneSelectedSheet) {
+    testing::TempFolder folder;
+    sheet.SelectA1();
+    ASSERT_EQ(book->SaveAs(folder / "card.xls", kXlWorkbookNormal), "");
+    std::string bytes = testing::ReadFile(folder / "card.xls");
+    EXPECT_EQ(testing::WorkbookInvariantViolations(bytes), std::vector<std::string>{});
+    app.Close(book);
+    EXPECT_EQ(app.OpenCount(), 0u);
+    ExcelWorkbook* missing = nullptr;
+    std::string error = app.Open(folder / "none.xls", missing);
+    EXPECT_NE(error.find("none.xls"), std::string::npos);
+    EXPECT_EQ(missing, nullptr);
+    EXPECT_EQ(app.Version(), 11);
+    app.Quit();
+}
+
+}  // namespace
+}  // namespace quillbat

@@ -1,0 +1,148 @@
+// LibreOffice reads what the engine writes: several of our files are converted by one
+// headless LibreOffice run (a private profile, under a time limit), and the values, names,
+// merges, fills and footer it finds are the ones we wrote.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TempFolder.h"
+#include "XlsInvariants.h"
+#include "platform/Process.h"
+#include "workbooks/ExcelProcs.h"
+
+namespace quillbat {
+namespace {
+
+using xls::CellValue;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::erase(line, '"');  // text cells come quoted; none of ours holds a quote
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The cell-range-address of a named range in LibreOffice's flat XML, or "".
+std::string NamedRangeAddress(const std::string& xml, const std::string& name) {
+    size_t tag = xml.find("<table:named-range table:name=\"" + name + "\"");
+    if (tag == std::string::npos) return "";
+    std::string key = "table:cell-range-address=\"";
+    size_t start = xml.find(key, tag);
+    if (start == std::string::npos || start > xml.find('>', tag)) return "";
+    start += key.size();
+    return xml.substr(start, xml.find('"', start) - start);
+}
+
+bool Convert(const testing::TempFolder& folder, const std::string& format, const std::vector<std::string>& files) {
+    std::vector<std::string> argv = {"timeout", "180", "soffice",
+                                     "-env:UserInstallation=file://" + folder.path() + "/profile",
+                                     "--headless", "--convert-to", format, "--outdir", folder / "out"};
+    argv.insert(argv.end(), files.begin(), files.end());
+    return RunAndCapture(argv).has_value();
+}
+
+// The template filled as a scorecard stage fills it, with the second lineup row deleted.
+std::vector<std::string> WriteScorecard(const std::string& path) {
+    ExcelApplication app;
+    ExcelWorkbook* book = nullptr;
+    EXPECT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
+    ExcelWorksheet sheet = book->Worksheets(1);
+    sheet.Range("team").SetValue("Boston");
+    std::vector<std::string> expected = {"Scorecard,,,,,", "Team,Boston,,,,", "#,Batter,Pos,AVG,HR,WAR"};
+    for (int i = 1; i <= 9; ++i) {
+        int row = 3 + i;
+        sheet.Cells(row, 1).SetValue(static_cast<double>(i));
+        sheet.Cells(row, 2).SetValue("Player " + std::to_string(i));
+        sheet.Cells(row, 3).SetValue("SS");
+        sheet.Cells(row, 4).SetValue("0.2" + std::to_string(i) + "5");
+        sheet.Cells(row, 5).SetValue(std::to_string(i * 3));
+        sheet.Cells(row, 6).SetValue(CellValue::FromNumber(i - 2.5));
+        if (i != 2) {
+            std::ostringstream line;
+            line << i << ",Player " << i << ",SS,0.2" << i << "5," << i * 3 << "," << (i - 2.5);
+            expected.push_back(line.str());
+        }
+    }
+    EXPECT_EQ(sheet.Range("A5:F5").Delete(), "");
+    sheet.Range("pitcher").SetValue("Ace Pitcher");
+    expected.push_back("Pitcher,Ace Pitcher,3.25,#DIV/0!,,");
+    EXPECT_EQ(sheet.Range("A3:F3").SetColorIndex(16), "");
+    EXPECT_EQ(sheet.SetCenterFooter("Data: gameday sources"), "");
+    sheet.SetFooterMargin(0.25);
+    sheet.SelectA1();
+    EXPECT_EQ(book->SaveAs(path, kXlWorkbookNormal), "");
+    return expected;
+}
+
+std::vector<std::string> WriteFlatTable(const std::string& path) {
+    ExcelApplication app;
+    ExcelWorkbook& book = app.Add();
+    ExcelWorksheet sheet = book.Worksheets(1);
+    std::vector<std::string> expected;
+    for (int r = 1; r <= 30; ++r) {
+        std::string line;
+        for (int c = 1; c <= 12; ++c) {
+            std::string text = r == 1 ? "col" + std::to_string(c) : c % 2 ? "r" + std::to_string(r) + "c" + std::to_string(c) : std::to_string(r * c);
+            sheet.Cells(r, c).SetValue(text);
+            line += (c > 1 ? "," : "") + text;
+        }
+        expected.push_back(line);
+    }
+    EXPECT_EQ(book.SaveAs(path, kXlWorkbookNormal), "");
+    return expected;
+}
+
+std::vector<std::string> WriteLongStrings(const std::string& path) {
+    ExcelApplication app;
+    ExcelWorkbook& book = app.Add();
+    ExcelWorksheet sheet = book.Worksheets(1);
+    std::vector<std::string> expected;
+    for (int r = 1; r <= 300; ++r) {
+        std::string text = std::string(r * 7 % 400 + 1, static_cast<char>('a' + r % 26)) +
+                           (r % 3 ? "" : " Jos\xC3\xA9 \xE2\x80\x94 ") + std::to_string(r);
+        sheet.Cells(r, 1).SetValue(text);
+        expected.push_back(text);
+    }
+    EXPECT_EQ(book.SaveAs(path, kXlWorkbookNormal), "");
+    return expected;
+}
+
+TEST(LibreOffice, ReadsWhatWeWrite) {
+    if (FindOnPath("soffice").empty()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    testing::TempFolder folder;
+    std::vector<std::pair<std::string, std::vector<std::string>>> files = {
+        {"card", WriteScorecard(folder / "card.xls")},
+        {"flat", WriteFlatTable(folder / "flat.xls")},
+        {"strings", WriteLongStrings(folder / "strings.xls")}};
+    std::vector<std::string> paths;
+    for (const auto& [name, expected] : files) {
+        paths.push_back(folder / (name + ".xls"));
+        EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(paths.back())), std::vector<std::string>{}) << name;
+    }
+    ASSERT_TRUE(Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", paths));
+    for (const auto& [name, expected] : files)
+        EXPECT_EQ(Lines(testing::ReadFile(folder / ("out/" + name + ".csv"))), expected) << name;
+
+    // Names, merges, fills and the footer, as LibreOffice's own flat XML shows them.
+    ASSERT_TRUE(Convert(folder, "fods", {paths[0]}));
+    std::string xml = testing::ReadFile(folder / "out/card.fods");
+    EXPECT_EQ(NamedRangeAddress(xml, "team"), "$Scorecard.$B$2");
+    EXPECT_EQ(NamedRangeAddress(xml, "TeamLogo"), "$Scorecard.$D$1:.$F$2");
+    EXPECT_EQ(NamedRangeAddress(xml, "pitcher"), "$Scorecard.$B$12");
+    EXPECT_EQ(NamedRangeAddress(xml, "lineup"), "$Scorecard.$A$4:.$F$11");
+    for (const char* part : {"table:number-columns-spanned=\"3\" table:number-rows-spanned=\"2\"",
+                             "fo:background-color=\"#808080\"", "fo:background-color=\"#ffff99\""})
+        EXPECT_NE(xml.find(part), std::string::npos) << part;
+    size_t footer = xml.find("<style:footer>");
+    ASSERT_NE(footer, std::string::npos);
+    EXPECT_EQ(xml.find("Data: gameday sources", footer), xml.find("Data: gameday sources"));
+    EXPECT_NE(xml.find("Data: gameday sources"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quillbat

@@ -1,0 +1,167 @@
+// Reading and writing whole workbooks: what is kept, what is regenerated, what is dropped.
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "XlsInvariants.h"
+#include "platform/FileSystem.h"
+#include "xls/ByteIo.h"
+#include "xls/Fills.h"
+#include "xls/PageSetup.h"
+#include "xls/Workbook.h"
+
+namespace quillbat::xls {
+namespace {
+
+using testing::WorkbookInvariantViolations;
+using testing::XlsTestData;
+
+Workbook OpenTemplate() {
+    Workbook book;
+    EXPECT_EQ(OpenWorkbookFile(XlsTestData("template.xlt"), book), "");
+    return book;
+}
+
+std::string Bytes(const Workbook& book) {
+    std::string bytes;
+    EXPECT_EQ(WriteWorkbook(book, bytes), "");
+    EXPECT_EQ(WorkbookInvariantViolations(bytes), std::vector<std::string>{});
+    return bytes;
+}
+
+Workbook Reread(const Workbook& book) {
+    Workbook back;
+    EXPECT_EQ(ReadWorkbook(Bytes(book), back), "");
+    return back;
+}
+
+std::vector<uint16_t> RecordTypes(const Sheet& sheet) {
+    std::vector<uint16_t> types;
+    for (const Record& r : sheet.records) types.push_back(r.type);
+    return types;
+}
+
+TEST(RoundTrip, ReadsTheLibreOfficeTemplate) {
+    Workbook book = OpenTemplate();
+    ASSERT_EQ(book.sheets.size(), 2u);
+    const Sheet& card = book.sheets[0];
+    EXPECT_EQ(card.name, "Scorecard");
+    EXPECT_EQ(card.ValueAt(0, 0), CellValue::FromText("Scorecard"));
+    EXPECT_EQ(card.ValueAt(12, 2), CellValue::FromNumber(3.25));
+    EXPECT_EQ(card.ValueAt(12, 3), CellValue::FromError(0x07));  // cached #DIV/0!
+    EXPECT_EQ(book.sheets[1].ValueAt(0, 1), CellValue::FromNumber(42));
+    EXPECT_EQ(card.merges, (std::vector<CellRange>{{0, 0, 0, 2}, {0, 1, 3, 5}}));
+    EXPECT_EQ(CenterFooter(card), "&\"DejaVu Sans,Book\"Template footer");  // with its font code
+    ASSERT_EQ(book.names.size(), 4u);
+    EXPECT_EQ(FillColor(book, 0, 0, 0), 0x99FFFFu);  // light yellow #FFFF99
+    EXPECT_EQ(FillColor(book, 0, 2, 1), 0xC0C0C0u);
+    EXPECT_EQ(FillColor(book, 0, 12, 0), 0xFFFFFFu);  // no fill
+    EXPECT_EQ(book.fonts[5].name, "Times New Roman");
+}
+
+// Saving twice gives the same stream, and everything the engine does not interpret comes
+// back record for record (the drawing records of pictures among them).
+TEST(RoundTrip, OursToOursIsStable) {
+    Workbook first = OpenTemplate();
+    Workbook second = Reread(first);
+    EXPECT_EQ(WorkbookStream(second), WorkbookStream(first));
+    for (size_t s = 0; s < first.sheets.size(); ++s) {
+        EXPECT_EQ(RecordTypes(second.sheets[s]), RecordTypes(first.sheets[s]));
+        const Record* drawing = first.sheets[s].Find(0x00EC);
+        ASSERT_NE(drawing, nullptr);
+        EXPECT_EQ(second.sheets[s].Find(0x00EC)->data, drawing->data);
+    }
+    EXPECT_EQ(second.globals.size(), first.globals.size());
+    for (size_t i = 0; i < first.globals.size(); ++i) EXPECT_EQ(second.globals[i].data, first.globals[i].data) << i;
+}
+
+TEST(RoundTrip, KeepsTheOtherStreamsOfTheCompoundFile) {
+    Workbook book = OpenTemplate();
+    book.container.root.children.push_back({"Extra", true, std::string(300, 'S'), {}});
+    OleNode storage{"_VBA_PROJECT_CUR", false, {}, {}};
+    storage.children.push_back({"VBA", true, std::string(5000, 'v'), {}});
+    book.container.root.children.push_back(storage);
+    Workbook back = Reread(book);
+    const OleNode* summary = back.container.FindStream("Extra");
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->data, std::string(300, 'S'));
+    bool foundVba = false;
+    for (const OleNode& node : back.container.root.children) {
+        if (node.name != "_VBA_PROJECT_CUR") continue;
+        foundVba = true;
+        ASSERT_EQ(node.children.size(), 1u);
+        EXPECT_EQ(node.children[0].data, std::string(5000, 'v'));
+    }
+    EXPECT_TRUE(foundVba);
+}
+
+TEST(RoundTrip, DropsTemplateRecordWhenSavedAsNormalWorkbook) {
+    Workbook book = NewWorkbook();
+    book.globals.insert(book.globals.begin() + 1, Record{rec::kTemplate, {}});
+    ASSERT_TRUE(book.IsTemplate());
+    EXPECT_FALSE(Reread(book).IsTemplate());
+    Workbook kept;
+    std::string bytes;
+    ASSERT_EQ(WriteWorkbook(book, bytes, true), "");
+    ASSERT_EQ(ReadWorkbook(bytes, kept), "");
+    EXPECT_TRUE(kept.IsTemplate());
+}
+
+TEST(RoundTrip, DropsXfExtensionsOnlyOnceFormatsChange) {
+    Workbook book = NewWorkbook();
+    auto eof = book.globals.end() - 1;
+    book.globals.insert(eof, {{rec::kXfCrc, std::string(20, '\1')}, {rec::kXfExt, std::string(20, '\2')}});
+    auto count = [](const Workbook& b, uint16_t type) {
+        return std::count_if(b.globals.begin(), b.globals.end(), [&](const Record& r) { return r.type == type; });
+    };
+    Workbook unchanged = Reread(book);
+    EXPECT_EQ(count(unchanged, rec::kXfCrc), 1);
+    EXPECT_EQ(count(unchanged, rec::kXfExt), 1);
+    ASSERT_EQ(SetFillColorIndex(book, 0, {0, 0, 0, 0}, 3), "");
+    Workbook changed = Reread(book);
+    EXPECT_EQ(count(changed, rec::kXfCrc), 0);
+    EXPECT_EQ(count(changed, rec::kXfExt), 0);
+    EXPECT_EQ(FillColor(changed, 0, 0, 0), 0x0000FFu);  // palette 3 is red, 0xBBGGRR
+}
+
+TEST(RoundTrip, NewWorkbookKeepsEveryKindOfValue) {
+    Workbook book = NewWorkbook();
+    Sheet& sheet = book.sheets[0];
+    sheet.SetValue(0, 0, CellValue::FromText("name"));
+    sheet.SetValue(0, 1, CellValue::FromNumber(-0.285));
+    sheet.SetValue(1, 0, CellValue::FromBoolean(true));
+    sheet.SetValue(1, 1, CellValue::FromError(0x2A));
+    sheet.SetValue(2, 255, CellValue::FromText(""));
+    sheet.SetValue(65535, 3, CellValue::FromNumber(1e300));
+    ASSERT_EQ(SetFillColorIndex(book, 0, {3, 3, 0, 4}, 16), "");  // formatted blanks
+    Workbook back = Reread(book);
+    const Sheet& s = back.sheets[0];
+    for (auto [row, col] : {std::pair{0, 0}, {0, 1}, {1, 0}, {1, 1}, {2, 255}, {65535, 3}})
+        EXPECT_EQ(s.ValueAt(row, col), sheet.ValueAt(row, col)) << row << "," << col;
+    EXPECT_EQ(s.UsedRange(), (CellRange{0, 65535, 0, 255}));
+    for (int col = 0; col <= 4; ++col) EXPECT_EQ(FillColor(back, 0, 3, col), 0x808080u);
+    EXPECT_EQ(s.CellAt(3, 5), nullptr);
+}
+
+TEST(RoundTrip, SelectsExactlyTheActiveSheet) {
+    Workbook book = OpenTemplate();
+    for (Record& r : book.globals)
+        if (r.type == rec::kWindow1) SetU16At(r.data, 10, 1);
+    Bytes(book);  // the invariants check the selected sheet against WINDOW1
+    Workbook back = Reread(book);
+    EXPECT_EQ(back.ActiveSheet(), 1);
+}
+
+TEST(RoundTrip, SavesThroughATemporaryFileAndReportsFailure) {
+    testing::TempFolder folder;
+    Workbook book = OpenTemplate();
+    std::string target = folder / "out.xls";
+    ASSERT_EQ(SaveWorkbookFile(book, target), "");
+    EXPECT_EQ(ListFiles(folder / "*", true), std::vector<std::string>{"out.xls"});
+    Workbook back;
+    EXPECT_EQ(OpenWorkbookFile(target, back), "");
+    EXPECT_NE(SaveWorkbookFile(book, folder / "missing/out.xls"), "");
+}
+
+}  // namespace
+}  // namespace quillbat::xls

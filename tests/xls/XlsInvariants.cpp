@@ -1,0 +1,150 @@
+#include "XlsInvariants.h"
+
+#include <map>
+#include <set>
+
+#include "xls/ByteIo.h"
+#include "xls/CompoundFile.h"
+#include "xls/Record.h"
+
+namespace quillbat::testing {
+namespace {
+
+using namespace quillbat::xls;
+
+struct Checker {
+    const std::vector<PlacedRecord>& records;
+    std::vector<std::string> problems;
+
+    std::map<size_t, uint16_t> TypeAtOffset() const {
+        std::map<size_t, uint16_t> out;
+        for (const PlacedRecord& r : records) out[r.offset] = r.record.type;
+        return out;
+    }
+
+    void RecordSizes() {
+        for (const PlacedRecord& r : records)
+            if (r.record.data.size() > kMaxRecordData)
+                problems.push_back("record " + std::to_string(r.record.type) + " has " +
+                                   std::to_string(r.record.data.size()) + " bytes");
+    }
+
+    void BoundSheets(const std::map<size_t, uint16_t>& types) {
+        for (const PlacedRecord& r : records) {
+            if (r.record.type != rec::kBoundSheet) continue;
+            auto at = types.find(GetU32At(r.record.data, 0));
+            if (at == types.end() || at->second != rec::kBof) problems.push_back("BOUNDSHEET offset misses a BOF");
+        }
+    }
+
+    void IndexRecords(const std::map<size_t, uint16_t>& types) {
+        for (const PlacedRecord& r : records) {
+            if (r.record.type != rec::kIndex) continue;
+            for (size_t pos = 16; pos + 4 <= r.record.data.size(); pos += 4) {
+                auto at = types.find(GetU32At(r.record.data, pos));
+                if (at == types.end() || at->second != rec::kDbCell) problems.push_back("INDEX misses a DBCELL");
+            }
+        }
+    }
+
+    // Start positions (absolute, and within their record) of each SST string.
+    std::vector<std::pair<size_t, size_t>> SstStringStarts(size_t sst) {
+        std::vector<std::pair<size_t, size_t>> starts;
+        size_t index = sst;
+        std::string_view data = records[index].record.data;
+        size_t pos = 8;
+        uint32_t unique = GetU32At(data, 4);
+        auto advance = [&](size_t n) {  // skip raw bytes, moving into CONTINUE records
+            while (n > 0) {
+                if (pos >= data.size()) { data = records[++index].record.data; pos = 0; continue; }
+                size_t take = std::min(n, data.size() - pos);
+                pos += take;
+                n -= take;
+            }
+        };
+        for (uint32_t i = 0; i < unique; ++i) {
+            if (pos >= data.size()) { data = records[++index].record.data; pos = 0; }
+            starts.push_back({records[index].offset + 4 + pos, 4 + pos});
+            uint16_t count = GetU16At(data, pos);
+            uint8_t flags = static_cast<uint8_t>(data[pos + 2]);
+            pos += 3;
+            uint16_t runs = (flags & 0x08) ? GetU16At(data, pos) : 0;
+            if (flags & 0x08) pos += 2;
+            bool wide = flags & 1;
+            for (size_t left = count; left > 0;) {
+                if (pos >= data.size()) {
+                    data = records[++index].record.data;
+                    wide = data[0] & 1;
+                    pos = 1;
+                }
+                size_t fit = std::min(left, (data.size() - pos) / (wide ? 2 : 1));
+                pos += fit * (wide ? 2 : 1);
+                left -= fit;
+            }
+            advance(4 * static_cast<size_t>(runs));
+        }
+        return starts;
+    }
+
+    void ExtSst() {
+        for (size_t i = 0; i < records.size(); ++i) {
+            if (records[i].record.type != rec::kSst) continue;
+            auto starts = SstStringStarts(i);
+            size_t ext = i + 1;
+            while (ext < records.size() && records[ext].record.type == rec::kContinue) ++ext;
+            if (ext == records.size() || records[ext].record.type != rec::kExtSst) {
+                problems.push_back("no EXTSST after the SST");
+                return;
+            }
+            const std::string& e = records[ext].record.data;
+            uint16_t bucket = GetU16At(e, 0);
+            size_t buckets = bucket ? (starts.size() + bucket - 1) / bucket : 0;
+            if ((e.size() - 2) / 8 != buckets) problems.push_back("EXTSST has the wrong number of buckets");
+            for (size_t b = 0; b < buckets && 2 + 8 * b + 8 <= e.size(); ++b) {
+                auto [absolute, within] = starts[b * bucket];
+                if (GetU32At(e, 2 + 8 * b) != absolute || GetU16At(e, 6 + 8 * b) != within)
+                    problems.push_back("EXTSST bucket " + std::to_string(b) + " points elsewhere");
+            }
+        }
+    }
+
+    void Selection() {
+        int active = -1, selected = 0, sheet = -1, selectedSheet = -1, depth = 0;
+        for (const PlacedRecord& r : records) {
+            if (r.record.type == rec::kBof && depth++ == 0 && r.offset > 0) ++sheet;
+            if (r.record.type == rec::kEof) --depth;
+            if (r.record.type == rec::kWindow1 && active < 0) active = GetU16At(r.record.data, 10);
+            if (r.record.type == rec::kWindow2 && depth == 1 && (GetU16At(r.record.data, 0) & 0x0200)) {
+                ++selected;
+                selectedSheet = sheet;
+            }
+        }
+        if (selected != 1) problems.push_back(std::to_string(selected) + " sheets are selected");
+        else if (selectedSheet != std::max(active, 0)) problems.push_back("the selected sheet is not the active one");
+    }
+};
+
+}  // namespace
+
+std::vector<std::string> WorkbookInvariantViolations(const std::string& fileBytes) {
+    CompoundFile file;
+    std::string error = ReadCompoundFile(fileBytes, file);
+    if (!error.empty()) return {"not a compound file: " + error};
+    const OleNode* stream = file.FindStream("Workbook");
+    if (!stream) return {"no Workbook stream"};
+    std::vector<PlacedRecord> records;
+    error = SplitRecords(stream->data, records);
+    if (!error.empty()) return {error};
+    Checker checker{records, {}};
+    auto types = checker.TypeAtOffset();
+    checker.RecordSizes();
+    checker.BoundSheets(types);
+    checker.IndexRecords(types);
+    checker.ExtSst();
+    checker.Selection();
+    return checker.problems;
+}
+
+std::string XlsTestData(const std::string& name) { return std::string(QUILLBAT_XLS_TEST_DATA) + "/" + name; }
+
+}  // namespace quillbat::testing
