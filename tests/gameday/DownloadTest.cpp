@@ -151,6 +151,17 @@ TEST_F(DownloadTest, UrlWithSpacesIsSentEncoded) {
     EXPECT_EQ(ReadFile(Local("roster.htm")), "<html>roster</html>");
 }
 
+TEST_F(DownloadTest, FollowsAtMostFiveRedirects) {
+    site.Write("/r/end.xml", "<end/>");
+    for (int i = 0; i < 6; ++i) {
+        server.SetRedirect("/r/" + std::to_string(i), i == 5 ? "/r/end.xml" : "/r/" + std::to_string(i + 1));
+    }
+    EXPECT_EQ(DownloadFile(net.session, server.Url("/r/1"), Local("five.xml")), "");
+    EXPECT_EQ(ReadFile(Local("five.xml")), "<end/>");
+    EXPECT_EQ(DownloadFile(net.session, server.Url("/r/0"), Local("six.xml")),
+              "Download failed: error = open url failed");
+}
+
 TEST_F(DownloadTest, UnwritableLocalPathIsAFailureNamingIt) {
     site.Write("/a.xml", "<a/>");
     std::string local = net.settings.tempFolder + "/no such folder/a.xml";

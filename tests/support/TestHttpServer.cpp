@@ -65,6 +65,11 @@ void TestHttpServer::SetSilent(const std::string& path) {
     silent_[path] = true;
 }
 
+void TestHttpServer::SetRedirect(const std::string& path, const std::string& location) {
+    std::lock_guard lock(mutex_);
+    redirects_[path] = location;
+}
+
 std::vector<RecordedRequest> TestHttpServer::Requests() const {
     std::lock_guard lock(mutex_);
     return requests_;
@@ -101,6 +106,7 @@ void TestHttpServer::Handle(const void* requestPtr, void* responsePtr) {
     auto& response = *static_cast<httplib::Response*>(responsePtr);
     std::chrono::milliseconds latency;
     bool silent;
+    std::string redirect;
     {
         std::lock_guard lock(mutex_);
         requests_.push_back({request.path, request.get_header_value("User-Agent"),
@@ -108,12 +114,18 @@ void TestHttpServer::Handle(const void* requestPtr, void* responsePtr) {
                              request.get_header_value("Pragma")});
         latency = latency_;
         silent = silent_.count(request.path) > 0;
+        auto it = redirects_.find(request.path);
+        if (it != redirects_.end()) redirect = it->second;
     }
     if (silent) {
         WaitUnlessStopping(std::chrono::milliseconds::max());
         return;
     }
     if (latency.count() > 0 && !WaitUnlessStopping(latency)) return;
+    if (!redirect.empty()) {
+        response.set_redirect(redirect);
+        return;
+    }
     StatusOverride forced;
     if (TakeStatus(request.path, forced)) {
         response.status = forced.status;

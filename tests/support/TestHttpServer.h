@@ -44,6 +44,8 @@ public:
     void SetTruncated(const std::string& path, std::size_t bytes);
     // Requests for path are accepted and never answered.
     void SetSilent(const std::string& path);
+    // Requests for path are sent on to location with status 302.
+    void SetRedirect(const std::string& path, const std::string& location);
 
     std::vector<RecordedRequest> Requests() const;
     int RequestCount(const std::string& path) const;
@@ -72,6 +74,7 @@ private:
     std::map<std::string, StatusOverride> statuses_;
     std::map<std::string, std::size_t> truncated_;
     std::map<std::string, bool> silent_;
+    std::map<std::string, std::string> redirects_;
     std::vector<RecordedRequest> requests_;
 };
 
