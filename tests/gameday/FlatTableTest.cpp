@@ -105,14 +105,5 @@ TEST(FlatTableErrors, DeepNestingIsRefusedNotRecursedInto) {
     EXPECT_NE(ParseFlatTable(xml, table).find("nested"), std::string::npos);
 }
 
-TEST(FlatTable, CellAndFindColumnOutsideTheTable) {
-    FlatTable table = Parse(R"(<a x="1"/>)");
-    EXPECT_EQ(table.FindColumn("x"), 0);
-    EXPECT_EQ(table.FindColumn("X"), -1);
-    EXPECT_EQ(table.Cell(0, 1), "");
-    EXPECT_EQ(table.Cell(1, 0), "");
-    EXPECT_EQ(table.Cell(-1, -1), "");
-}
-
 }  // namespace
 }  // namespace quillbat::testing

@@ -103,7 +103,7 @@ void CheckPlayers(const std::string& path) {
     EXPECT_GT(expected.size(), 40u);
 }
 
-void CheckScoreboard(const std::string& path) {
+void CheckScoreboard(const std::string& path, int* gamesWithProbablePitchers) {
     SCOPED_TRACE(path);
     FlatTable table = Read(path);
     pugi::xml_document document = Load(path);
@@ -122,6 +122,7 @@ void CheckScoreboard(const std::string& path) {
             pugi::xml_node probable = game.child(pitcher);
             if (!probable) continue;
             std::string suffix = std::string(pitcher) == "home_probable_pitcher" ? "" : "2";
+            if (gamesWithProbablePitchers && suffix.empty()) ++*gamesWithProbablePitchers;
             EXPECT_EQ(table.Cell(row, table.FindColumn("first_name" + suffix)), probable.attribute("first_name").value());
             EXPECT_EQ(table.Cell(row, table.FindColumn("last_name" + suffix)), probable.attribute("last_name").value());
             EXPECT_EQ(table.Cell(row, table.FindColumn("s_era" + suffix)), probable.attribute("s_era").value());

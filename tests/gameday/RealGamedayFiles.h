@@ -13,7 +13,7 @@ void CheckBoxScore(const std::string& path);
 // One row per player, in order, with his id in "id2" and his team's type on the row.
 void CheckPlayers(const std::string& path);
 // Each game's rows together and in order, the first carrying the game's attributes and its
-// probable pitchers.
-void CheckScoreboard(const std::string& path);
+// probable pitchers; counts the games whose probable pitchers were checked.
+void CheckScoreboard(const std::string& path, int* gamesWithProbablePitchers = nullptr);
 
 }  // namespace quillbat::testing
