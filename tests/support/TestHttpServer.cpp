@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <fstream>
 #include <stdexcept>
 
 #include "TempFolder.h"
@@ -20,7 +21,7 @@ TestHttpServer::TestHttpServer(std::string folder)
     server_->set_read_timeout(1, 0);
     server_->set_write_timeout(1, 0);
     server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
-        Handle(&request, &response);
+        Handle(request, response);
     });
     port_ = server_->bind_to_any_port("127.0.0.1");
     if (port_ <= 0) throw std::runtime_error("test server: cannot bind a port");
@@ -101,9 +102,7 @@ bool TestHttpServer::TakeStatus(const std::string& path, StatusOverride& out) {
     return true;
 }
 
-void TestHttpServer::Handle(const void* requestPtr, void* responsePtr) {
-    const auto& request = *static_cast<const httplib::Request*>(requestPtr);
-    auto& response = *static_cast<httplib::Response*>(responsePtr);
+void TestHttpServer::Handle(const httplib::Request& request, httplib::Response& response) {
     std::chrono::milliseconds latency;
     bool silent;
     std::string redirect;
@@ -132,11 +131,10 @@ void TestHttpServer::Handle(const void* requestPtr, void* responsePtr) {
         response.set_content(forced.body, "text/html");
         return;
     }
-    ServeFile(request.path, &response);
+    ServeFile(request.path, response);
 }
 
-void TestHttpServer::ServeFile(const std::string& path, void* responsePtr) {
-    auto& response = *static_cast<httplib::Response*>(responsePtr);
+void TestHttpServer::ServeFile(const std::string& path, httplib::Response& response) {
     if (path.find("..") != std::string::npos) {
         response.status = 403;
         return;

@@ -14,6 +14,8 @@
 
 namespace httplib {
 class Server;
+struct Request;
+struct Response;
 }
 
 namespace quillbat::testing {
@@ -57,10 +59,10 @@ private:
         int times;
     };
 
-    void Handle(const void* request, void* response);
+    void Handle(const httplib::Request& request, httplib::Response& response);
     bool WaitUnlessStopping(std::chrono::milliseconds duration);
     bool TakeStatus(const std::string& path, StatusOverride& out);
-    void ServeFile(const std::string& path, void* response);
+    void ServeFile(const std::string& path, httplib::Response& response);
 
     std::string folder_;
     std::unique_ptr<httplib::Server> server_;
