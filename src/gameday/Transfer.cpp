@@ -16,7 +16,7 @@ using Clock = std::chrono::steady_clock;
 struct Progress {
     std::string body;
     std::size_t maxBytes = 0;
-    bool opened = false;       // a header line or a body byte arrived
+    bool gotBody = false;
     bool overCap = false;
     Clock::time_point lastByte = Clock::now();
 };
@@ -24,7 +24,7 @@ struct Progress {
 std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) {
     auto* progress = static_cast<Progress*>(user);
     std::size_t bytes = size * count;
-    progress->opened = true;
+    progress->gotBody = true;
     progress->lastByte = Clock::now();
     if (progress->body.size() + bytes > progress->maxBytes) {
         progress->overCap = true;
@@ -35,9 +35,7 @@ std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) 
 }
 
 std::size_t OnHeader(char*, std::size_t size, std::size_t count, void* user) {
-    auto* progress = static_cast<Progress*>(user);
-    progress->opened = true;
-    progress->lastByte = Clock::now();
+    static_cast<Progress*>(user)->lastByte = Clock::now();
     return size * count;
 }
 
@@ -110,7 +108,10 @@ TransferResult Outcome(CURL* easy, CURLcode code, Progress& progress, bool stall
                        const TransferLimits& limits) {
     long status = 0;
     curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
-    TransferStage stage = progress.opened ? TransferStage::Read : TransferStage::Open;
+    // The URL counts as opened once a success status or a body byte arrived; a redirect loop
+    // or a request never answered fails to open.
+    bool opened = progress.gotBody || (status >= 200 && status < 300);
+    TransferStage stage = opened ? TransferStage::Read : TransferStage::Open;
     if (stalled) {
         return Failure(stage, CURLE_OPERATION_TIMEDOUT,
                        "no data for " + std::to_string(limits.stallTimeoutMs) + " ms");
@@ -165,6 +166,7 @@ TransferResult RunTransfer(const TransferRequest& request, const TransferLimits&
     bool stalled = false;
     CURLcode code = Pump(multi.get(), limits, progress, ui, stalled);
     curl_multi_remove_handle(multi.get(), easy.get());
+    ui.PumpEvents();  // even a transfer that needed no wait lets the window catch up
     return Outcome(easy.get(), code, progress, stalled, limits);
 }
 

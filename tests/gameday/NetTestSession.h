@@ -2,6 +2,7 @@
 // Settings and a session for download tests: temporary and program folders inside one
 // test folder, short timeouts.
 
+#include <cstdlib>
 #include <string>
 
 #include "ScriptedUi.h"
@@ -13,6 +14,9 @@ namespace quillbat::testing {
 
 struct NetTestSession {
     NetTestSession() {
+        // The test server is on this machine: never go through a proxy set in the environment.
+        ::setenv("no_proxy", "127.0.0.1,localhost", 1);
+        ::setenv("NO_PROXY", "127.0.0.1,localhost", 1);
         settings.tempFolder = folder / "temp";
         settings.programFolder = folder / "program";
         settings.programLog = settings.programFolder + "/Quillbat.log";

@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <fstream>
 #include <stdexcept>
 
 #include "TempFolder.h"
@@ -20,7 +21,7 @@ TestHttpServer::TestHttpServer(std::string folder)
     server_->set_read_timeout(1, 0);
     server_->set_write_timeout(1, 0);
     server_->Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
-        Handle(&request, &response);
+        Handle(request, response);
     });
     port_ = server_->bind_to_any_port("127.0.0.1");
     if (port_ <= 0) throw std::runtime_error("test server: cannot bind a port");
@@ -65,6 +66,11 @@ void TestHttpServer::SetSilent(const std::string& path) {
     silent_[path] = true;
 }
 
+void TestHttpServer::SetRedirect(const std::string& path, const std::string& location) {
+    std::lock_guard lock(mutex_);
+    redirects_[path] = location;
+}
+
 std::vector<RecordedRequest> TestHttpServer::Requests() const {
     std::lock_guard lock(mutex_);
     return requests_;
@@ -96,11 +102,10 @@ bool TestHttpServer::TakeStatus(const std::string& path, StatusOverride& out) {
     return true;
 }
 
-void TestHttpServer::Handle(const void* requestPtr, void* responsePtr) {
-    const auto& request = *static_cast<const httplib::Request*>(requestPtr);
-    auto& response = *static_cast<httplib::Response*>(responsePtr);
+void TestHttpServer::Handle(const httplib::Request& request, httplib::Response& response) {
     std::chrono::milliseconds latency;
     bool silent;
+    std::string redirect;
     {
         std::lock_guard lock(mutex_);
         requests_.push_back({request.path, request.get_header_value("User-Agent"),
@@ -108,23 +113,28 @@ void TestHttpServer::Handle(const void* requestPtr, void* responsePtr) {
                              request.get_header_value("Pragma")});
         latency = latency_;
         silent = silent_.count(request.path) > 0;
+        auto it = redirects_.find(request.path);
+        if (it != redirects_.end()) redirect = it->second;
     }
     if (silent) {
         WaitUnlessStopping(std::chrono::milliseconds::max());
         return;
     }
     if (latency.count() > 0 && !WaitUnlessStopping(latency)) return;
+    if (!redirect.empty()) {
+        response.set_redirect(redirect);
+        return;
+    }
     StatusOverride forced;
     if (TakeStatus(request.path, forced)) {
         response.status = forced.status;
         response.set_content(forced.body, "text/html");
         return;
     }
-    ServeFile(request.path, &response);
+    ServeFile(request.path, response);
 }
 
-void TestHttpServer::ServeFile(const std::string& path, void* responsePtr) {
-    auto& response = *static_cast<httplib::Response*>(responsePtr);
+void TestHttpServer::ServeFile(const std::string& path, httplib::Response& response) {
     if (path.find("..") != std::string::npos) {
         response.status = 403;
         return;

@@ -14,6 +14,8 @@
 
 namespace httplib {
 class Server;
+struct Request;
+struct Response;
 }
 
 namespace quillbat::testing {
@@ -44,6 +46,8 @@ public:
     void SetTruncated(const std::string& path, std::size_t bytes);
     // Requests for path are accepted and never answered.
     void SetSilent(const std::string& path);
+    // Requests for path are sent on to location with status 302.
+    void SetRedirect(const std::string& path, const std::string& location);
 
     std::vector<RecordedRequest> Requests() const;
     int RequestCount(const std::string& path) const;
@@ -55,10 +59,10 @@ private:
         int times;
     };
 
-    void Handle(const void* request, void* response);
+    void Handle(const httplib::Request& request, httplib::Response& response);
     bool WaitUnlessStopping(std::chrono::milliseconds duration);
     bool TakeStatus(const std::string& path, StatusOverride& out);
-    void ServeFile(const std::string& path, void* response);
+    void ServeFile(const std::string& path, httplib::Response& response);
 
     std::string folder_;
     std::unique_ptr<httplib::Server> server_;
@@ -72,6 +76,7 @@ private:
     std::map<std::string, StatusOverride> statuses_;
     std::map<std::string, std::size_t> truncated_;
     std::map<std::string, bool> silent_;
+    std::map<std::string, std::string> redirects_;
     std::vector<RecordedRequest> requests_;
 };
 
