@@ -2,6 +2,7 @@
 // Program-wide state, passed by reference to whatever needs it.
 
 #include "app/TeamDatabase.h"
+#include "gameday/GameTable.h"
 #include "platform/Settings.h"
 #include "platform/Ui.h"
 
@@ -13,6 +14,7 @@ struct AppContext {
     Ui& ui;
     Settings settings;
     TeamTables teams;
+    GameTable games;  // the games of the date last listed
 };
 
 }  // namespace quillbat

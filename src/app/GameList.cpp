@@ -1,6 +1,62 @@
 #include "app/GameList.h"
 
+#include "gameday/XmlToWorkbook.h"
+#include "gameday/GamedayAddresses.h"
+#include "gameday/MasterScoreboard.h"
+#include "gameday/wininet.h"
+#include "platform/ProgramLog.h"
+#include "platform/TextFunctions.h"
+
 namespace quillbat {
+
+namespace {
+
+struct Fetched {
+    GameListStatus status = GameListStatus::NoGames;
+    std::string url, error;
+};
+
+Fetched FetchAndRead(AppContext& ctx, const std::string& date) {
+    std::string url = MasterScoreboardUrl(DayUrl(ctx.settings, date));
+    std::string local = ScoreboardFile(ctx.settings.tempFolder);
+    if (std::string error = DownloadFile(NetSession{ctx.settings, ctx.ui}, url, local); !error.empty())
+        return {GameListStatus::DownloadFailed, url, error};
+    ConvertXmlToWorkbook(ctx.settings, local);
+    ctx.games = ReadMasterScoreboard(FlatTablePath(local));
+    bool none = ctx.games.Rows() == 0 || IsBlank(ctx.games.At(GameField::kAwayCity, 1));
+    return {none ? GameListStatus::NoGames : GameListStatus::Listed, url, ""};
+}
+
+void ReportDownloadFailure(AppContext& ctx, const Fetched& fetched) {
+    WriteLog(ctx.settings, "error downloading master scoreboard");
+    WriteLog(ctx.settings, "  url = " + fetched.url);
+    WriteLog(ctx.settings, "  err = " + fetched.error);
+    ctx.ui.Message(MsgIcon::Exclamation, "Error",
+                   "Error attempting to get games for selected date!  See .LOG file for details.");
+}
+
+}  // namespace
+
+GameListOutcome GetGames(AppContext& ctx, const std::string& date) {
+    ctx.ui.ShowStatus("Retrieving game list...");
+    ctx.settings.season = date.size() >= 4 ? date.substr(date.size() - 4) : date;
+    Fetched fetched;
+    {
+        BusyPointer busy(ctx.ui);
+        fetched = FetchAndRead(ctx, date);
+    }
+    GameListOutcome outcome{fetched.status, {}, 0};
+    if (fetched.status == GameListStatus::DownloadFailed) {
+        ReportDownloadFailure(ctx, fetched);
+    } else if (fetched.status == GameListStatus::NoGames) {
+        ctx.ui.Message(MsgIcon::Exclamation, "No Games", "No games scheduled for that date!");
+    } else {
+        outcome.entries = GameListEntries(ctx.games);
+        outcome.selected = PreselectedEntry(outcome.entries, ctx.settings.favoriteTeam);
+    }
+    ctx.ui.ShowStatus("Select game and click 'Create'.");
+    return outcome;
+}
 
 std::vector<std::string> GameListEntries(const GameTable& games) {
     std::vector<std::string> entries;

@@ -4,9 +4,23 @@
 #include <string>
 #include <vector>
 
+#include "app/AppContext.h"
 #include "gameday/GameTable.h"
 
 namespace quillbat {
+
+enum class GameListStatus { DownloadFailed, NoGames, Listed };
+
+struct GameListOutcome {
+    GameListStatus status = GameListStatus::NoGames;
+    std::vector<std::string> entries;  // one per game of ctx.games, in order
+    std::size_t selected = 0;          // the entry to select first
+};
+
+// Fetches the games of a "MM/DD/YYYY" date into ctx.games and says what the list should show.
+// A failed download keeps ctx.games as it was (and the caller its list); the user is told of
+// failures and of a day without games.
+GameListOutcome GetGames(AppContext& ctx, const std::string& date);
 
 // "Away at Home", with " (1)" or " (2)" for the games of a double-header, in table order.
 std::vector<std::string> GameListEntries(const GameTable& games);

@@ -14,8 +14,10 @@
 #include <QVBoxLayout>
 
 #include "app/BaseballGraphic.h"
+#include "app/GameList.h"
 #include "app/MenuCommands.h"
 #include "app/Startup.h"
+#include "platform/DateEntry.h"
 
 namespace quillbat {
 
@@ -38,7 +40,7 @@ W* Named(W* widget, const char* name) {
 }  // namespace
 
 frmCreateScorecard::frmCreateScorecard(AppContext& ctx, const Date& today, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx) {
+    : QMainWindow(parent), ctx_(ctx), today_(today) {
     setObjectName("frmCreateScorecard");
     setWindowTitle("Quillbat");
     BuildControls();
@@ -107,6 +109,9 @@ void frmCreateScorecard::BuildControls() {
     setCentralWidget(central);
 
     connect(cmdQuit, &QPushButton::clicked, this, &QWidget::close);
+    txtGameDate->installEventFilter(this);
+    // Enter in the date box moves on to the game list, which checks and fetches the date.
+    connect(txtGameDate, &QLineEdit::returnPressed, this, [this] { cboGames->setFocus(Qt::TabFocusReason); });
 }
 
 void frmCreateScorecard::BuildMenus() {
@@ -176,8 +181,73 @@ void frmCreateScorecard::SetStatusText(const std::string& text) {
 
 void frmCreateScorecard::OnActivated() {
     if (!firstActivationPending_) return;
-    QCoreApplication::processEvents();
     firstActivationPending_ = false;
+    QCoreApplication::processEvents();
+    // The list shows the box's date from now on, so moving the focus on does not fetch it again.
+    ctx_.settings.selectedGameDate = txtGameDate->text().toStdString();
+    GetGames(ctx_.settings.selectedGameDate);
+    cboGames->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCreateScorecard::GetGames(const std::string& date) {
+    GameListOutcome outcome = quillbat::GetGames(ctx_, date);
+    ShowGameList(outcome);
+}
+
+void frmCreateScorecard::ShowGameList(const GameListOutcome& outcome) {
+    if (outcome.status == GameListStatus::DownloadFailed) return;  // the list keeps what it had
+    cboGames->clear();
+    if (outcome.status == GameListStatus::NoGames) return;
+    for (std::size_t i = 0; i < outcome.entries.size(); ++i)
+        cboGames->addItem(QString::fromStdString(outcome.entries[i]), static_cast<int>(i + 1));
+    cboGames->setCurrentIndex(static_cast<int>(outcome.selected));
+    cmdCreate->setEnabled(true);
+    cboGames->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmCreateScorecard::ValidateDateBox() {
+    std::string text = txtGameDate->text().toStdString();
+    bool reject = ValidateDateEntry(text, true, true, today_, ctx_.ui);
+    txtGameDate->setText(QString::fromStdString(text));
+    if (reject) return false;
+    if (text != ctx_.settings.selectedGameDate) {
+        cboGames->clear();
+        cmdCreate->setEnabled(false);
+    }
+    return true;
+}
+
+void frmCreateScorecard::DateBoxLostFocus() {
+    auto date = ParseDate(txtGameDate->text().toStdString(), today_);
+    if (!date) {
+        ctx_.ui.Message(MsgIcon::None, "", "Invalid date!");
+        return;
+    }
+    std::string text = FormatDate(*date);
+    txtGameDate->setText(QString::fromStdString(text));
+    if (text == ctx_.settings.selectedGameDate) return;
+    ctx_.settings.selectedGameDate = text;
+    GetGames(text);
+}
+
+bool frmCreateScorecard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != txtGameDate || event->type() != QEvent::FocusOut || checkingDateBox_)
+        return QMainWindow::eventFilter(watched, event);
+    // Only a move of the focus inside the window counts, not a message box or another window
+    // taking it.
+    auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return QMainWindow::eventFilter(watched, event);
+    checkingDateBox_ = true;
+    if (ValidateDateBox()) {
+        DateBoxLostFocus();
+    } else {
+        // Back into the box once the focus change under way has finished.
+        QMetaObject::invokeMethod(this, [this] { txtGameDate->setFocus(Qt::OtherFocusReason); },
+                                  Qt::QueuedConnection);
+    }
+    checkingDateBox_ = false;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool frmCreateScorecard::event(QEvent* event) {

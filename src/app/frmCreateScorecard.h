@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include "app/AppContext.h"
+#include "app/GameList.h"
 #include "platform/Dates.h"
 
 class QAction;
@@ -24,6 +25,8 @@ public:
 
     // Runs on every activation of the window; the first one also does the start-up checks.
     void OnActivated();
+    // Fetches and lists the games of a "MM/DD/YYYY" date.
+    void GetGames(const std::string& date);
     // Shows a status text (the status sink of the window's Ui).
     void SetStatusText(const std::string& text);
 
@@ -56,6 +59,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -64,8 +68,14 @@ private:
     void SetTabOrder();
     void ConnectCheckBoxes();
     void Load(const Date& today);
+    // The date box's check when the focus leaves it; false keeps the focus in the box.
+    bool ValidateDateBox();
+    void DateBoxLostFocus();
+    void ShowGameList(const GameListOutcome& outcome);
 
     AppContext& ctx_;
+    Date today_;
+    bool checkingDateBox_ = false;
     bool firstActivationPending_ = true;
     bool exitDone_ = false;
 };

@@ -1,7 +1,12 @@
 #include "cli/CliCommands.h"
 
+#include <functional>
+#include <map>
+
+#include "app/GameList.h"
 #include "app/Startup.h"
 #include "cli/CliUi.h"
+#include "platform/DateEntry.h"
 #include "platform/Environment.h"
 #include "platform/TextFunctions.h"
 
@@ -13,10 +18,18 @@ const char* const kUsage =
     "usage: quillbat-cli [--verbose] COMMAND [ARGUMENTS]\n"
     "\n"
     "Commands:\n"
-    "  settings   start up as the window does, then show the folders and data sources in use\n"
-    "  help       show this text\n"
+    "  games DATE   list the games of DATE (for example 07/04/2014 or 070414); the game the\n"
+    "               window would pick first is marked with \"* \"\n"
+    "  settings     start up as the window does, then show the folders and data sources in use\n"
+    "  help         show this text\n"
     "\n"
+    "Messages go to standard error, one line each; --verbose adds the status texts.\n"
     "The switches -dev and -debug work as for the window.\n";
+
+bool IsSwitch(const std::string& word) {
+    std::string lower = ToLower(word);
+    return lower.rfind("-dev", 0) == 0 || lower.rfind("-debug", 0) == 0;
+}
 
 // The command line without the options every command shares.
 struct Parsed {
@@ -28,8 +41,7 @@ Parsed Parse(const std::vector<std::string>& args) {
     Parsed p;
     for (const auto& a : args) {
         if (a == "--verbose") p.verbose = true;
-        else if (ToLower(a).rfind("-dev", 0) == 0 || ToLower(a).rfind("-debug", 0) == 0) continue;
-        else p.words.push_back(a);
+        else if (!IsSwitch(a)) p.words.push_back(a);
     }
     return p;
 }
@@ -40,16 +52,52 @@ std::string JoinArgs(const std::vector<std::string>& args) {
     return line;
 }
 
-void PrintSettings(const Settings& s, std::ostream& out) {
-    out << "Program folder:   " << s.programFolder << '\n'
-        << "Settings file:    " << s.settingsFile << '\n'
-        << "Program log:      " << s.programLog << '\n'
-        << "Output folder:    " << s.outputDir << '\n'
-        << "Templates folder: " << s.templatesDir << '\n'
-        << "Logos folder:     " << s.logosDir << '\n'
-        << "Temporary folder: " << s.tempFolder << '\n'
-        << "Gameday data:     " << s.gamedayBaseUrl << '\n'
-        << s.dataSourcesLine << '\n';
+// One command's run, between start-up and exit.
+struct Run {
+    AppContext& ctx;
+    const std::vector<std::string>& words;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+struct Command {
+    std::size_t arguments;
+    std::function<int(Run&)> body;
+};
+
+int PrintSettings(Run& run) {
+    const Settings& s = run.ctx.settings;
+    run.out << "Program folder:   " << s.programFolder << '\n'
+            << "Settings file:    " << s.settingsFile << '\n'
+            << "Program log:      " << s.programLog << '\n'
+            << "Output folder:    " << s.outputDir << '\n'
+            << "Templates folder: " << s.templatesDir << '\n'
+            << "Logos folder:     " << s.logosDir << '\n'
+            << "Temporary folder: " << s.tempFolder << '\n'
+            << "Gameday data:     " << s.gamedayBaseUrl << '\n'
+            << s.dataSourcesLine << '\n';
+    return kExitSuccess;
+}
+
+int ListGames(Run& run) {
+    std::string date = run.words[1];
+    if (ValidateDateEntry(date, true, true, Today(), run.ctx.ui) || IsBlank(date)) {
+        if (IsBlank(date)) run.ctx.ui.Message(MsgIcon::None, "", "Invalid date!");
+        return kExitUsage;
+    }
+    run.ctx.settings.selectedGameDate = date;
+    GameListOutcome outcome = GetGames(run.ctx, date);
+    for (std::size_t i = 0; i < outcome.entries.size(); ++i)
+        run.out << (i == outcome.selected ? "* " : "  ") << outcome.entries[i] << '\n';
+    return outcome.status == GameListStatus::Listed ? kExitSuccess : kExitFailure;
+}
+
+const std::map<std::string, Command>& Commands() {
+    static const std::map<std::string, Command> commands = {
+        {"games", {1, ListGames}},
+        {"settings", {0, PrintSettings}},
+    };
+    return commands;
 }
 
 }  // namespace
@@ -61,8 +109,8 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
         (parsed.words.empty() ? err : out) << kUsage;
         return parsed.words.empty() ? kExitUsage : kExitSuccess;
     }
-    const std::string& command = parsed.words[0];
-    if (command != "settings" || parsed.words.size() != 1) {
+    auto command = Commands().find(parsed.words[0]);
+    if (command == Commands().end() || parsed.words.size() != command->second.arguments + 1) {
         err << "quillbat-cli: unknown command or arguments: " << JoinArgs(parsed.words) << "\n\n" << kUsage;
         return kExitUsage;
     }
@@ -78,9 +126,10 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
         ui.Message(MsgIcon::Critical, "Error", error);
         return kExitFailure;
     }
-    PrintSettings(ctx.settings, out);
+    Run run{ctx, parsed.words, out, err};
+    int status = command->second.body(run);
     SaveSettingsOnExit(ctx.settings);
-    return kExitSuccess;
+    return status;
 }
 
 }  // namespace quillbat

@@ -7,10 +7,9 @@
 
 namespace quillbat {
 
-inline constexpr const char* kNoWorkbookEngine = "the workbook engine is not available in this build";
-
-// Returns "" when the workbook was written, else why not. Until the workbook engine is part
-// of the build this writes nothing and returns kNoWorkbookEngine.
+// Returns "" when the workbook was written, else why not. Every cell is written as text, so
+// a reader gets back exactly what the XML file held (".250" stays ".250", "08" stays "08").
+// A table wider or longer than a workbook sheet writes nothing.
 std::string WriteFlatTable(const FlatTable& table, const std::string& xlsPath);
 
 }  // namespace quillbat

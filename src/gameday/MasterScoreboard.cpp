@@ -4,6 +4,9 @@
 #include <set>
 
 #include "gameday/FlatTableColumns.h"
+#include "gameday/FlatTableFile.h"
+#include "gameday/LineEnds.h"
+#include "platform/TextFunctions.h"
 #include "gameday/XmlAttributeScan.h"
 
 namespace quillbat {
@@ -11,7 +14,7 @@ namespace quillbat {
 namespace {
 
 // Where each field comes from: its flat-table column and, for scanning, the attribute name
-// and which of its lines holds the value (the away pitcher's attributes come second).
+// and which of its lines holds the value. The probable pitchers come from their own elements.
 struct FieldSource {
     int field;
     const char* column;
@@ -19,7 +22,7 @@ struct FieldSource {
     int occurrence;
 };
 
-constexpr std::array<FieldSource, 24> kSources = {{
+constexpr std::array<FieldSource, 14> kSources = {{
     {GameField::kAwayCity, "away_team_city", "away_team_city", 1},
     {GameField::kHomeCity, "home_team_city", "home_team_city", 1},
     {GameField::kGamedayId, "gameday", "gameday", 1},
@@ -28,16 +31,6 @@ constexpr std::array<FieldSource, 24> kSources = {{
     {GameField::kAwayLosses, "away_loss", "away_loss", 1},
     {GameField::kHomeWins, "home_win", "home_win", 1},
     {GameField::kHomeLosses, "home_loss", "home_loss", 1},
-    {GameField::kAwayPitcherName, "name_display_rosterxx", "name_display_roster", 2},
-    {GameField::kAwayPitcherNumber, "numberxx", "number", 2},
-    {GameField::kAwayPitcherWins, "winsxx", "wins", 2},
-    {GameField::kAwayPitcherLosses, "lossesxx", "losses", 2},
-    {GameField::kAwayPitcherEra, "eraxx", "era", 2},
-    {GameField::kHomePitcherName, "name_display_roster", "name_display_roster", 1},
-    {GameField::kHomePitcherNumber, "number", "number", 1},
-    {GameField::kHomePitcherWins, "wins", "wins", 1},
-    {GameField::kHomePitcherLosses, "losses", "losses", 1},
-    {GameField::kHomePitcherEra, "era", "era", 1},
     {GameField::kAwayFileCode, "away_file_code", "away_file_code", 1},
     {GameField::kHomeFileCode, "home_file_code", "home_file_code", 1},
     {GameField::kAwayTeamName, "away_team_name", "away_team_name", 1},
@@ -46,28 +39,41 @@ constexpr std::array<FieldSource, 24> kSources = {{
     {GameField::kHomeLeagueId, "home_league_id", "home_league_id", 1},
 }};
 
-bool IsRecordField(int field) { return field >= GameField::kAwayWins && field <= GameField::kHomeLosses; }
-bool IsPitcherField(int field) {
-    return field >= GameField::kAwayPitcherName && field <= GameField::kHomePitcherEra;
-}
 
-// Column of each field in this table (0 when absent). The records and the probable pitchers
-// are read only when their first column is there, as a group.
+// Column of each field in this table (0 when absent or not read from the table). The records
+// are read only when the away_win column is there, as a group; the probable pitchers come
+// from their own elements.
 std::array<int, GameField::kCount + 1> ColumnsOf(const ColumnNames& names) {
     std::array<int, GameField::kCount + 1> column{};
     for (const auto& s : kSources) column[s.field] = FindColumn(names, s.column);
     column[GameField::kGameId] = FindColumn(names, "id");
-    bool records = column[GameField::kAwayWins] > 0;
-    bool pitchers = column[GameField::kAwayPitcherName] > 0;
-    for (int field = 1; field <= GameField::kCount; ++field) {
-        if ((IsRecordField(field) && !records) || (IsPitcherField(field) && !pitchers)) column[field] = 0;
-    }
+    if (column[GameField::kAwayWins] == 0)
+        for (int field = GameField::kAwayWins; field <= GameField::kHomeLosses; ++field) column[field] = 0;
     return column;
+}
+
+void SetPitcher(GameTable& games, int game, int nameField, const ProbablePitcher& p) {
+    const std::string* values[] = {&p.name, &p.number, &p.wins, &p.losses, &p.era};
+    for (int i = 0; i < 5; ++i) games.Set(nameField + i, game, *values[i]);
+}
+
+void SetPitchers(GameTable& games, int game, const GamePitchers& pitchers) {
+    SetPitcher(games, game, GameField::kHomePitcherName, pitchers.home);
+    SetPitcher(games, game, GameField::kAwayPitcherName, pitchers.away);
 }
 
 }  // namespace
 
-GameTable ReadGamesFromTable(const SheetCells& scoreboard) {
+GameTable ReadMasterScoreboard(const std::string& xlsPath) {
+    std::string error;
+    auto table = OpenFlatTable(xlsPath, error);
+    std::string xmlPath = ReplaceAll(xlsPath, ".xls", ".xml");
+    if (table && table->LastRow() >= 2) return ReadGamesFromTable(*table, ReadProbablePitchers(xmlPath));
+    NormalizeLineEnds(xmlPath);
+    return ReadGameByScanning(xmlPath);
+}
+
+GameTable ReadGamesFromTable(const SheetCells& scoreboard, const std::vector<GamePitchers>& pitchers) {
     auto column = ColumnsOf(ReadHeaderRow(scoreboard));
     GameTable games;
     std::set<std::string> seenIds;
@@ -77,6 +83,7 @@ GameTable ReadGamesFromTable(const SheetCells& scoreboard) {
         int game = games.AddRow();
         for (int field = 1; field <= GameField::kCount; ++field)
             if (column[field] > 0) games.Set(field, game, scoreboard.Text(row, column[field]));
+        if (const GamePitchers* found = FindGamePitchers(pitchers, id)) SetPitchers(games, game, *found);
     }
     MarkDoubleHeaders(games);
     return games;
@@ -86,6 +93,8 @@ GameTable ReadGameByScanning(const std::string& xmlPath) {
     GameTable games;
     games.AddRow();
     for (const auto& s : kSources) games.Set(s.field, 1, ScanXmlFileAttribute(xmlPath, s.attribute, s.occurrence));
+    auto pitchers = ReadProbablePitchers(xmlPath);
+    if (!pitchers.empty()) SetPitchers(games, 1, pitchers.front());
     return games;
 }
 

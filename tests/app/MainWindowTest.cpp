@@ -24,6 +24,7 @@ using testing::StartupFixture;
 class MainWindowTest : public ::testing::Test {
 protected:
     std::unique_ptr<frmCreateScorecard> Open(const std::string& commandLine = "") {
+        f.CloseSources();
         EXPECT_EQ(f.Start(ctx, commandLine), "");
         return std::make_unique<frmCreateScorecard>(ctx, Date{2014, 7, 4});
     }

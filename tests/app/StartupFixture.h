@@ -7,6 +7,7 @@
 #include "ScriptedUi.h"
 #include "TempFolder.h"
 #include "app/Startup.h"
+#include "platform/IniFile.h"
 
 namespace quillbat::testing {
 
@@ -18,6 +19,14 @@ public:
         std::filesystem::copy_file(QUILLBAT_TEAM_DB, root / "prog/Quillbat.db");
         env["HOME"] = root / "home";
         env["TMPDIR"] = root / "tmp";
+    }
+
+    // Points every source at a closed loopback port, which refuses at once, so a test that
+    // downloads never reaches the real hosts.
+    void CloseSources() const {
+        for (const char* key : {"GamedayHost", "FanGraphsHost", "BaseballReferenceHost", "ESPNHost", "UpdateHost"})
+            WriteIniValue(Ini(), "Sources", key, "http://127.0.0.1:1");
+        WriteIniValue(Ini(), "Sources", "TeamSiteDomain", "invalid");
     }
 
     StartupInputs Inputs(const std::string& commandLine = "") const {

@@ -5,6 +5,7 @@
 #include "GridSheet.h"
 #include "TempFolder.h"
 #include "gameday/FlatTableColumns.h"
+#include "gameday/XmlText.h"
 #include "gameday/XmlAttributeScan.h"
 
 namespace quillbat {
@@ -96,7 +97,8 @@ std::vector<std::string> GameRow(const std::string& id, const std::string& away,
 TEST(ReadGamesFromTableTest, OneGamePerIdWithEveryField) {
     GridSheet sheet({kHeader, GameRow("g1", "Boston", "1"), GameRow("g1", "Boston", "2"),
                      GameRow("g2", "Texas", "1")});
-    GameTable games = ReadGamesFromTable(sheet);
+    std::vector<GamePitchers> pitchers = {{"g1", {"HomeP", "55", "1", "2", "3.00"}, {"AwayP", "45", "4", "0", "1.50"}}};
+    GameTable games = ReadGamesFromTable(sheet, pitchers);
     ASSERT_EQ(games.Rows(), 2);
     EXPECT_EQ(games.At(kAwayCity, 1), "Boston");
     EXPECT_EQ(games.At(kVenue, 1), "Park g1");
@@ -111,23 +113,27 @@ TEST(ReadGamesFromTableTest, OneGamePerIdWithEveryField) {
     EXPECT_EQ(games.At(kHomeLeagueId, 1), "104");
     EXPECT_EQ(games.At(kAwayCity, 2), "Texas");
     EXPECT_EQ(games.At(kDoubleHeaderGame, 2), "");
+    // The table's own name_display_roster columns belong to other elements (a game in
+    // progress has a batter and a pitcher): without probable pitchers the fields stay empty.
+    EXPECT_EQ(games.At(kHomePitcherName, 2), "");
+    EXPECT_EQ(games.At(kAwayPitcherEra, 2), "");
 }
 
 TEST(ReadGamesFromTableTest, MissingRecordOrPitcherColumnsLeaveFieldsEmpty) {
     std::vector<std::string> header = {"id", "away_team_city", "home_team_city", "away_loss", "era"};
     GridSheet sheet({header, {"g1", "Boston", "Home", "5", "3.00"}});
-    GameTable games = ReadGamesFromTable(sheet);
+    GameTable games = ReadGamesFromTable(sheet, {});
     ASSERT_EQ(games.Rows(), 1);
     EXPECT_EQ(games.At(kAwayCity, 1), "Boston");
     EXPECT_EQ(games.At(kAwayLosses, 1), "");  // records only with an away_win column
-    EXPECT_EQ(games.At(kHomePitcherEra, 1), "");  // pitchers only with the repeated name column
+    EXPECT_EQ(games.At(kHomePitcherEra, 1), "");
     EXPECT_EQ(games.At(kVenue, 1), "");
 }
 
 TEST(ReadGamesFromTableTest, DoubleHeaders) {
     GridSheet sheet({kHeader, GameRow("a", "Boston", "1"), GameRow("b", "Texas", "1"),
                      GameRow("c", "Boston", "1"), GameRow("d", "Boston", "1"), GameRow("e", "Texas", "1")});
-    GameTable games = ReadGamesFromTable(sheet);
+    GameTable games = ReadGamesFromTable(sheet, {});
     ASSERT_EQ(games.Rows(), 5);
     std::vector<std::string> marks;
     for (int g = 1; g <= 5; ++g) marks.push_back(games.At(kDoubleHeaderGame, g));
@@ -136,7 +142,48 @@ TEST(ReadGamesFromTableTest, DoubleHeaders) {
 
 TEST(ReadGamesFromTableTest, HeaderOnlyGivesNoGames) {
     GridSheet sheet({kHeader});
-    EXPECT_EQ(ReadGamesFromTable(sheet).Rows(), 0);
+    EXPECT_EQ(ReadGamesFromTable(sheet, {}).Rows(), 0);
+}
+
+TEST(ProbablePitchersTest, OnlyTheGamesOwnElementsOnARealMixedDay) {
+    auto pitchers = ReadProbablePitchers(kData + "/year_2013/month_04/day_22/master_scoreboard.xml");
+    std::vector<std::string> ids;
+    for (const auto& g : pitchers) ids.push_back(g.gameId);
+    EXPECT_EQ(ids, (std::vector<std::string>{"2013/04/22/texmlb-anamlb-1", "2013/04/22/milmlb-sdnmlb-1",
+                                             "2013/04/22/arimlb-sfnmlb-1"}));
+    const GamePitchers* tex = FindGamePitchers(pitchers, "2013/04/22/texmlb-anamlb-1");
+    ASSERT_NE(tex, nullptr);
+    EXPECT_EQ(tex->home.name, "Blanton");
+    EXPECT_EQ(tex->home.number, "55");
+    EXPECT_EQ(tex->home.wins, "0");
+    EXPECT_EQ(tex->home.losses, "3");
+    EXPECT_EQ(tex->home.era, "8.59");  // not s_era
+    EXPECT_EQ(tex->away.name, "Holland, D");
+    EXPECT_EQ(tex->away.era, "1.64");
+    EXPECT_EQ(FindGamePitchers(pitchers, "2013/04/22/oakmlb-bosmlb-1"), nullptr);  // in progress
+}
+
+TEST(ProbablePitchersTest, OddMarkup) {
+    TempFolder dir;
+    std::string file = dir.Write("s.xml",
+        "<games><game id=\"a\"><home_probable_pitcher_note era=\"9\"/>"
+        "<home_probable_pitcher\tname_display_roster=\"O&apos;Day &amp; Co\"\nxera=\"1\" era=\"2.50\"/>"
+        "</game><game id=\"b\"><away_probable_pitcher name_display_roster=\"Pe&#241;a\" era=\"1.00"
+        "</game><gameday id=\"c\"/></games>");
+    auto pitchers = ReadProbablePitchers(file);
+    ASSERT_EQ(pitchers.size(), 2u);
+    EXPECT_EQ(pitchers[0].home.name, "O'Day & Co");
+    EXPECT_EQ(pitchers[0].home.era, "2.50");
+    EXPECT_EQ(pitchers[0].away.name, "");
+    EXPECT_EQ(pitchers[1].away.name, "Pe\xC3\xB1""a");
+    EXPECT_EQ(pitchers[1].away.era, "");  // no closing quote
+    EXPECT_TRUE(ReadProbablePitchers(dir / "missing.xml").empty());
+}
+
+TEST(DecodeXmlTextTest, References) {
+    EXPECT_EQ(DecodeXmlText("a &lt;b&gt; &quot;c&quot; &apos;d&apos; &amp;amp;"), "a <b> \"c\" 'd' &amp;");
+    EXPECT_EQ(DecodeXmlText("&#233;&#xE9;&#x1F600;"), "\xC3\xA9\xC3\xA9\xF0\x9F\x98\x80");
+    EXPECT_EQ(DecodeXmlText("&nbsp; &#; &#xZZ; & alone &#0;"), "&nbsp; &#; &#xZZ; & alone &#0;");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "NetTestSession.h"
+#include "gameday/FlatTableFile.h"
 #include "gameday/FlatTableWriter.h"
 #include "gameday/XmlToWorkbook.h"
 
@@ -27,13 +28,47 @@ TEST(ConvertXmlToWorkbook, MalformedFileWritesNoTableAndLogsOneLineNamingIt) {
     }
 }
 
-TEST(ConvertXmlToWorkbook, WellFormedFileGoesToTheWriter) {
+TEST(ConvertXmlToWorkbook, TableReadsBackCellForCell) {
     NetTestSession net;
-    std::string xml = net.folder.Write("temp/players.xml", "<game><team type=\"away\"/></game>");
-    // The workbook engine is not part of this build yet: the writer says so and writes nothing.
-    EXPECT_EQ(ConvertXmlToWorkbook(net.settings, xml), kNoWorkbookEngine);
-    EXPECT_FALSE(FileExists(net.settings.tempFolder + "/players.xls"));
+    std::string xml = net.folder.Write(
+        "temp/players.xml",
+        "<game venue=\"Fenway &amp; Co\"><team type=\"away\"><player id=\"08\" avg=\".250\"/>"
+        "<player id=\"9\" avg=\"1.000\" name=\"Jos\xC3\xA9\"/></team></game>");
+    ASSERT_EQ(ConvertXmlToWorkbook(net.settings, xml), "");
+    FlatTable expected;
+    ASSERT_EQ(ReadXmlFlatTable(xml, expected), "");
+    ASSERT_EQ(expected.rows.size(), 2u);
+
+    std::string error;
+    auto sheet = OpenFlatTable(net.settings.tempFolder + "/players.xls", error);
+    ASSERT_TRUE(sheet) << error;
+    ASSERT_EQ(sheet->LastRow(), 3);
+    ASSERT_EQ(sheet->LastColumn(), static_cast<int>(expected.columns.size()));
+    for (int c = 1; c <= sheet->LastColumn(); ++c) {
+        EXPECT_EQ(sheet->Text(1, c), expected.columns[c - 1]);
+        for (int r = 2; r <= 3; ++r) EXPECT_EQ(sheet->Text(r, c), expected.rows[r - 2][c - 1]) << r << "," << c;
+    }
     EXPECT_EQ(net.ErrorLog(), "");
+}
+
+TEST(ConvertXmlToWorkbook, RealBoxScoreRoundTrip) {
+    NetTestSession net;
+    std::string source = std::string(QUILLBAT_TEST_DATA) +
+                         "/gameday/year_2017/month_04/day_07/gid_2017_04_07_bosmlb_detmlb_1/boxscore.xml";
+    std::string xml = net.settings.tempFolder + "/boxscore.xml";
+    ASSERT_TRUE(CopyFile(source, xml, false)) << source;
+    ASSERT_EQ(ConvertXmlToWorkbook(net.settings, xml), "");
+    FlatTable expected;
+    ASSERT_EQ(ReadXmlFlatTable(xml, expected), "");
+    std::string error;
+    auto sheet = OpenFlatTable(net.settings.tempFolder + "/boxscore.xls", error);
+    ASSERT_TRUE(sheet) << error;
+    ASSERT_EQ(sheet->LastRow(), static_cast<int>(expected.rows.size()) + 1);
+    int mismatches = 0;
+    for (int r = 2; r <= sheet->LastRow(); ++r)
+        for (int c = 1; c <= sheet->LastColumn(); ++c)
+            mismatches += sheet->Text(r, c) != expected.rows[r - 2][c - 1];
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(ConvertXmlToWorkbook, MissingFileIsAnErrorWithoutALogLine) {

@@ -1,0 +1,94 @@
+#include "app/GameList.h"
+
+#include <gtest/gtest.h>
+
+#include "GameWorld.h"
+
+namespace quillbat {
+namespace {
+
+using testing::GameWorld;
+
+class GetGamesTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(world.Start(ctx), ""); }
+    GameWorld world;
+    AppContext ctx{world.ui};
+};
+
+TEST_F(GetGamesTest, EveryRealDayListsItsGames) {
+    auto expected = testing::ExpectedGameLists();
+    ASSERT_EQ(expected.size(), 16u);
+    for (const auto& [day, entries] : expected) {
+        SCOPED_TRACE(day);
+        GameListOutcome outcome = GetGames(ctx, testing::DateOfDayPath(day));
+        EXPECT_EQ(outcome.status, GameListStatus::Listed);
+        EXPECT_EQ(outcome.entries, entries);
+        EXPECT_EQ(outcome.selected, 0u);
+        EXPECT_EQ(ctx.games.Rows(), static_cast<int>(entries.size()));
+    }
+    EXPECT_TRUE(world.ui.messages.empty());
+    EXPECT_EQ(ctx.settings.season, "2017");
+}
+
+TEST_F(GetGamesTest, GameRecordsCarryWhatCreateNeeds) {
+    ASSERT_EQ(GetGames(ctx, "04/22/2013").status, GameListStatus::Listed);
+    using namespace GameField;
+    // TEX at ANA was in preview with both probable pitchers.
+    int game = 11;
+    EXPECT_EQ(ctx.games.At(kAwayCity, game), "Texas");
+    EXPECT_EQ(ctx.games.At(kGamedayId, game), "2013_04_22_texmlb_anamlb_1");
+    EXPECT_EQ(ctx.games.At(kGameId, game), "2013/04/22/texmlb-anamlb-1");
+    EXPECT_EQ(ctx.games.At(kHomePitcherName, game), "Blanton");
+    EXPECT_EQ(ctx.games.At(kAwayPitcherName, game), "Holland, D");
+    EXPECT_EQ(ctx.games.At(kAwayPitcherEra, game), "1.64");
+    EXPECT_EQ(ctx.games.At(kAwayFileCode, game), "tex");
+    EXPECT_EQ(ctx.games.At(kHomeLeagueId, game), "103");
+    EXPECT_EQ(ctx.games.At(kVenue, 1), "Fenway Park");
+    EXPECT_EQ(ctx.games.At(kAwayWins, 1), "12");
+}
+
+TEST_F(GetGamesTest, StatusAndPointer) {
+    GetGames(ctx, "04/22/2013");
+    EXPECT_EQ(world.ui.statuses,
+              (std::vector<std::string>{"Retrieving game list...", "Select game and click 'Create'."}));
+    EXPECT_EQ(world.ui.busyCalls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(GetGamesTest, FavouriteTeamIsPreselected) {
+    ctx.settings.favoriteTeam = "Houston";
+    GameListOutcome outcome = GetGames(ctx, "04/22/2013");
+    ASSERT_LT(outcome.selected, outcome.entries.size());
+    EXPECT_EQ(outcome.entries[outcome.selected], "Seattle at Houston");
+}
+
+TEST_F(GetGamesTest, DayWithoutGames) {
+    world.AddScoreboard("year_2014/month_12/day_25", "<games year=\"2014\" month=\"12\" day=\"25\"/>");
+    GameListOutcome outcome = GetGames(ctx, "12/25/2014");
+    EXPECT_EQ(outcome.status, GameListStatus::NoGames);
+    EXPECT_TRUE(outcome.entries.empty());
+    ASSERT_EQ(world.ui.messages.size(), 1u);
+    EXPECT_EQ(world.ui.messages[0].title, "No Games");
+    EXPECT_EQ(world.ui.messages[0].text, "No games scheduled for that date!");
+    EXPECT_EQ(world.ui.statuses.back(), "Select game and click 'Create'.");
+}
+
+TEST_F(GetGamesTest, FailedDownloadIsLoggedAndKeepsTheGames) {
+    ASSERT_EQ(GetGames(ctx, "04/22/2013").status, GameListStatus::Listed);
+    GameListOutcome outcome = GetGames(ctx, "04/23/2013");  // no such day on the server
+    EXPECT_EQ(outcome.status, GameListStatus::DownloadFailed);
+    EXPECT_EQ(ctx.games.Rows(), 13);
+    ASSERT_EQ(world.ui.messages.size(), 1u);
+    EXPECT_EQ(world.ui.messages[0].title, "Error");
+    EXPECT_EQ(world.ui.messages[0].text,
+              "Error attempting to get games for selected date!  See .LOG file for details.");
+    std::string log = world.ProgramLog();
+    std::string url = world.server.Url("/components/game/mlb/year_2013/month_04/day_23/master_scoreboard.xml");
+    auto first = log.find(" error downloading master scoreboard\r\n");
+    ASSERT_NE(first, std::string::npos) << log;
+    EXPECT_NE(log.find("   url = " + url + "\r\n", first), std::string::npos) << log;
+    EXPECT_NE(log.find("   err = Download failed", first), std::string::npos) << log;
+}
+
+}  // namespace
+}  // namespace quillbat

@@ -1,0 +1,114 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "GameWorld.h"
+#include "app/frmCreateScorecard.h"
+
+namespace quillbat {
+namespace {
+
+using testing::GameWorld;
+
+constexpr const char* kScoreboardPath = "/components/game/mlb/year_2013/month_04/day_22/master_scoreboard.xml";
+
+class WindowGameListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteIniValue(world.Ini(), "Config", "DefaultDate", "04/22/2013");
+        ASSERT_EQ(world.Start(ctx), "");
+        window = std::make_unique<frmCreateScorecard>(ctx, Date{2014, 7, 4});
+        window->show();
+        window->activateWindow();
+        window->OnActivated();  // offscreen windows are not always told they were activated
+    }
+
+    // Types into the date box and moves the focus on, as the Tab key does.
+    void EnterDate(const QString& text) {
+        window->txtGameDate->setFocus(Qt::TabFocusReason);
+        window->txtGameDate->setText(text);
+        window->chkCreateScorecards->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+    }
+
+    QStringList Entries() const {
+        QStringList entries;
+        for (int i = 0; i < window->cboGames->count(); ++i) entries << window->cboGames->itemText(i);
+        return entries;
+    }
+
+    GameWorld world;
+    AppContext ctx{world.ui};
+    std::unique_ptr<frmCreateScorecard> window;
+};
+
+TEST_F(WindowGameListTest, FirstActivationListsTheDateBoxGames) {
+    EXPECT_EQ(window->cboGames->count(), 13);
+    EXPECT_EQ(window->cboGames->currentText(), "Oakland at Boston");
+    EXPECT_EQ(window->cboGames->currentData().toInt(), 1);
+    EXPECT_TRUE(window->cmdCreate->isEnabled());
+    EXPECT_EQ(world.ui.statuses.back(), "Select game and click 'Create'.");
+    EXPECT_EQ(world.server.RequestCount(kScoreboardPath), 1);
+}
+
+TEST_F(WindowGameListTest, LeavingTheBoxUnchangedDoesNotFetchAgain) {
+    EnterDate("04/22/2013");
+    EnterDate("042213");  // the same date typed another way
+    EXPECT_EQ(window->txtGameDate->text(), "04/22/2013");
+    EXPECT_EQ(world.server.RequestCount(kScoreboardPath), 1);
+    EXPECT_TRUE(world.ui.messages.empty());
+}
+
+TEST_F(WindowGameListTest, NewDateIsReformattedAndFetched) {
+    EnterDate("05.04.09");
+    EXPECT_EQ(window->txtGameDate->text(), "05/04/2009");
+    EXPECT_EQ(ctx.settings.selectedGameDate, "05/04/2009");
+    EXPECT_EQ(window->cboGames->count(), 15);
+    EXPECT_EQ(window->cboGames->itemText(1), "Boston at NY Yankees");
+    EXPECT_TRUE(window->cmdCreate->isEnabled());
+}
+
+TEST_F(WindowGameListTest, InvalidDateKeepsTheFocusAndTheList) {
+    EnterDate("12345");
+    QApplication::processEvents();
+    ASSERT_EQ(world.ui.messages.size(), 1u);
+    EXPECT_EQ(world.ui.messages[0].title, "Oops");
+    EXPECT_EQ(world.ui.messages[0].text, "Invalid date!");
+    EXPECT_EQ(window->txtGameDate->text(), "12345");
+    EXPECT_TRUE(window->txtGameDate->hasFocus());
+    EXPECT_EQ(window->cboGames->count(), 13);
+}
+
+TEST_F(WindowGameListTest, EmptyBoxIsNotADate) {
+    EnterDate("");
+    ASSERT_EQ(world.ui.messages.size(), 1u);
+    EXPECT_EQ(world.ui.messages[0].icon, MsgIcon::None);
+    EXPECT_EQ(world.ui.messages[0].title, "Quillbat");
+    EXPECT_EQ(world.ui.messages[0].text, "Invalid date!");
+}
+
+TEST_F(WindowGameListTest, FailedDownloadAfterADateChangeLeavesTheListEmpty) {
+    EnterDate("04/23/2013");
+    ASSERT_EQ(world.ui.messages.size(), 1u);
+    EXPECT_EQ(world.ui.messages[0].title, "Error");
+    EXPECT_EQ(window->cboGames->count(), 0);  // cleared when the date changed
+    EXPECT_FALSE(window->cmdCreate->isEnabled());
+    EXPECT_EQ(world.ui.statuses.back(), "Select game and click 'Create'.");
+}
+
+TEST_F(WindowGameListTest, DayWithoutGames) {
+    world.AddScoreboard("year_2014/month_12/day_25", "<games year=\"2014\" month=\"12\" day=\"25\"/>");
+    EnterDate("12/25/2014");
+    ASSERT_EQ(world.ui.messages.size(), 1u);
+    EXPECT_EQ(world.ui.messages[0].text, "No games scheduled for that date!");
+    EXPECT_EQ(window->cboGames->count(), 0);
+    EXPECT_EQ(window->cboGames->currentIndex(), -1);
+}
+
+}  // namespace
+}  // namespace quillbat
