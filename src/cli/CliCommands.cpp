@@ -6,8 +6,9 @@
 #include "app/GameList.h"
 #include "app/Startup.h"
 #include "cli/CliUi.h"
+#include "gameday/GamedayAddresses.h"
+#include "gameday/XmlToWorkbook.h"
 #include "platform/DateEntry.h"
-#include "platform/Environment.h"
 #include "platform/TextFunctions.h"
 
 namespace quillbat {
@@ -20,6 +21,8 @@ const char* const kUsage =
     "Commands:\n"
     "  games DATE   list the games of DATE (for example 07/04/2014 or 070414); the game the\n"
     "               window would pick first is marked with \"* \"\n"
+    "  flatten FILE.xml\n"
+    "               write the XML file's flat table beside it, as FILE.xls\n"
     "  settings     start up as the window does, then show the folders and data sources in use\n"
     "  help         show this text\n"
     "\n"
@@ -92,8 +95,19 @@ int ListGames(Run& run) {
     return outcome.status == GameListStatus::Listed ? kExitSuccess : kExitFailure;
 }
 
+int Flatten(Run& run) {
+    const std::string& xml = run.words[1];
+    if (std::string error = ConvertXmlToWorkbook(run.ctx.settings, xml); !error.empty()) {
+        run.ctx.ui.Message(MsgIcon::Exclamation, "Error", error);
+        return kExitFailure;
+    }
+    run.out << FlatTablePath(xml) << '\n';
+    return kExitSuccess;
+}
+
 const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands = {
+        {"flatten", {1, Flatten}},
         {"games", {1, ListGames}},
         {"settings", {0, PrintSettings}},
     };
@@ -102,8 +116,8 @@ const std::map<std::string, Command>& Commands() {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
-           std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, const std::string& programFolder,
+           const EnvironmentLookup& environment, std::ostream& out, std::ostream& err) {
     Parsed parsed = Parse(args);
     if (parsed.words.empty() || parsed.words[0] == "help" || parsed.words[0] == "--help") {
         (parsed.words.empty() ? err : out) << kUsage;
@@ -120,7 +134,7 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
     StartupInputs inputs;
     inputs.programFolder = programFolder;
     inputs.commandLine = JoinArgs(args);
-    inputs.environment = EnvironmentValue;
+    inputs.environment = environment;
     inputs.today = Today();
     if (auto error = Initialize(ctx, inputs); !error.empty()) {
         ui.Message(MsgIcon::Critical, "Error", error);

@@ -6,5 +6,5 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return quillbat::RunCli(args, quillbat::ExecutableFolder(), std::cout, std::cerr);
+    return quillbat::RunCli(args, quillbat::ExecutableFolder(), quillbat::EnvironmentValue, std::cout, std::cerr);
 }

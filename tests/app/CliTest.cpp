@@ -6,7 +6,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "TempFolder.h"
+#include "GameWorld.h"
+#include "platform/FileSystem.h"
 
 namespace quillbat {
 namespace {
@@ -31,27 +32,68 @@ TEST(CliUiTest, MessagesAreOneLineEachAndAnsweredFromOptions) {
     EXPECT_EQ(verbose.str(), "status: Retrieving game list...\n");
 }
 
-TEST(CliTest, UsageAndUnknownCommands) {
+class CliTest : public ::testing::Test {
+protected:
+    int Run(const std::vector<std::string>& args) {
+        out.str("");
+        err.str("");
+        return RunCli(args, world.root / "prog", world.Inputs().environment, out, err);
+    }
+    testing::GameWorld world;
     std::ostringstream out, err;
-    EXPECT_EQ(RunCli({}, "/nowhere", out, err), kExitUsage);
+};
+
+TEST_F(CliTest, UsageAndUnknownCommands) {
+    EXPECT_EQ(Run({}), kExitUsage);
     EXPECT_NE(err.str().find("usage: quillbat-cli"), std::string::npos);
-    EXPECT_EQ(RunCli({"help"}, "/nowhere", out, err), kExitSuccess);
-    EXPECT_EQ(RunCli({"frobnicate"}, "/nowhere", out, err), kExitUsage);
-    EXPECT_EQ(RunCli({"settings", "extra"}, "/nowhere", out, err), kExitUsage);
+    EXPECT_EQ(Run({"help"}), kExitSuccess);
+    EXPECT_NE(out.str().find("games DATE"), std::string::npos);
+    EXPECT_EQ(Run({"frobnicate"}), kExitUsage);
+    EXPECT_EQ(Run({"settings", "extra"}), kExitUsage);
+    EXPECT_EQ(Run({"games"}), kExitUsage);
 }
 
-TEST(CliTest, SettingsRunsStartUpAndExit) {
-    testing::TempFolder dir;
-    std::filesystem::copy_file(QUILLBAT_TEAM_DB, dir / "Quillbat.db");
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCli({"settings", "-DEBUG"}, dir.path(), out, err), kExitSuccess) << err.str();
-    EXPECT_NE(out.str().find("Settings file:    " + (dir / "Quillbat.ini")), std::string::npos);
-    EXPECT_NE(testing::ReadFile(dir / "Quillbat.ini").find("[LastRun]"), std::string::npos);
+TEST_F(CliTest, SettingsRunsStartUpAndExit) {
+    EXPECT_EQ(Run({"settings", "-DEBUG"}), kExitSuccess) << err.str();
+    EXPECT_NE(out.str().find("Settings file:    " + world.Ini()), std::string::npos);
+    EXPECT_NE(testing::ReadFile(world.Ini()).find("[LastRun]"), std::string::npos);
 
-    std::filesystem::remove(dir / "Quillbat.db");
-    std::ostringstream out2, err2;
-    EXPECT_EQ(RunCli({"settings"}, dir.path(), out2, err2), kExitFailure);
-    EXPECT_EQ(err2.str().rfind("Error: Could not read the team database", 0), 0u) << err2.str();
+    std::filesystem::remove(world.root / "prog/Quillbat.db");
+    EXPECT_EQ(Run({"settings"}), kExitFailure);
+    EXPECT_EQ(err.str().rfind("Error: Could not read the team database", 0), 0u) << err.str();
+}
+
+TEST_F(CliTest, GamesListsTheDayWithThePreselectedEntryMarked) {
+    WriteIniValue(world.Ini(), "Options", "FavoriteTeam", "NY Yankees");
+    EXPECT_EQ(Run({"games", "042213", "--verbose"}), kExitSuccess) << err.str();
+    std::string expected;
+    auto lists = testing::ExpectedGameLists();
+    for (const auto& entry : lists["year_2013/month_04/day_22"])
+        expected += (entry == "NY Yankees at Tampa Bay" ? "* " : "  ") + entry + "\n";
+    EXPECT_EQ(out.str(), expected);
+    EXPECT_EQ(err.str(), "status: Retrieving game list...\nstatus: Select game and click 'Create'.\n");
+}
+
+TEST_F(CliTest, GamesFailures) {
+    EXPECT_EQ(Run({"games", "04/23/2013"}), kExitFailure);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "Error: Error attempting to get games for selected date!  See .LOG file for details.\n");
+    world.AddScoreboard("year_2014/month_12/day_25", "<games/>");
+    EXPECT_EQ(Run({"games", "12/25/2014"}), kExitFailure);
+    EXPECT_EQ(err.str(), "No Games: No games scheduled for that date!\n");
+    EXPECT_EQ(Run({"games", "12345"}), kExitUsage);
+    EXPECT_EQ(err.str(), "Oops: Invalid date!\n");
+}
+
+TEST_F(CliTest, FlattenWritesTheTableBesideTheFile) {
+    std::string xml = world.root.Write("in/players.xml", "<game><team id=\"1\"/><team id=\"2\"/></game>");
+    EXPECT_EQ(Run({"flatten", xml}), kExitSuccess) << err.str();
+    EXPECT_EQ(out.str(), world.root / "in/players.xls\n");
+    EXPECT_TRUE(FileExists(world.root / "in/players.xls"));
+
+    std::string bad = world.root.Write("in/bad.xml", "<game>");
+    EXPECT_EQ(Run({"flatten", bad}), kExitFailure);
+    EXPECT_EQ(err.str().rfind("Error: " + bad + ": not well-formed XML", 0), 0u) << err.str();
 }
 
 }  // namespace
