@@ -243,6 +243,13 @@ std::string Window2Data(const Record& r, bool active) {
     return data;
 }
 
+// A window showing grid lines and headers, for a worksheet that has none.
+std::string DefaultWindow2() {
+    std::string data;
+    for (uint16_t v : {0x06B6, 0, 0, 64, 0, 0, 0, 0, 0}) PutU16(data, v);
+    return data;
+}
+
 // INDEX with room for one DBCELL position per row block, filled in after the cell table.
 size_t AppendIndexPlaceholder(std::string& stream, const std::vector<int>& rows) {
     std::string data;
@@ -274,7 +281,11 @@ void AppendSheet(std::string& stream, const Sheet& sheet, bool active,
     std::vector<int> rows = RowsToWrite(sheet);
     size_t indexPos = std::string::npos, defColWidthPos = 0;
     CellTableResult table;
-    for (const Record& r : sheet.records) {
+    bool hasWindow = sheet.Find(rec::kWindow2) != nullptr;
+    for (size_t i = 0; i < sheet.records.size(); ++i) {
+        const Record& r = sheet.records[i];
+        if (!hasWindow && i + 1 == sheet.records.size())
+            AppendRecord(stream, rec::kWindow2, Window2Data({rec::kWindow2, DefaultWindow2()}, active));
         switch (r.type) {
             case slot::kIndex: indexPos = AppendIndexPlaceholder(stream, rows); break;
             case slot::kDimensions: AppendRecord(stream, rec::kDimensions, DimensionsData(sheet)); break;

@@ -80,6 +80,15 @@ bool DroppedOnSave(const Workbook& book, uint16_t type, bool asTemplate) {
     return false;
 }
 
+// WINDOW1 with the active sheet in range and that one sheet selected.
+std::string Window1Data(const Workbook& book, const Record& r) {
+    std::string data = r.data;
+    SetU16At(data, 10, static_cast<uint16_t>(book.ActiveSheet()));
+    if (GetU16At(data, 12) > book.ActiveSheet()) SetU16At(data, 12, 0);
+    SetU16At(data, 14, 1);
+    return data;
+}
+
 void AppendGlobals(std::string& stream, const Workbook& book, const StringTable& strings,
                    bool asTemplate, std::vector<size_t>& boundSheetPositions) {
     for (const Record& r : book.globals) {
@@ -99,6 +108,9 @@ void AppendGlobals(std::string& stream, const Workbook& book, const StringTable&
             case slot::kSst:
                 AppendSstAndExtSst(stream, strings.strings,
                                    static_cast<uint32_t>(strings.cellIndexes.size()));
+                break;
+            case rec::kWindow1:
+                AppendRecord(stream, rec::kWindow1, Window1Data(book, r));
                 break;
             default:
                 if (!DroppedOnSave(book, r.type, asTemplate)) AppendRawRecord(stream, r);
