@@ -17,8 +17,8 @@ void InitGsfOnce() {
     std::call_once(once, [] {
         gsf_init();
         auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
-        for (const char* domain : {"libgsf", "libgsf:msole", "GLib-GObject"})
-            g_log_set_handler(domain, levels, IgnoreLog, nullptr);
+        const char* domains[] = {nullptr, "libgsf", "libgsf:msole", "GLib-GObject"};
+        for (const char* domain : domains) g_log_set_handler(domain, levels, IgnoreLog, nullptr);
     });
 }
 

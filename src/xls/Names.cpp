@@ -68,7 +68,7 @@ void ShiftAreaToken(std::string& f, size_t pos, const CellRange& d) {
 
 }  // namespace
 
-std::string ParseName(const std::string& data, DefinedName& out) {
+std::string ParseName(std::string_view data, DefinedName& out) {
     ByteReader in(data);
     out.options = in.U16();
     out.key = in.U8();
@@ -101,7 +101,7 @@ std::string NameRecordData(const DefinedName& name) {
     return out;
 }
 
-std::vector<ExternSheet> ParseExternSheet(const std::string& data) {
+std::vector<ExternSheet> ParseExternSheet(std::string_view data) {
     ByteReader in(data);
     uint16_t count = in.U16();
     std::vector<ExternSheet> out;

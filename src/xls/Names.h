@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "xls/CellRange.h"
@@ -31,9 +32,9 @@ struct ExternSheet {
 };
 
 // Parses a NAME record's data; "" on success, else why it is damaged.
-std::string ParseName(const std::string& data, DefinedName& out);
+std::string ParseName(std::string_view data, DefinedName& out);
 std::string NameRecordData(const DefinedName& name);
-std::vector<ExternSheet> ParseExternSheet(const std::string& data);
+std::vector<ExternSheet> ParseExternSheet(std::string_view data);
 
 // A formula that is exactly one 3-D reference or area: its extern-sheet index and range.
 struct SheetReference {

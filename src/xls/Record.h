@@ -35,10 +35,13 @@ struct Record {
     std::string data;
 };
 
-// A record with its position in the stream it was read from.
+// A record as read: a view into the stream it came from, with its position there.
 struct PlacedRecord {
-    Record record;
+    uint16_t type = 0;
+    std::string_view data;
     size_t offset = 0;
+
+    Record ToRecord() const { return {type, std::string(data)}; }
 };
 
 // Splits a stream into records. Returns "" on success, else why the stream is damaged.

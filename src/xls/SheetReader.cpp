@@ -58,7 +58,7 @@ Cell* SheetParser::NewCell(int row, int col, uint16_t xf) {
 }
 
 std::string SheetParser::Take(const std::vector<PlacedRecord>& records, size_t& i) {
-    const Record& r = records[i].record;
+    const PlacedRecord& r = records[i];
     if (IsCellRecord(r.type)) {
         Slot(slot::kCells, cellsPlaced_);
         return TakeCell(records, i);
@@ -86,21 +86,24 @@ std::string SheetParser::Take(const std::vector<PlacedRecord>& records, size_t& 
             return "";
         }
         default:
-            sheet_.records.push_back(r);
+            sheet_.records.push_back(r.ToRecord());
             return "";
     }
 }
 
 std::string SheetParser::TakeCell(const std::vector<PlacedRecord>& records, size_t& i) {
-    const Record& r = records[i].record;
+    const PlacedRecord& r = records[i];
     ByteReader in(r.data);
     int row = in.U16();
     int col = in.U16();
     switch (r.type) {
-        case rec::kRow:
+        case rec::kRow: {
             if (r.data.size() < 16) return "a row record is too short";
-            sheet_.rows[row].record = r.data.substr(0, 16);
+            Row& target = sheet_.rows[row];
+            target.record = std::string(r.data.substr(0, 16));
+            target.cells.reserve(std::min<size_t>(GetU16At(r.data, 4), kMaxColumns));  // one past the last column
             return "";
+        }
         case rec::kDbCell:
             return "";
         case rec::kFormula:
@@ -158,12 +161,12 @@ std::string SheetParser::TakeCell(const std::vector<PlacedRecord>& records, size
 }
 
 std::string SheetParser::TakeFormula(const std::vector<PlacedRecord>& records, size_t& i) {
-    const Record& r = records[i].record;
+    const PlacedRecord& r = records[i];
     if (r.data.size() < 22) return "a formula record is too short";
     Cell* cell = NewCell(GetU16At(r.data, 0), GetU16At(r.data, 2), GetU16At(r.data, 4));
     if (!cell) return "";
     cell->extra = std::make_unique<CellExtra>();
-    cell->extra->formula.push_back(r);
+    cell->extra->formula.push_back(r.ToRecord());
     bool special = GetU16At(r.data, 12) == 0xFFFF;
     uint8_t kind = static_cast<uint8_t>(r.data[6]);
     uint8_t v = static_cast<uint8_t>(r.data[8]);
@@ -172,7 +175,7 @@ std::string SheetParser::TakeFormula(const std::vector<PlacedRecord>& records, s
     else if (kind == 2) cell->value = CellValue::FromError(v);
     else if (kind == 3) cell->value = CellValue::FromText("");
     while (i + 1 < records.size()) {
-        const Record& next = records[i + 1].record;
+        const PlacedRecord& next = records[i + 1];
         if (next.type != rec::kString && next.type != rec::kShrFmla && next.type != rec::kArray &&
             next.type != rec::kTable && next.type != rec::kContinue)
             break;
@@ -180,7 +183,7 @@ std::string SheetParser::TakeFormula(const std::vector<PlacedRecord>& records, s
             ByteReader in(next.data);
             cell->value = CellValue::FromText(ReadXlString(in));
         }
-        cell->extra->formula.push_back(next);
+        cell->extra->formula.push_back(next.ToRecord());
         ++i;
     }
     return "";
@@ -222,18 +225,18 @@ double DecodeRk(uint32_t rk) {
 
 std::string ReadSheet(const std::vector<PlacedRecord>& records, size_t start,
                       const std::vector<XlText>& sst, Sheet& sheet) {
-    const Record& bof = records[start].record;
+    const PlacedRecord& bof = records[start];
     sheet.isWorksheet = GetU16At(bof.data, 2) == kWorksheetType && (sheet.boundSheetOptions >> 8) == 0;
-    sheet.records.push_back(bof);
+    sheet.records.push_back(bof.ToRecord());
     SheetParser parser(sst, sheet);
     int depth = 0;
     for (size_t i = start + 1; i < records.size(); ++i) {
-        const Record& r = records[i].record;
+        const PlacedRecord& r = records[i];
         if (r.type == rec::kBof) ++depth;
         if (depth > 0 || !sheet.isWorksheet) {
-            sheet.records.push_back(r);
+            sheet.records.push_back(r.ToRecord());
         } else if (r.type == rec::kEof) {
-            sheet.records.push_back(r);
+            sheet.records.push_back(r.ToRecord());
             if (sheet.isWorksheet) parser.PlaceMissingSlots();
             return "";
         } else {

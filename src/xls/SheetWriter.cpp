@@ -1,6 +1,7 @@
 #include "xls/SheetWriter.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "xls/ByteIo.h"
 
@@ -81,25 +82,65 @@ int AppendBlanks(std::string& stream, int row, int col, const std::vector<Cell>&
     return count;
 }
 
+// A cell record built in place: header, row, column, format, then the value's bytes.
+class CellRecord {
+public:
+    CellRecord(uint16_t type, int row, int col, uint16_t xf) {
+        Put16(type);
+        Put16(0);  // length, set by Append
+        Put16(static_cast<uint16_t>(row));
+        Put16(static_cast<uint16_t>(col));
+        Put16(xf);
+    }
+    void Put8(uint8_t v) { bytes_[size_++] = static_cast<char>(v); }
+    void Put16(uint16_t v) {
+        Put8(static_cast<uint8_t>(v & 0xFF));
+        Put8(static_cast<uint8_t>(v >> 8));
+    }
+    void Put32(uint32_t v) {
+        Put16(static_cast<uint16_t>(v & 0xFFFF));
+        Put16(static_cast<uint16_t>(v >> 16));
+    }
+    void PutDouble(double v) {
+        uint64_t bits;
+        std::memcpy(&bits, &v, 8);
+        Put32(static_cast<uint32_t>(bits));
+        Put32(static_cast<uint32_t>(bits >> 32));
+    }
+    void Append(std::string& stream) {
+        bytes_[2] = static_cast<char>(size_ - 4);
+        stream.append(bytes_, size_);
+    }
+
+private:
+    char bytes_[24];
+    size_t size_ = 0;
+};
+
 void AppendCell(std::string& stream, int row, int col, const Cell& cell,
                 const std::vector<uint32_t>& stringIndexes, size_t& nextString) {
     if (cell.IsFormula()) return AppendFormula(stream, row, col, cell);
-    std::string data = CellHeader(row, col, cell.xf);
     switch (cell.value.kind) {
-        case ValueKind::Text:
-            PutU32(data, nextString < stringIndexes.size() ? stringIndexes[nextString] : 0);
+        case ValueKind::Text: {
+            CellRecord r(rec::kLabelSst, row, col, cell.xf);
+            r.Put32(nextString < stringIndexes.size() ? stringIndexes[nextString] : 0);
             ++nextString;
-            return AppendRecord(stream, rec::kLabelSst, data);
-        case ValueKind::Number:
-            PutF64(data, cell.value.number);
-            return AppendRecord(stream, rec::kNumber, data);
+            return r.Append(stream);
+        }
+        case ValueKind::Number: {
+            CellRecord r(rec::kNumber, row, col, cell.xf);
+            r.PutDouble(cell.value.number);
+            return r.Append(stream);
+        }
         case ValueKind::Boolean:
-        case ValueKind::Error:
-            PutU8(data, cell.value.code);
-            PutU8(data, cell.value.kind == ValueKind::Error ? 1 : 0);
-            return AppendRecord(stream, rec::kBoolErr, data);
+        case ValueKind::Error: {
+            CellRecord r(rec::kBoolErr, row, col, cell.xf);
+            r.Put8(cell.value.code);
+            r.Put8(cell.value.kind == ValueKind::Error ? 1 : 0);
+            return r.Append(stream);
+        }
         case ValueKind::Empty:
-            return AppendRecord(stream, rec::kBlank, data);
+            return CellRecord(rec::kBlank, row, col, cell.xf).Append(stream);
     }
 }
 
@@ -202,6 +243,13 @@ std::string Window2Data(const Record& r, bool active) {
     return data;
 }
 
+// A window showing grid lines and headers, for a worksheet that has none.
+std::string DefaultWindow2() {
+    std::string data;
+    for (uint16_t v : {0x06B6, 0, 0, 64, 0, 0, 0, 0, 0}) PutU16(data, v);
+    return data;
+}
+
 // INDEX with room for one DBCELL position per row block, filled in after the cell table.
 size_t AppendIndexPlaceholder(std::string& stream, const std::vector<int>& rows) {
     std::string data;
@@ -233,7 +281,11 @@ void AppendSheet(std::string& stream, const Sheet& sheet, bool active,
     std::vector<int> rows = RowsToWrite(sheet);
     size_t indexPos = std::string::npos, defColWidthPos = 0;
     CellTableResult table;
-    for (const Record& r : sheet.records) {
+    bool hasWindow = sheet.Find(rec::kWindow2) != nullptr;
+    for (size_t i = 0; i < sheet.records.size(); ++i) {
+        const Record& r = sheet.records[i];
+        if (!hasWindow && i + 1 == sheet.records.size())
+            AppendRecord(stream, rec::kWindow2, Window2Data({rec::kWindow2, DefaultWindow2()}, active));
         switch (r.type) {
             case slot::kIndex: indexPos = AppendIndexPlaceholder(stream, rows); break;
             case slot::kDimensions: AppendRecord(stream, rec::kDimensions, DimensionsData(sheet)); break;

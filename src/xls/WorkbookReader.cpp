@@ -29,8 +29,8 @@ struct GlobalsState {
 // Data of the records after index i that are CONTINUE records; advances i past them.
 std::vector<std::string_view> TakeContinues(const std::vector<PlacedRecord>& records, size_t& i) {
     std::vector<std::string_view> out;
-    while (i + 1 < records.size() && records[i + 1].record.type == rec::kContinue)
-        out.push_back(records[++i].record.data);
+    while (i + 1 < records.size() && records[i + 1].type == rec::kContinue)
+        out.push_back(records[++i].data);
     return out;
 }
 
@@ -39,7 +39,7 @@ void AddSlotOnce(std::vector<Record>& records, bool& placed, uint16_t slot) {
     placed = true;
 }
 
-Font ParseFont(const std::string& data) {
+Font ParseFont(std::string_view data) {
     Font font;
     font.heightTwips = GetU16At(data, 0);
     ByteReader in(data, 14);
@@ -48,7 +48,7 @@ Font ParseFont(const std::string& data) {
     return font;
 }
 
-void ParsePalette(const std::string& data, Palette& palette) {
+void ParsePalette(std::string_view data, Palette& palette) {
     size_t count = std::min<size_t>(GetU16At(data, 0), palette.size());
     for (size_t i = 0; i < count && 2 + 4 * i + 3 <= data.size(); ++i) {
         auto byte = [&](size_t k) { return static_cast<uint32_t>(static_cast<uint8_t>(data[2 + 4 * i + k])); };
@@ -60,7 +60,7 @@ std::string ParseGlobals(const std::vector<PlacedRecord>& records, size_t& i, Wo
                          GlobalsState& state) {
     bool boundPlaced = false, xfPlaced = false, namePlaced = false, sstPlaced = false;
     for (; i < records.size(); ++i) {
-        const Record& r = records[i].record;
+        const PlacedRecord& r = records[i];
         switch (r.type) {
             case rec::kBoundSheet: {
                 ByteReader in(r.data);
@@ -71,7 +71,7 @@ std::string ParseGlobals(const std::vector<PlacedRecord>& records, size_t& i, Wo
                 continue;
             }
             case rec::kXf: {
-                std::string data = r.data;
+                std::string data(r.data);
                 data.resize(kXfSize, '\0');
                 book.formats.xfs.push_back(std::move(data));
                 AddSlotOnce(book.globals, xfPlaced, slot::kXfs);
@@ -110,7 +110,7 @@ std::string ParseGlobals(const std::vector<PlacedRecord>& records, size_t& i, Wo
             default:
                 break;
         }
-        book.globals.push_back(r);
+        book.globals.push_back(r.ToRecord());
         if (r.type == rec::kEof) {
             ++i;
             if (!sstPlaced) book.globals.insert(book.globals.end() - 1, Record{slot::kSst, {}});
@@ -121,11 +121,11 @@ std::string ParseGlobals(const std::vector<PlacedRecord>& records, size_t& i, Wo
 }
 
 std::string CheckBof(const std::vector<PlacedRecord>& records) {
-    if (records.empty() || records[0].record.type != rec::kBof)
+    if (records.empty() || records[0].type != rec::kBof)
         return "the workbook stream does not start with a BOF record";
-    if (GetU16At(records[0].record.data, 0) != kBiff8)
+    if (GetU16At(records[0].data, 0) != kBiff8)
         return "it is an Excel 5.0/95 or older workbook, which cannot be read (only Excel 97-2003)";
-    if (GetU16At(records[0].record.data, 2) != kGlobalsType)
+    if (GetU16At(records[0].data, 2) != kGlobalsType)
         return "the workbook stream does not start with the workbook globals";
     return "";
 }
@@ -134,7 +134,7 @@ std::string ReadSheets(const std::vector<PlacedRecord>& records, const GlobalsSt
                        Workbook& book) {
     std::unordered_map<size_t, size_t> indexOfOffset;
     for (size_t i = 0; i < records.size(); ++i)
-        if (records[i].record.type == rec::kBof) indexOfOffset[records[i].offset] = i;
+        if (records[i].type == rec::kBof) indexOfOffset[records[i].offset] = i;
     for (const BoundSheet& entry : state.boundSheets) {
         auto found = indexOfOffset.find(entry.offset);
         if (found == indexOfOffset.end())
@@ -178,6 +178,9 @@ std::string ReadWorkbook(std::string_view bytes, Workbook& out) {
     if (error.empty()) error = ReadSheets(records, state, out);
     if (error.empty() && out.formats.xfs.empty()) error = "the workbook has no cell formats";
     if (!error.empty()) out = Workbook{};
+    // Everything is copied out of the stream by now, and saving builds a new one.
+    for (OleNode& node : out.container.root.children)
+        if (node.isStream && EqualsNoCase(node.name, "Workbook")) std::string().swap(node.data);
     return error;
 }
 

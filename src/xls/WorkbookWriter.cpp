@@ -21,23 +21,42 @@ struct StringTable {
 
 StringTable CollectStrings(const Workbook& book) {
     StringTable table;
-    std::unordered_map<std::string, uint32_t> seen;
-    std::string key;
+    // Keys view the cells' own texts (and runs), which stay put while the workbook is written.
+    std::unordered_map<std::string_view, uint32_t> plain;
+    std::unordered_map<std::string, uint32_t> rich;
     for (const Sheet& sheet : book.sheets) {
         if (!sheet.isWorksheet) continue;
         for (const auto& [rowNumber, row] : sheet.rows) {
             for (const Cell& cell : row.cells) {
                 if (!cell.present || cell.IsFormula() || cell.value.kind != ValueKind::Text) continue;
-                const std::string& runs = cell.extra ? cell.extra->runs : std::string();
-                key.assign(cell.value.text);
-                if (!runs.empty()) key.append(1, '\0').append(runs);
-                auto [it, added] = seen.try_emplace(key, static_cast<uint32_t>(table.strings.size()));
-                if (added) table.strings.push_back({cell.value.text, runs});
-                table.cellIndexes.push_back(it->second);
+                bool hasRuns = cell.extra && !cell.extra->runs.empty();
+                auto next = static_cast<uint32_t>(table.strings.size());
+                uint32_t index;
+                bool added;
+                if (hasRuns) {
+                    auto [it, isNew] = rich.try_emplace(cell.value.text + '\0' + cell.extra->runs, next);
+                    index = it->second;
+                    added = isNew;
+                } else {
+                    auto [it, isNew] = plain.try_emplace(cell.value.text, next);
+                    index = it->second;
+                    added = isNew;
+                }
+                if (added) table.strings.push_back({cell.value.text, hasRuns ? cell.extra->runs : std::string()});
+                table.cellIndexes.push_back(index);
             }
         }
     }
     return table;
+}
+
+// Room for the stream: about 15 bytes a cell plus the strings.
+size_t EstimatedStreamSize(const Workbook& book, const StringTable& strings) {
+    size_t size = 1 << 16;
+    for (const Sheet& sheet : book.sheets)
+        for (const auto& [number, row] : sheet.rows) size += 20 + 15 * row.cells.size();
+    for (const XlText& text : strings.strings) size += text.text.size() + 4;
+    return size;
 }
 
 void AppendBoundSheet(std::string& stream, const Sheet& sheet) {
@@ -61,6 +80,15 @@ bool DroppedOnSave(const Workbook& book, uint16_t type, bool asTemplate) {
     return false;
 }
 
+// WINDOW1 with the active sheet in range and that one sheet selected.
+std::string Window1Data(const Workbook& book, const Record& r) {
+    std::string data = r.data;
+    SetU16At(data, 10, static_cast<uint16_t>(book.ActiveSheet()));
+    if (GetU16At(data, 12) > book.ActiveSheet()) SetU16At(data, 12, 0);
+    SetU16At(data, 14, 1);
+    return data;
+}
+
 void AppendGlobals(std::string& stream, const Workbook& book, const StringTable& strings,
                    bool asTemplate, std::vector<size_t>& boundSheetPositions) {
     for (const Record& r : book.globals) {
@@ -81,6 +109,9 @@ void AppendGlobals(std::string& stream, const Workbook& book, const StringTable&
                 AppendSstAndExtSst(stream, strings.strings,
                                    static_cast<uint32_t>(strings.cellIndexes.size()));
                 break;
+            case rec::kWindow1:
+                AppendRecord(stream, rec::kWindow1, Window1Data(book, r));
+                break;
             default:
                 if (!DroppedOnSave(book, r.type, asTemplate)) AppendRawRecord(stream, r);
         }
@@ -92,7 +123,7 @@ void AppendGlobals(std::string& stream, const Workbook& book, const StringTable&
 std::string WorkbookStream(const Workbook& book, bool asTemplate) {
     StringTable strings = CollectStrings(book);
     std::string stream;
-    stream.reserve(1 << 16);
+    stream.reserve(EstimatedStreamSize(book, strings));
     std::vector<size_t> boundSheetPositions;
     AppendGlobals(stream, book, strings, asTemplate, boundSheetPositions);
     size_t nextString = 0;

@@ -81,7 +81,7 @@ TEST(CorruptInput, DamagedFieldsAreCaught) {
     auto patched = [&](uint16_t type, size_t at, uint32_t value, int bytes) {
         std::string s = stream;
         for (const PlacedRecord& r : records) {
-            if (r.record.type != type) continue;
+            if (r.type != type) continue;
             if (bytes == 2) SetU16At(s, r.offset + 4 + at, static_cast<uint16_t>(value));
             else SetU32At(s, r.offset + 4 + at, value);
             break;

@@ -150,6 +150,13 @@ TEST(RoundTrip, SelectsExactlyTheActiveSheet) {
     Bytes(book);  // the invariants check the selected sheet against WINDOW1
     Workbook back = Reread(book);
     EXPECT_EQ(back.ActiveSheet(), 1);
+    // A sheet without a window gets one, and an active sheet past the end falls back to 1.
+    for (Record& r : back.globals)
+        if (r.type == rec::kWindow1) SetU16At(r.data, 10, 7);
+    std::erase_if(back.sheets[0].records, [](const Record& r) { return r.type == rec::kWindow2; });
+    Workbook again = Reread(Reread(back));
+    EXPECT_EQ(again.ActiveSheet(), 0);
+    EXPECT_NE(again.sheets[0].Find(rec::kWindow2), nullptr);
 }
 
 TEST(RoundTrip, SavesThroughATemporaryFileAndReportsFailure) {

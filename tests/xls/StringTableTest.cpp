@@ -72,11 +72,11 @@ TEST(Sst, WritesAndReadsBackStringsAcrossContinueRecords) {
     ASSERT_GT(records.size(), 10u);
     std::vector<std::string_view> segments;
     for (const PlacedRecord& r : records) {
-        EXPECT_LE(r.record.data.size(), kMaxRecordData);
-        if (r.record.type != rec::kExtSst) segments.push_back(r.record.data);
+        EXPECT_LE(r.data.size(), kMaxRecordData);
+        if (r.type != rec::kExtSst) segments.push_back(r.data);
     }
-    EXPECT_EQ(records.front().record.type, rec::kSst);
-    EXPECT_EQ(GetU32At(records.front().record.data, 0), 1234u);
+    EXPECT_EQ(records.front().type, rec::kSst);
+    EXPECT_EQ(GetU32At(records.front().data, 0), 1234u);
     std::vector<XlText> back;
     ASSERT_EQ(ReadSst(segments, back), "");
     EXPECT_EQ(back, strings);

@@ -18,30 +18,30 @@ struct Checker {
 
     std::map<size_t, uint16_t> TypeAtOffset() const {
         std::map<size_t, uint16_t> out;
-        for (const PlacedRecord& r : records) out[r.offset] = r.record.type;
+        for (const PlacedRecord& r : records) out[r.offset] = r.type;
         return out;
     }
 
     void RecordSizes() {
         for (const PlacedRecord& r : records)
-            if (r.record.data.size() > kMaxRecordData)
-                problems.push_back("record " + std::to_string(r.record.type) + " has " +
-                                   std::to_string(r.record.data.size()) + " bytes");
+            if (r.data.size() > kMaxRecordData)
+                problems.push_back("record " + std::to_string(r.type) + " has " +
+                                   std::to_string(r.data.size()) + " bytes");
     }
 
     void BoundSheets(const std::map<size_t, uint16_t>& types) {
         for (const PlacedRecord& r : records) {
-            if (r.record.type != rec::kBoundSheet) continue;
-            auto at = types.find(GetU32At(r.record.data, 0));
+            if (r.type != rec::kBoundSheet) continue;
+            auto at = types.find(GetU32At(r.data, 0));
             if (at == types.end() || at->second != rec::kBof) problems.push_back("BOUNDSHEET offset misses a BOF");
         }
     }
 
     void IndexRecords(const std::map<size_t, uint16_t>& types) {
         for (const PlacedRecord& r : records) {
-            if (r.record.type != rec::kIndex) continue;
-            for (size_t pos = 16; pos + 4 <= r.record.data.size(); pos += 4) {
-                auto at = types.find(GetU32At(r.record.data, pos));
+            if (r.type != rec::kIndex) continue;
+            for (size_t pos = 16; pos + 4 <= r.data.size(); pos += 4) {
+                auto at = types.find(GetU32At(r.data, pos));
                 if (at == types.end() || at->second != rec::kDbCell) problems.push_back("INDEX misses a DBCELL");
             }
         }
@@ -51,19 +51,19 @@ struct Checker {
     std::vector<std::pair<size_t, size_t>> SstStringStarts(size_t sst) {
         std::vector<std::pair<size_t, size_t>> starts;
         size_t index = sst;
-        std::string_view data = records[index].record.data;
+        std::string_view data = records[index].data;
         size_t pos = 8;
         uint32_t unique = GetU32At(data, 4);
         auto advance = [&](size_t n) {  // skip raw bytes, moving into CONTINUE records
             while (n > 0) {
-                if (pos >= data.size()) { data = records[++index].record.data; pos = 0; continue; }
+                if (pos >= data.size()) { data = records[++index].data; pos = 0; continue; }
                 size_t take = std::min(n, data.size() - pos);
                 pos += take;
                 n -= take;
             }
         };
         for (uint32_t i = 0; i < unique; ++i) {
-            if (pos >= data.size()) { data = records[++index].record.data; pos = 0; }
+            if (pos >= data.size()) { data = records[++index].data; pos = 0; }
             starts.push_back({records[index].offset + 4 + pos, 4 + pos});
             uint16_t count = GetU16At(data, pos);
             uint8_t flags = static_cast<uint8_t>(data[pos + 2]);
@@ -73,7 +73,7 @@ struct Checker {
             bool wide = flags & 1;
             for (size_t left = count; left > 0;) {
                 if (pos >= data.size()) {
-                    data = records[++index].record.data;
+                    data = records[++index].data;
                     wide = data[0] & 1;
                     pos = 1;
                 }
@@ -88,15 +88,15 @@ struct Checker {
 
     void ExtSst() {
         for (size_t i = 0; i < records.size(); ++i) {
-            if (records[i].record.type != rec::kSst) continue;
+            if (records[i].type != rec::kSst) continue;
             auto starts = SstStringStarts(i);
             size_t ext = i + 1;
-            while (ext < records.size() && records[ext].record.type == rec::kContinue) ++ext;
-            if (ext == records.size() || records[ext].record.type != rec::kExtSst) {
+            while (ext < records.size() && records[ext].type == rec::kContinue) ++ext;
+            if (ext == records.size() || records[ext].type != rec::kExtSst) {
                 problems.push_back("no EXTSST after the SST");
                 return;
             }
-            const std::string& e = records[ext].record.data;
+            std::string_view e = records[ext].data;
             uint16_t bucket = GetU16At(e, 0);
             size_t buckets = bucket ? (starts.size() + bucket - 1) / bucket : 0;
             if ((e.size() - 2) / 8 != buckets) problems.push_back("EXTSST has the wrong number of buckets");
@@ -111,10 +111,10 @@ struct Checker {
     void Selection() {
         int active = -1, selected = 0, sheet = -1, selectedSheet = -1, depth = 0;
         for (const PlacedRecord& r : records) {
-            if (r.record.type == rec::kBof && depth++ == 0 && r.offset > 0) ++sheet;
-            if (r.record.type == rec::kEof) --depth;
-            if (r.record.type == rec::kWindow1 && active < 0) active = GetU16At(r.record.data, 10);
-            if (r.record.type == rec::kWindow2 && depth == 1 && (GetU16At(r.record.data, 0) & 0x0200)) {
+            if (r.type == rec::kBof && depth++ == 0 && r.offset > 0) ++sheet;
+            if (r.type == rec::kEof) --depth;
+            if (r.type == rec::kWindow1 && active < 0) active = GetU16At(r.data, 10);
+            if (r.type == rec::kWindow2 && depth == 1 && (GetU16At(r.data, 0) & 0x0200)) {
                 ++selected;
                 selectedSheet = sheet;
             }
