@@ -3,6 +3,8 @@
 
 #include "app/TeamDatabase.h"
 #include "gameday/GameTable.h"
+#include "gameday/LineupTable.h"
+#include "gameday/PlayersTable.h"
 #include "platform/Settings.h"
 #include "platform/Ui.h"
 
@@ -14,7 +16,9 @@ struct AppContext {
     Ui& ui;
     Settings settings;
     TeamTables teams;
-    GameTable games;  // the games of the date last listed
+    GameTable games;      // the games of the date last listed
+    LineupTable lineups;  // the starting batters of the last Create
+    PlayersTable players; // both teams' players of the last Create
 };
 
 }  // namespace quillbat

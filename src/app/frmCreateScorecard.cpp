@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/BaseballGraphic.h"
+#include "app/CreatePipeline.h"
 #include "app/GameList.h"
 #include "app/MenuCommands.h"
 #include "app/Startup.h"
@@ -109,6 +110,7 @@ void frmCreateScorecard::BuildControls() {
     setCentralWidget(central);
 
     connect(cmdQuit, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdCreate, &QPushButton::clicked, this, &frmCreateScorecard::cmdCreate_Click);
     txtGameDate->installEventFilter(this);
     // Enter in the date box moves on to the game list, which checks and fetches the date.
     connect(txtGameDate, &QLineEdit::returnPressed, this, [this] { cboGames->setFocus(Qt::TabFocusReason); });
@@ -190,8 +192,29 @@ void frmCreateScorecard::OnActivated() {
 }
 
 void frmCreateScorecard::GetGames(const std::string& date) {
+    SetWorking(true);
     GameListOutcome outcome = quillbat::GetGames(ctx_, date);
+    SetWorking(false);
     ShowGameList(outcome);
+}
+
+void frmCreateScorecard::cmdCreate_Click() {
+    if (working_) return;
+    SetWorking(true);
+    int game = cboGames->currentIndex() >= 0 ? cboGames->currentData().toInt() : 0;
+    RunCreate(ctx_, CreateStages::Available(), cboGames->count() > 0, game);
+    SetWorking(false);
+}
+
+void frmCreateScorecard::SetWorking(bool working) {
+    working_ = working;
+    txtGameDate->setReadOnly(working);
+    if (working) {
+        createWasEnabled_ = cmdCreate->isEnabled();
+        cmdCreate->setEnabled(false);
+    } else {
+        cmdCreate->setEnabled(createWasEnabled_);
+    }
 }
 
 void frmCreateScorecard::ShowGameList(const GameListOutcome& outcome) {
@@ -231,7 +254,7 @@ void frmCreateScorecard::DateBoxLostFocus() {
 }
 
 bool frmCreateScorecard::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != txtGameDate || event->type() != QEvent::FocusOut || checkingDateBox_)
+    if (watched != txtGameDate || event->type() != QEvent::FocusOut || checkingDateBox_ || working_)
         return QMainWindow::eventFilter(watched, event);
     // Only a move of the focus inside the window counts, not a message box or another window
     // taking it.

@@ -27,6 +27,8 @@ public:
     void OnActivated();
     // Fetches and lists the games of a "MM/DD/YYYY" date.
     void GetGames(const std::string& date);
+    // The Create button: makes what is ticked for the chosen game.
+    void cmdCreate_Click();
     // Shows a status text (the status sink of the window's Ui).
     void SetStatusText(const std::string& text);
 
@@ -72,9 +74,14 @@ private:
     bool ValidateDateBox();
     void DateBoxLostFocus();
     void ShowGameList(const GameListOutcome& outcome);
+    // The date box and Create take no input while a run or a fetch is under way, so no second
+    // one can start from inside the event pump.
+    void SetWorking(bool working);
 
     AppContext& ctx_;
     Date today_;
+    bool working_ = false;
+    bool createWasEnabled_ = false;
     bool checkingDateBox_ = false;
     bool firstActivationPending_ = true;
     bool exitDone_ = false;

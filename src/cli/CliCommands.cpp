@@ -1,8 +1,10 @@
 #include "cli/CliCommands.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
+#include "app/CreatePipeline.h"
 #include "app/GameList.h"
 #include "app/Startup.h"
 #include "cli/CliUi.h"
@@ -21,6 +23,10 @@ const char* const kUsage =
     "Commands:\n"
     "  games DATE   list the games of DATE (for example 07/04/2014 or 070414); the game the\n"
     "               window would pick first is marked with \"* \"\n"
+    "  create DATE GAME [--scorecards] [--rosters] [--profiles] [--print] [--proceed-without-lineups]\n"
+    "               make the ticked outputs for game number GAME (its place in the games list,\n"
+    "               from 1); without --proceed-without-lineups a game whose lineups are not\n"
+    "               posted yet is not made\n"
     "  flatten FILE.xml\n"
     "               write the XML file's flat table beside it, as FILE.xls\n"
     "  settings     start up as the window does, then show the folders and data sources in use\n"
@@ -34,17 +40,23 @@ bool IsSwitch(const std::string& word) {
     return lower.rfind("-dev", 0) == 0 || lower.rfind("-debug", 0) == 0;
 }
 
-// The command line without the options every command shares.
+bool IsOption(const std::string& word) { return word.rfind("--", 0) == 0; }
+
+// The command line: its plain words (the command and its arguments) and its "--" options,
+// without the switches every command shares.
 struct Parsed {
     bool verbose = false;
     std::vector<std::string> words;
+    std::vector<std::string> options;
 };
 
 Parsed Parse(const std::vector<std::string>& args) {
     Parsed p;
     for (const auto& a : args) {
         if (a == "--verbose") p.verbose = true;
-        else if (!IsSwitch(a)) p.words.push_back(a);
+        else if (IsSwitch(a)) continue;
+        else if (IsOption(a) && a != "--help") p.options.push_back(a);
+        else p.words.push_back(a);
     }
     return p;
 }
@@ -59,14 +71,31 @@ std::string JoinArgs(const std::vector<std::string>& args) {
 struct Run {
     AppContext& ctx;
     const std::vector<std::string>& words;
+    const std::vector<std::string>& options;
     std::ostream& out;
     std::ostream& err;
 };
 
 struct Command {
-    std::size_t arguments;
+    std::size_t arguments;                 // words after the command's name, options excluded
+    std::vector<std::string> options;      // the "--" options it takes
     std::function<int(Run&)> body;
 };
+
+bool HasOption(const Run& run, const char* option) {
+    return std::find(run.options.begin(), run.options.end(), option) != run.options.end();
+}
+
+// The date as the date box would take it; false (after saying why) when it is not a date.
+bool ReadDate(Run& run, std::string& date) {
+    date = run.words[1];
+    if (ValidateDateEntry(date, true, true, Today(), run.ctx.ui)) return false;
+    if (IsBlank(date)) {
+        run.ctx.ui.Message(MsgIcon::None, "", "Invalid date!");
+        return false;
+    }
+    return true;
+}
 
 int PrintSettings(Run& run) {
     const Settings& s = run.ctx.settings;
@@ -83,16 +112,46 @@ int PrintSettings(Run& run) {
 }
 
 int ListGames(Run& run) {
-    std::string date = run.words[1];
-    if (ValidateDateEntry(date, true, true, Today(), run.ctx.ui) || IsBlank(date)) {
-        if (IsBlank(date)) run.ctx.ui.Message(MsgIcon::None, "", "Invalid date!");
-        return kExitUsage;
-    }
+    std::string date;
+    if (!ReadDate(run, date)) return kExitUsage;
     run.ctx.settings.selectedGameDate = date;
     GameListOutcome outcome = GetGames(run.ctx, date);
     for (std::size_t i = 0; i < outcome.entries.size(); ++i)
         run.out << (i == outcome.selected ? "* " : "  ") << outcome.entries[i] << '\n';
     return outcome.status == GameListStatus::Listed ? kExitSuccess : kExitFailure;
+}
+
+// The run's outputs come from the options; the window's last-run choices are kept, except
+// that an output the run had to turn off (its template is missing) is written off too.
+int Create(Run& run) {
+    std::string date;
+    if (!ReadDate(run, date)) return kExitUsage;
+    const std::string& gameText = run.words[2];
+    Settings& s = run.ctx.settings;
+    s.selectedGameDate = date;
+    GameListOutcome games = GetGames(run.ctx, date);
+    int game = IsAllDigits(gameText) && gameText.size() < 4 ? std::stoi(gameText) : 0;
+    if (games.status == GameListStatus::Listed && (game < 1 || game > static_cast<int>(games.entries.size()))) {
+        run.err << "quillbat-cli: GAME must be a number from 1 to " << games.entries.size() << '\n';
+        return kExitUsage;
+    }
+    if (games.status == GameListStatus::DownloadFailed) return kExitFailure;
+
+    Settings lastRun = s;
+    bool* flags[] = {&s.createScorecards, &s.createRosters, &s.createPitcherProfiles, &s.printOutput};
+    bool* kept[] = {&lastRun.createScorecards, &lastRun.createRosters, &lastRun.createPitcherProfiles,
+                    &lastRun.printOutput};
+    const char* options[] = {"--scorecards", "--rosters", "--profiles", "--print"};
+    for (int i = 0; i < 4; ++i) *flags[i] = HasOption(run, options[i]);
+    if (HasOption(run, "--proceed-without-lineups"))
+        static_cast<CliUi&>(run.ctx.ui).SetAnswer("Lineups Not Available", MsgAnswer::Yes);
+
+    bool listed = games.status == GameListStatus::Listed;
+    CreateOutcome outcome = RunCreate(run.ctx, CreateStages::Available(), listed, game);
+    for (int i = 0; i < 3; ++i)
+        if (HasOption(run, options[i]) && !*flags[i]) *kept[i] = false;
+    for (int i = 0; i < 4; ++i) *flags[i] = *kept[i];
+    return outcome == CreateOutcome::Success ? kExitSuccess : kExitFailure;
 }
 
 int Flatten(Run& run) {
@@ -105,11 +164,19 @@ int Flatten(Run& run) {
     return kExitSuccess;
 }
 
+// The right number of plain words, and only options the command takes.
+bool FitsCommand(const Command& command, const Parsed& parsed) {
+    for (const auto& option : parsed.options)
+        if (std::find(command.options.begin(), command.options.end(), option) == command.options.end()) return false;
+    return parsed.words.size() == command.arguments + 1;
+}
+
 const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands = {
-        {"flatten", {1, Flatten}},
-        {"games", {1, ListGames}},
-        {"settings", {0, PrintSettings}},
+        {"create", {2, {"--scorecards", "--rosters", "--profiles", "--print", "--proceed-without-lineups"}, Create}},
+        {"flatten", {1, {}, Flatten}},
+        {"games", {1, {}, ListGames}},
+        {"settings", {0, {}, PrintSettings}},
     };
     return commands;
 }
@@ -124,8 +191,8 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
         return parsed.words.empty() ? kExitUsage : kExitSuccess;
     }
     auto command = Commands().find(parsed.words[0]);
-    if (command == Commands().end() || parsed.words.size() != command->second.arguments + 1) {
-        err << "quillbat-cli: unknown command or arguments: " << JoinArgs(parsed.words) << "\n\n" << kUsage;
+    if (command == Commands().end() || !FitsCommand(command->second, parsed)) {
+        err << "quillbat-cli: unknown command or arguments: " << JoinArgs(args) << "\n\n" << kUsage;
         return kExitUsage;
     }
 
@@ -140,7 +207,7 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
         ui.Message(MsgIcon::Critical, "Error", error);
         return kExitFailure;
     }
-    Run run{ctx, parsed.words, out, err};
+    Run run{ctx, parsed.words, parsed.options, out, err};
     int status = command->second.body(run);
     SaveSettingsOnExit(ctx.settings);
     return status;

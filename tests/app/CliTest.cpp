@@ -85,6 +85,34 @@ TEST_F(CliTest, GamesFailures) {
     EXPECT_EQ(err.str(), "Oops: Invalid date!\n");
 }
 
+TEST_F(CliTest, CreateRunsThePipelineForTheNumberedGame) {
+    for (const char* name : {"Scorecard Template.xlt", "Rosters Template.xlt", "Starting Pitchers Profiles Template.xlt"})
+        world.root.Write(std::string("prog/Templates/") + name, "t");
+    WriteIniValue(world.Ini(), "LastRun", "CreateRosters", "Y");
+
+    EXPECT_EQ(Run({"create", "04/07/2017", "1", "--scorecards"}), kExitFailure);
+    EXPECT_EQ(err.str(), "Lineups Not Available: There are no starting lineups available yet.  Proceed anyway?\n");
+
+    EXPECT_EQ(Run({"create", "04/07/2017", "1", "--scorecards", "--proceed-without-lineups"}), kExitFailure);
+    EXPECT_NE(err.str().find("Not Available: This version of Quillbat can not make scorecards yet."), std::string::npos)
+        << err.str();
+
+    EXPECT_EQ(Run({"create", "--profiles", "04/07/2017", "2", "-dev"}), kExitFailure);  // -dev keeps the downloads
+    EXPECT_TRUE(FileExists(world.root / "tmp/quillbat/boxscore.xls"));
+    EXPECT_TRUE(FileExists(world.root / "tmp/quillbat/players.xls"));
+    // The window's last-run choices are not the command line's.
+    EXPECT_EQ(ReadIniValue(world.Ini(), "LastRun", "CreateRosters"), "Y");
+    EXPECT_EQ(ReadIniValue(world.Ini(), "LastRun", "CreatePitcherProfiles"), "N");
+}
+
+TEST_F(CliTest, CreateUsageErrors) {
+    EXPECT_EQ(Run({"create", "04/07/2017"}), kExitUsage);
+    EXPECT_EQ(Run({"create", "04/07/2017", "1", "--everything"}), kExitUsage);
+    EXPECT_EQ(Run({"create", "04/07/2017", "99", "--scorecards"}), kExitUsage);
+    EXPECT_EQ(err.str(), "quillbat-cli: GAME must be a number from 1 to 15\n");
+    EXPECT_EQ(Run({"create", "04/07/2017", "x", "--scorecards"}), kExitUsage);
+}
+
 TEST_F(CliTest, FlattenWritesTheTableBesideTheFile) {
     std::string xml = world.root.Write("in/players.xml", "<game><team id=\"1\"/><team id=\"2\"/></game>");
     EXPECT_EQ(Run({"flatten", xml}), kExitSuccess) << err.str();

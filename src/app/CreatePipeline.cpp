@@ -1,0 +1,146 @@
+#include "app/CreatePipeline.h"
+
+#include "app/CreateRequest.h"
+#include "app/DebugDumps.h"
+#include "gameday/DownloadLogs.h"
+#include "gameday/GamedayAddresses.h"
+#include "gameday/XmlToWorkbook.h"
+#include "gameday/wininet.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgramLog.h"
+
+namespace quillbat {
+
+namespace {
+
+constexpr const char* kGamedaySiteName = "MLB Gameday";
+
+void Trace(const AppContext& ctx, const std::string& line) {
+    if (ctx.settings.debugMode) WriteLog(ctx.settings, line);
+}
+
+// Downloads a game file and converts it; its flat table's path, or "" when it failed.
+std::string DownloadTable(AppContext& ctx, const std::string& url, const std::string& local) {
+    if (!DownloadFile(NetSession{ctx.settings, ctx.ui}, url, local).empty()) return "";
+    ConvertXmlToWorkbook(ctx.settings, local);
+    return FlatTablePath(local);
+}
+
+// The box score and players list; false when the user declines to go on without lineups.
+bool FetchGameFiles(AppContext& ctx, const CreateStages& stages, GameContext& game, std::string& failure) {
+    std::string gameUrl = GameUrl(DayUrl(ctx.settings, game.gameDate), game.gameFolder);
+    ctx.ui.ShowStatus(std::string("Checking ") + kGamedaySiteName + " for starting lineups...");
+    std::string boxScore = BoxScoreFile(ctx.settings.tempFolder);
+    std::string error = DownloadFile(NetSession{ctx.settings, ctx.ui}, BoxScoreUrl(gameUrl), boxScore);
+    ctx.ui.ShowStatus("");
+    ctx.lineups = LineupTable{};
+    if (!error.empty()) {
+        game.lineupsAvailable = false;
+        ctx.ui.SetBusy(false);
+        MsgAnswer answer = ctx.ui.Message(MsgIcon::Question, "Lineups Not Available",
+                                          "There are no starting lineups available yet.  Proceed anyway?",
+                                          MsgButtons::YesNo);
+        if (answer != MsgAnswer::Yes) return false;
+        ctx.ui.SetBusy(true);
+        return true;
+    }
+    game.lineupsAvailable = true;
+    ctx.ui.ShowStatus(std::string("Downloading player data from ") + kGamedaySiteName + "...");
+    ConvertXmlToWorkbook(ctx.settings, boxScore);
+    game.boxScoreTable = FlatTablePath(boxScore);
+    game.playersTable = DownloadTable(ctx, PlayersUrl(gameUrl), PlayersFile(ctx.settings.tempFolder));
+    if (stages.readLineups) failure = stages.readLineups(ctx, game);
+    return true;
+}
+
+struct StageRun {
+    AppContext& ctx;
+    GameContext& game;
+    std::string failure;
+
+    // Runs the stage when it exists and nothing has failed yet, with its trace line first.
+    void Run(const ContextStage& stage, const char* trace) {
+        if (!stage || !failure.empty()) return;
+        Trace(ctx, trace);
+        failure = stage(ctx, game);
+    }
+    void RunPlayerData(const PlayerDataStage& stage, int pass) {
+        if (!stage || !failure.empty()) return;
+        Trace(ctx, "  GetPlayerData() pass " + std::to_string(pass));
+        failure = stage(ctx, game, pass);
+    }
+};
+
+void RunStages(StageRun& run, const CreateStages& stages) {
+    const Settings& s = run.ctx.settings;
+    if ((s.createScorecards && stages.CanMakeScorecards()) || (s.createRosters && stages.CanMakeRosters()))
+        run.RunPlayerData(stages.getPlayerData, 1);
+    if (s.createScorecards && stages.CanMakeScorecards()) {
+        run.ctx.ui.ShowStatus("Creating scorecards...");
+        run.Run(stages.createScorecard, "  CreateScorecard()");
+    }
+    if (s.createRosters && stages.CanMakeRosters()) {
+        run.ctx.ui.ShowStatus("Creating team rosters...");
+        run.RunPlayerData(stages.getPlayerData, 2);
+        run.Run(stages.getLeagueAverages, "  GetLeagueAvgs()");
+        run.Run(stages.getTeamAverages, "  GetTeamAvgs()");
+        run.Run(stages.createTeamRosters, "  CreateTeamRosters()");
+    }
+    if (s.createPitcherProfiles && run.game.lineupsAvailable && stages.CanMakePitcherProfiles()) {
+        run.ctx.ui.ShowStatus("Creating pitcher profiles...");
+        run.Run(stages.createPitcherProfiles, "  CreatePitcherProfiles()");
+    }
+}
+
+// The ticked outputs this build cannot make, for the user ("" when there are none).
+std::string UnavailableOutputs(const Settings& s, const CreateStages& stages) {
+    std::string list;
+    auto add = [&](bool missing, const char* what) {
+        if (missing) list += (list.empty() ? "" : ", ") + std::string(what);
+    };
+    add(s.createScorecards && !stages.CanMakeScorecards(), "scorecards");
+    add(s.createRosters && !stages.CanMakeRosters(), "team rosters");
+    add(s.createPitcherProfiles && !stages.CanMakePitcherProfiles(), "pitcher profiles");
+    return list;
+}
+
+CreateOutcome Finish(AppContext& ctx, const CreateStages& stages) {
+    std::string missing = UnavailableOutputs(ctx.settings, stages);
+    if (!missing.empty()) {
+        ctx.ui.Message(MsgIcon::Exclamation, "Not Available",
+                       "This version of Quillbat can not make " + missing +
+                           " yet. The game's data was downloaded; nothing else was made.");
+    }
+    if (FileExists(ErrorLogPath(ctx.settings))) {
+        ctx.ui.Message(MsgIcon::Exclamation, "Errors",
+                       "Some errors were encountered when downloading data.  See ERRORS.LOG for details");
+        return CreateOutcome::Errors;
+    }
+    ctx.ui.Message(MsgIcon::Information, "Success", "All tasks completed successfully!");
+    return missing.empty() ? CreateOutcome::Success : CreateOutcome::NotAvailable;
+}
+
+}  // namespace
+
+CreateOutcome RunCreate(AppContext& ctx, const CreateStages& stages, bool gameListHasEntries, int gameNumber) {
+    if (!CheckCreateRequest(ctx, gameListHasEntries)) return CreateOutcome::NotStarted;
+    ctx.ui.SetBusy(true);
+    GameContext game = BuildGameContext(ctx.games, gameNumber, ctx.teams, ctx.settings.selectedGameDate);
+    StageRun run{ctx, game, ""};
+    if (!FetchGameFiles(ctx, stages, game, run.failure)) return CreateOutcome::Declined;
+
+    ctx.players = PlayersTable{};
+    DeleteFile(ErrorLogPath(ctx.settings));
+    RunStages(run, stages);
+    if (ctx.settings.devMode) WriteDebugDumps(ctx);
+    ctx.ui.ShowStatus("");
+    Trace(ctx, "  All tasks completed");
+    ctx.ui.SetBusy(false);
+    if (!run.failure.empty()) {
+        ctx.ui.Message(MsgIcon::Critical, "Error", run.failure);
+        return CreateOutcome::Failed;
+    }
+    return Finish(ctx, stages);
+}
+
+}  // namespace quillbat

@@ -1,0 +1,229 @@
+#include "app/CreatePipeline.h"
+
+#include <gtest/gtest.h>
+
+#include "GameWorld.h"
+#include "app/GameList.h"
+#include "gameday/DownloadLogs.h"
+#include "platform/FileSystem.h"
+
+namespace quillbat {
+namespace {
+
+using testing::GameWorld;
+
+// Stages that record what they were given; the real ones come with their own work.
+struct RecordingStages {
+    std::vector<std::string> calls;
+    GameContext lineupsSaw;
+    bool writeErrorLog = false;
+
+    CreateStages Stages(AppContext& ctx) {
+        auto record = [this](const char* name) {
+            return [this, name](AppContext&, GameContext&) {
+                calls.push_back(name);
+                return std::string();
+            };
+        };
+        CreateStages s;
+        s.readLineups = [this](AppContext&, GameContext& game) {
+            calls.push_back("lineups");
+            lineupsSaw = game;
+            game.awayPitcher = "Starter (1-0, 0.00)";
+            return std::string();
+        };
+        s.getPlayerData = [this, &ctx](AppContext&, GameContext&, int pass) {
+            calls.push_back("players " + std::to_string(pass));
+            if (writeErrorLog) AppendToFile(ErrorLogPath(ctx.settings), "failed\r\n");
+            return std::string();
+        };
+        s.createScorecard = [this](AppContext&, GameContext& game) {
+            calls.push_back("scorecard with " + game.awayPitcher);
+            return std::string();
+        };
+        s.getLeagueAverages = record("league averages");
+        s.getTeamAverages = record("team averages");
+        s.createTeamRosters = record("rosters");
+        s.createPitcherProfiles = record("profiles");
+        return s;
+    }
+};
+
+class CreatePipelineTest : public ::testing::Test {
+protected:
+    void Start(const std::string& commandLine = "") {
+        for (const char* name : {"Scorecard Template.xlt", "Rosters Template.xlt",
+                                 "Starting Pitchers Profiles Template.xlt"})
+            world.root.Write(std::string("prog/Templates/") + name, "t");
+        ASSERT_EQ(world.Start(ctx, commandLine), "");
+    }
+    // Lists the day and runs Create on one of its games.
+    CreateOutcome Create(const std::string& date, int game) {
+        ctx.settings.selectedGameDate = date;
+        EXPECT_EQ(GetGames(ctx, date).status, GameListStatus::Listed);
+        world.ui.messages.clear();
+        world.ui.statuses.clear();
+        world.ui.busyCalls.clear();
+        return RunCreate(ctx, stages, true, game);
+    }
+    void Tick(bool scorecards, bool rosters, bool profiles) {
+        ctx.settings.createScorecards = scorecards;
+        ctx.settings.createRosters = rosters;
+        ctx.settings.createPitcherProfiles = profiles;
+    }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> titles;
+        for (const auto& m : world.ui.messages) titles.push_back(m.title);
+        return titles;
+    }
+
+    GameWorld world;
+    AppContext ctx{world.ui};
+    RecordingStages recorder;
+    CreateStages stages = recorder.Stages(ctx);
+};
+
+TEST_F(CreatePipelineTest, GameWithBoxScoreRunsEveryStageInOrder) {
+    Start();
+    Tick(true, true, true);
+    EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);  // Boston at Detroit
+    EXPECT_EQ(recorder.calls,
+              (std::vector<std::string>{"lineups", "players 1", "scorecard with Starter (1-0, 0.00)", "players 2",
+                                        "league averages", "team averages", "rosters", "profiles"}));
+    const GameContext& game = recorder.lineupsSaw;
+    EXPECT_TRUE(game.lineupsAvailable);
+    EXPECT_EQ(game.gameFolder, "gid_2017_04_07_bosmlb_detmlb_1");
+    EXPECT_EQ(game.boxScoreTable, ctx.settings.tempFolder + "/boxscore.xls");
+    EXPECT_EQ(game.playersTable, ctx.settings.tempFolder + "/players.xls");
+    EXPECT_TRUE(FileExists(game.boxScoreTable));
+    EXPECT_TRUE(FileExists(game.playersTable));
+    EXPECT_EQ(game.awayTeamName, "Red Sox");
+    EXPECT_EQ(game.homeCityName, "Detroit");
+    EXPECT_EQ(game.awayLeague, "AL");
+    EXPECT_EQ(game.awayPitcher, "");  // the scoreboard has no probable pitchers
+    EXPECT_EQ(world.ui.statuses,
+              (std::vector<std::string>{"Checking MLB Gameday for starting lineups...", "",
+                                        "Downloading player data from MLB Gameday...", "Creating scorecards...",
+                                        "Creating team rosters...", "Creating pitcher profiles...", ""}));
+    EXPECT_EQ(Titles(), std::vector<std::string>{"Success"});
+    EXPECT_EQ(world.ui.messages[0].text, "All tasks completed successfully!");
+    EXPECT_EQ(world.ui.busyCalls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(CreatePipelineTest, ProfilesAloneNeedNoPlayerData) {
+    Start();
+    Tick(false, false, true);
+    EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"lineups", "profiles"}));
+}
+
+TEST_F(CreatePipelineTest, NoBoxScoreAnsweredYes) {
+    Start();
+    Tick(false, false, true);
+    world.ui.QueueAnswer(MsgAnswer::Yes);
+    EXPECT_EQ(Create("04/07/2017", 1), CreateOutcome::Success);  // no box score for this game
+    EXPECT_TRUE(recorder.calls.empty());  // no lineups, and the profiles need them
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Lineups Not Available", "Success"}));
+    EXPECT_EQ(world.ui.messages[0].text, "There are no starting lineups available yet.  Proceed anyway?");
+    EXPECT_EQ(world.ui.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(world.ui.messages[0].icon, MsgIcon::Question);
+    // The failed box score went to the error log, which the run then started afresh.
+    EXPECT_FALSE(FileExists(ErrorLogPath(ctx.settings)));
+}
+
+TEST_F(CreatePipelineTest, NoBoxScoreAnsweredYesStillCollectsPlayersForScorecards) {
+    Start();
+    Tick(true, false, false);
+    world.ui.QueueAnswer(MsgAnswer::Yes);
+    EXPECT_EQ(Create("04/07/2017", 1), CreateOutcome::Success);
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"players 1", "scorecard with "}));
+}
+
+TEST_F(CreatePipelineTest, NoBoxScoreAnsweredNo) {
+    Start();
+    Tick(true, true, true);
+    world.ui.QueueAnswer(MsgAnswer::No);
+    EXPECT_EQ(Create("04/07/2017", 1), CreateOutcome::Declined);
+    EXPECT_TRUE(recorder.calls.empty());
+    EXPECT_EQ(Titles(), std::vector<std::string>{"Lineups Not Available"});
+    EXPECT_EQ(world.ui.statuses.back(), "");
+    EXPECT_EQ(world.ui.busyCalls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(CreatePipelineTest, MissingScorecardTemplateLeavesRostersToBeMade) {
+    Start();
+    DeleteFile(ctx.settings.templatesDir + "/Scorecard Template.xlt");
+    Tick(true, true, false);
+    EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"lineups", "players 1", "players 2", "league averages",
+                                                        "team averages", "rosters"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Quillbat", "Success"}));
+    EXPECT_FALSE(ctx.settings.createScorecards);
+    SaveSettingsOnExit(ctx.settings);
+    EXPECT_EQ(ReadIniValue(world.Ini(), "LastRun", "CreateScorecards"), "N");
+    EXPECT_EQ(ReadIniValue(world.Ini(), "LastRun", "CreateRosters"), "Y");
+}
+
+TEST_F(CreatePipelineTest, ErrorsDuringTheStagesChangeTheClosingMessage) {
+    Start();
+    Tick(true, false, false);
+    recorder.writeErrorLog = true;
+    EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::Errors);
+    EXPECT_EQ(Titles(), std::vector<std::string>{"Errors"});
+    EXPECT_EQ(world.ui.messages[0].text,
+              "Some errors were encountered when downloading data.  See ERRORS.LOG for details");
+}
+
+TEST_F(CreatePipelineTest, AFailingStageEndsTheRun) {
+    Start();
+    Tick(true, true, false);
+    stages.createScorecard = [](AppContext&, GameContext&) { return std::string("the template is damaged"); };
+    EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::Failed);
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"lineups", "players 1"}));
+    EXPECT_EQ(Titles(), std::vector<std::string>{"Error"});
+    EXPECT_EQ(world.ui.messages[0].text, "the template is damaged");
+}
+
+TEST_F(CreatePipelineTest, DebugTraceAndDevDumps) {
+    Start("-dev -debug");
+    Tick(true, true, true);
+    ASSERT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);
+    std::string log = world.ProgramLog();
+    std::size_t at = 0;
+    for (const char* line : {"  GetPlayerData() pass 1", "  CreateScorecard()", "  GetPlayerData() pass 2",
+                             "  GetLeagueAvgs()", "  GetTeamAvgs()", "  CreateTeamRosters()",
+                             "  CreatePitcherProfiles()", "  All tasks completed"}) {
+        at = log.find(std::string(" ") + line + "\r\n", at);
+        EXPECT_NE(at, std::string::npos) << line << "\n" << log;
+    }
+    EXPECT_TRUE(FileExists(world.root / "prog/_debugPlayers.txt"));
+    EXPECT_TRUE(FileExists(world.root / "prog/_debugPlayerList.txt"));
+}
+
+TEST_F(CreatePipelineTest, DumpsHoldTheTablesRows) {
+    Start("-dev");
+    Tick(false, false, true);
+    stages.readLineups = [](AppContext& c, GameContext&) {
+        int row = c.lineups.AddRow();
+        for (int f = 1; f <= 8; ++f) c.lineups.Set(f, row, "L" + std::to_string(f));
+        return std::string();
+    };
+    ASSERT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);
+    EXPECT_EQ(testing::ReadFile(world.root / "prog/_debugPlayerList.txt"), "1\tL1\tL2\tL3\tL4\tL5\tL6\tL7\tL8\r\n");
+    EXPECT_EQ(testing::ReadFile(world.root / "prog/_debugPlayers.txt"), "");
+}
+
+TEST_F(CreatePipelineTest, OutputsThisBuildCannotMakeAreNamed) {
+    Start();
+    Tick(true, false, true);
+    stages = CreateStages{};
+    EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::NotAvailable);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Not Available", "Success"}));
+    EXPECT_EQ(world.ui.messages[0].text,
+              "This version of Quillbat can not make scorecards, pitcher profiles yet. The game's data was "
+              "downloaded; nothing else was made.");
+    EXPECT_TRUE(FileExists(ctx.settings.tempFolder + "/boxscore.xls"));
+}
+
+}  // namespace
+}  // namespace quillbat
