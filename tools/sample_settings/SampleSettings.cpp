@@ -1,0 +1,28 @@
+#include "SampleSettings.h"
+
+#include "SampleTree.h"
+#include "Schedule.h"
+#include "platform/IniFile.h"
+
+namespace quillbat::sample {
+
+std::vector<SampleSource> SampleSources(int port) {
+    const std::string suffix = ".localhost:" + std::to_string(port);
+    auto host = [&](const char* name) { return "http://" + std::string(name) + suffix; };
+    return {{"GamedayHost", host(kGamedayHost)},
+            {"TeamSiteDomain", "localhost:" + std::to_string(port)},
+            {"FanGraphsHost", host(kFanGraphsHost)},
+            {"BaseballReferenceHost", host(kBaseballReferenceHost)},
+            {"ESPNHost", host(kEspnHost)},
+            {"UpdateHost", host(kUpdateHost)},
+            {"SampleData", "Y"}};
+}
+
+bool WriteSampleSettings(const std::string& iniPath, int port) {
+    bool written = true;
+    for (const SampleSource& source : SampleSources(port))
+        written = WriteIniValue(iniPath, "Sources", source.key, source.value) && written;
+    return WriteIniValue(iniPath, "Config", "DefaultDate", kLineupsDay) && written;
+}
+
+}  // namespace quillbat::sample
