@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <sstream>
 #include <thread>
 
@@ -71,6 +72,8 @@ int SampleServer::Bind() {
 
 bool SampleServer::Run() { return server_->listen_after_bind(); }
 
+bool SampleServer::IsRunning() const { return server_->is_running(); }
+
 void SampleServer::Stop() {
     stopping_ = true;
     server_->stop();
@@ -93,10 +96,12 @@ bool SampleServer::DrawFailure() {
 void SampleServer::Answer(const httplib::Request& request, httplib::Response& response) {
     const std::string host = request.get_header_value("Host");
     if (options_.logRequests) std::cerr << "GET " << host << request.target << "\n";
-    if (!Wait(options_.latencyMs)) return;
-    if (!options_.hangPath.empty() && request.path == options_.hangPath) {
-        while (Wait(1000)) {
-        }
+    // A request still waiting when the server stops gets a 503, so shutting down never waits
+    // for a client.
+    bool hang = !options_.hangPath.empty() && request.path == options_.hangPath;
+    if (!Wait(options_.latencyMs) || (hang && !Wait(std::numeric_limits<int>::max()))) {
+        response.status = 503;
+        response.set_content("<html><body><h1>503 Service Unavailable</h1><p>Stopping.</p></body></html>\n", "text/html");
         return;
     }
     if (DrawFailure()) {

@@ -22,7 +22,7 @@ struct ServerOptions {
     int latencyMs = 0;           // added to every answer
     double failureRate = 0.0;    // share of requests answered 503, drawn from the seed
     std::uint64_t seed = 1;
-    std::string hangPath;        // a request path that never gets an answer ("" for none)
+    std::string hangPath;        // a request path answered only when the server stops ("" for none)
     bool logRequests = false;    // one line per request on standard error
 };
 
@@ -37,6 +37,8 @@ public:
     int Bind();
     // Answers requests until Stop; returns false when the server could not run.
     bool Run();
+    // True once Run is answering requests.
+    bool IsRunning() const;
     // Ends Run, also from another thread; requests held by latency or the hang URL end too.
     void Stop();
 
