@@ -152,6 +152,9 @@ TEST(SampleFanGraphs, PagesEndLinesInCrLfAndKeepRowsAfterExportData) {
     EXPECT_LT(exportData, page.find("rgHeader"));
     EXPECT_NE(page.find("%</td>"), std::string::npos);
     EXPECT_NE(page.find(" %</td>"), std::string::npos);
+    // Markup the cell reduction must remove: tool tips holding ">" and superscripts.
+    EXPECT_NE(HeaderLine(page).find("onmouseover=\"if (tipOn > 0)"), std::string::npos);
+    EXPECT_NE(page.find("</a><sup>R</sup></td>"), std::string::npos);
 }
 
 TEST(SampleFanGraphs, LeaguePagesHaveOneRowPerClub) {
@@ -206,6 +209,8 @@ TEST(SampleBaseballReference, ThreeTablesWithLeagueAverageRows) {
         EXPECT_EQ(Count(body, "<tr >\n"), Count(body, "</tr>") - Count(body, "<tr class=\"thead\">"));
     }
     EXPECT_EQ(Count(page, "\r"), 0);
+    EXPECT_NE(page.find("</a><sup>1</sup></td>"), std::string::npos);
+    EXPECT_NE(page.find("&nbsp;"), std::string::npos);
 }
 
 TEST(SampleEspn, RosterPagesLinkEveryActivePlayerById) {
@@ -231,7 +236,7 @@ TEST(SampleEspn, BatterVersusPitcherHeaderSharesItsLineWithTheFirstRow) {
         ASSERT_LT(header, lines.size());
         std::string rest = lines[header].substr(lines[header].find("<td>BATTER</td>") + 15);
         ASSERT_NE(rest.find("<tr "), std::string::npos);
-        EXPECT_EQ(Count(rest.substr(0, rest.find("<tr ")), "<td>"), 12);
+        EXPECT_EQ(Count(rest.substr(0, rest.find("<tr ")), "<td"), 12);
         EXPECT_NE(rest.find("/mlb/player/_/id/"), std::string::npos);
         for (std::size_t i = header; i < lines.size(); ++i) {
             if (lines[i].find("/mlb/player/_/id/") == std::string::npos) continue;

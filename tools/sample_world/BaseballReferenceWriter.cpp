@@ -89,13 +89,16 @@ std::string DataRow(int rank, const std::string& sortKey, const std::string& nam
                     const Cells& cells) {
     std::string text = "<tr >\n<th scope=\"row\" class=\"right\">" + (rank > 0 ? N(rank) : std::string()) + "</th>\n";
     text += "<td class=\"left\" csk=\"" + sortKey + "\">" + name + "</td>\n<td class=\"right\">" + age + "</td>\n";
-    for (const std::string& cell : cells) text += "<td class=\"right\">" + cell + "</td>\n";
+    for (const std::string& cell : cells) text += "<td class=\"right\">" + (cell == "0.0" ? "" : cell) + "</td>\n";
     return text + "</tr>\n";
 }
 
+// Left-handers carry a "*"; rotation pitchers a superscript note, as the site marked
+// pitchers who also pitched for another club.
 std::string PlayerName(const Player& p) {
     std::string name = "<a href=\"/players/s/sample" + p.id + ".shtml\">" + p.name.first + "&nbsp;" + p.name.last + "</a>";
-    return p.throws == 'L' ? name + "*" : name;
+    if (p.throws == 'L') name += "*";
+    return p.starter ? name + "<sup>1</sup>" : name;
 }
 
 using CellsOf = std::function<Cells(const PitchingLine&)>;

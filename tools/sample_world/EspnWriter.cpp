@@ -62,7 +62,7 @@ std::string VersusPage(const Player& pitcher, const Team& opponents) {
                        " Batter vs. Pitcher - Sample ESPN</title></head>\n<body>\n"
                        "<p>Sample data: invented career figures.</p>\n<div class=\"mod-content\">\n<table class=\"tablehead\">\n"
                        "<tr class=\"stathead\"><td colspan=\"13\">Career Batting vs. " + pitcher.name.Display() + "</td></tr>\n"
-                       "<tr class=\"colhead\"><td>BATTER</td><td>AB</td><td>H</td><td>2B</td><td>3B</td><td>HR</td><td>RBI</td>"
+                       "<tr class=\"colhead\"><td>BATTER</td><td>AB</td><td onmouseover=\"if (n > 0) tip('Hits')\">H</td><td>2B</td><td>3B</td><td>HR</td><td>RBI</td>"
                        "<td>BB</td><td>SO</td><td>AVG</td><td>OBP</td><td>SLG</td><td>OPS</td></tr>";
     // The first batter's row starts on the header's line.
     int row = 0;

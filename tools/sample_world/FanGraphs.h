@@ -14,6 +14,7 @@ struct StatsTable {
         std::vector<std::string> cells;  // in column order, "&nbsp;" when blank
         std::size_t linked = 0;          // the cell that links to the player's or club's page
         std::string link;                // "statss.aspx?playerid=..." or "winss.aspx?team=..."
+        std::string footnote;            // a superscript after the linked cell ("R": rookie)
     };
     std::vector<std::string> columns;    // the first is "Name" or "Team"
     std::vector<Row> rows;

@@ -12,14 +12,19 @@ namespace {
 std::string HeaderCell(const std::string& column, const std::string& selfLink, std::size_t index) {
     if (index == 0 && column == "#")
         return "<th scope=\"col\" class=\"rgHeader\" style=\"text-align:right;\">#</th>";
-    return "<th scope=\"col\" class=\"rgHeader\" style=\"text-align:right;\"><a title=\"Click here to sort\" "
+    // Rate columns carry a tool tip whose script holds a ">".
+    std::string tip = column.find('%') != std::string::npos || column.find('+') != std::string::npos
+                          ? " onmouseover=\"if (tipOn > 0) showTip('" + column + "');\""
+                          : "";
+    return "<th scope=\"col\" class=\"rgHeader\"" + tip + " style=\"text-align:right;\"><a title=\"Click here to sort\" "
            "href=\"" + selfLink + "&sort=" + std::to_string(index) + ",d\">" + column + "</a></th>";
 }
 
 std::string DataCell(const StatsTable::Row& row, std::size_t i) {
     const std::string& cell = row.cells[i];
     if (i == row.linked && !row.link.empty())
-        return "<td class=\"grid_line_regular\" align=\"left\"><a href=\"" + row.link + "\">" + cell + "</a></td>";
+        return "<td class=\"grid_line_regular\" align=\"left\"><a href=\"" + row.link + "\">" + cell + "</a>" +
+               (row.footnote.empty() ? "" : "<sup>" + row.footnote + "</sup>") + "</td>";
     return "<td class=\"grid_line_regular\" align=\"right\">" + cell + "</td>";
 }
 

@@ -94,7 +94,8 @@ const std::map<std::string, std::vector<std::string>>& Columns() {
 
 StatsTable::Row PlayerRow(const Player& p, const std::string& position, Cells stats) {
     stats.insert(stats.begin(), p.name.Display());
-    return {stats, 0, "statss.aspx?playerid=" + p.fanGraphsId + "&position=" + position};
+    std::string rookie = std::stoi(p.dob.substr(6)) >= 1991 ? "R" : "";
+    return {stats, 0, "statss.aspx?playerid=" + p.fanGraphsId + "&position=" + position, rookie};
 }
 
 // The cells of one player's row, or nothing when he has no line of that kind.
@@ -199,7 +200,7 @@ StatsTable LeagueTable(const std::vector<const Team*>& league, const std::string
                     : key == "pit4" ? PitchTypes(random) : key == "pit5" ? PlateDiscipline(random) : Cells{};
         if (cells.empty()) continue;
         cells.insert(cells.begin(), {N(++rank), team->club.teamName});
-        table.rows.push_back({cells, 1, "winss.aspx?team=" + team->club.teamName + "&pos=all&stats=" + kind});
+        table.rows.push_back({cells, 1, "winss.aspx?team=" + team->club.teamName + "&pos=all&stats=" + kind, ""});
     }
     return table;
 }
