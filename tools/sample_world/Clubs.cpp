@@ -80,10 +80,7 @@ std::vector<std::string> QuotedValues(const std::string& line) {
 
 }  // namespace
 
-std::string Club::FullName() const {
-    // The scoreboard's names use the city; the two-club cities keep theirs.
-    return cityName + " " + teamName;
-}
+std::string Club::FullName() const { return cityName + " " + teamName; }
 
 std::string Club::RosterSubHost() const {
     return Lower(Without(cityName, " .")) + "." + Lower(Without(teamName, " "));
