@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -104,6 +105,27 @@ TEST(SampleScoreboard, PreviewGamesNameProbablePitchersHomeFirst) {
             }
         }
     }
+}
+
+// One game with posted lineups is about to start: its live elements come first, so the first
+// game of the day to name probable pitchers is an earlier one.
+TEST(SampleScoreboard, LineupsDayHasOnePreGameGameAfterPreviews) {
+    auto doc = Parse(Scoreboard(DayOf(sample::kLineupsDay)));
+    std::vector<std::string> statuses;
+    for (pugi::xml_node game : doc.child("games").children("game"))
+        statuses.push_back(game.child("status").attribute("status").value());
+    ASSERT_EQ(std::count(statuses.begin(), statuses.end(), "Pre-Game"), 1);
+    auto preGame = std::find(statuses.begin(), statuses.end(), "Pre-Game");
+    EXPECT_GT(preGame - statuses.begin(), 0);
+    EXPECT_EQ(statuses.front(), "Preview");
+    pugi::xml_node game = doc.child("games").child("game");
+    for (long i = 0; i < preGame - statuses.begin(); ++i) game = game.next_sibling("game");
+    std::vector<std::string> children;
+    for (pugi::xml_node child : game.children()) children.push_back(child.name());
+    auto at = [&](const char* name) { return std::find(children.begin(), children.end(), name) - children.begin(); };
+    EXPECT_LT(at("linescore"), at("home_probable_pitcher"));
+    EXPECT_LT(at("opposing_pitcher"), at("home_probable_pitcher"));
+    EXPECT_EQ(at("home_probable_pitcher") + 1, at("away_probable_pitcher"));
 }
 
 TEST(SampleScoreboard, DayWithoutGamesIsAnEmptyGamesElement) {

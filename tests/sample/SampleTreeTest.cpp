@@ -45,9 +45,9 @@ TEST(SampleTree, PathsThatWouldLeaveTheHostFolderFindNothing) {
 TEST(SampleWorldSeed, SameSeedSameWorldOtherSeedOtherPlayers) {
     std::string teams = ReadFile(QUILLBAT_TEAMS_SQL);
     sample::World a, b, c;
-    sample::BuildWorld(a, teams, 7);
-    sample::BuildWorld(b, teams, 7);
-    sample::BuildWorld(c, teams, 8);
+    EXPECT_FALSE(sample::BuildWorld(c, "-- no clubs here\n", 7));
+    EXPECT_TRUE(c.days.empty());
+    ASSERT_TRUE(sample::BuildWorld(a, teams, 7) && sample::BuildWorld(b, teams, 7) && sample::BuildWorld(c, teams, 8));
     ASSERT_EQ(a.teams.size(), 30u);
     for (std::size_t t = 0; t < a.teams.size(); ++t) {
         ASSERT_EQ(a.teams[t].players.size(), 40u);

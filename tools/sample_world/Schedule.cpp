@@ -97,6 +97,7 @@ std::vector<Day> MakeSchedule(const std::vector<Team>& teams, Random& random) {
     Day friday = maker.MakeDay(4, "FRI");
     for (std::size_t i = 0; i < weekend.size(); ++i)
         friday.games.push_back(maker.MakeGame(weekend[i], i + 3 < weekend.size() ? GameState::LineupsPosted : GameState::Preview));
+    if (friday.games.size() >= 4) friday.games[friday.games.size() - 4].warmingUp = true;
     days.push_back(std::move(friday));
 
     Day saturday = maker.MakeDay(5, "SAT");

@@ -17,6 +17,7 @@ struct Game {
     int number = 1;             // 2 for the second game of a doubleheader
     bool doubleHeader = false;
     GameState state = GameState::Preview;
+    bool warmingUp = false;     // lineups posted and the scoreboard already says "Pre-Game"
     const Player* awayStarter = nullptr;
     const Player* homeStarter = nullptr;
     std::string gamePk;
@@ -40,8 +41,8 @@ struct Day {
 };
 
 // Wednesday 2 July (finals, one game postponed), Thursday 3 July (finals with the postponed
-// game made up in a doubleheader), Friday 4 July (lineups posted for most games, probable
-// pitchers only for the last three), Saturday 5 July (probable pitchers only) and Monday 7 July
+// game made up in a doubleheader), Friday 4 July (lineups posted for most games, the last of
+// them about to start, probable pitchers only for the last three), Saturday 5 July (probable pitchers only) and Monday 7 July
 // (no games).
 std::vector<Day> MakeSchedule(const std::vector<Team>& teams, Random& random);
 

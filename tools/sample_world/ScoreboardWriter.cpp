@@ -130,6 +130,38 @@ std::string Broadcast(const Game& g) {
            "         </away>\n      </broadcast>\n";
 }
 
+// A game about to start: the live elements (an empty line score, the first batters, both
+// pitchers) come before the probable pitchers, as on the gameday server.
+std::string PreGameElements(const Game& g) {
+    auto lineup = g.away->Lineup(g.awayStarter, g.DesignatedHitter());
+    auto batter = [&](const char* element, std::size_t slot) {
+        const Player& p = *lineup[slot].first;
+        const BattingLine& s = p.batting.season;
+        return PrettyTag(6, element, {{"id", p.id}, {"last", p.name.last}, {"first", p.name.first},
+                                      {"name_display_roster", RosterDisplayName(*g.away, p)}, {"number", p.number},
+                                      {"pos", lineup[slot].second}, {"ab", "0"}, {"h", "0"}, {"avg", Rate3(s.Avg())},
+                                      {"hr", std::to_string(s.hr)}, {"rbi", std::to_string(s.rbi)}}) + "\n";
+    };
+    const PitchingLine& home = g.homeStarter->pitching.season;
+    const PitchingLine& away = g.awayStarter->pitching.season;
+    std::string text = "      <linescore>\n" + PrettyTag(9, "r", {{"away", "0"}, {"home", "0"}, {"diff", "0"}}) + "\n" +
+                       PrettyTag(9, "h", {{"away", "0"}, {"home", "0"}}) + "\n" +
+                       PrettyTag(9, "e", {{"away", "0"}, {"home", "0"}}) + "\n      </linescore>\n";
+    text += batter("batter", 0);
+    text += PrettyTag(6, "pitcher", {{"id", g.homeStarter->id}, {"ip", "0"}, {"er", "0"}, {"era", Fixed(home.Era(), 2)},
+                                     {"wins", std::to_string(home.w)}, {"losses", std::to_string(home.l)},
+                                     {"last", g.homeStarter->name.last}, {"first", g.homeStarter->name.first},
+                                     {"name_display_roster", RosterDisplayName(*g.home, *g.homeStarter)},
+                                     {"number", g.homeStarter->number}}) + "\n";
+    text += PrettyTag(6, "opposing_pitcher", {{"id", g.awayStarter->id}, {"era", Fixed(away.Era(), 2)},
+                                              {"wins", std::to_string(away.w)}, {"losses", std::to_string(away.l)},
+                                              {"last", g.awayStarter->name.last}, {"first", g.awayStarter->name.first},
+                                              {"name_display_roster", RosterDisplayName(*g.away, *g.awayStarter)},
+                                              {"number", g.awayStarter->number}}) + "\n";
+    text += "      <pbp last=\"\"/>\n" + batter("ondeck", 1) + batter("inhole", 2);
+    return text + "      <runners_on_base status=\"0\"/> \n";
+}
+
 std::string GameElement(const Day& day, const Game& g) {
     std::string text = PrettyTag(3, "game", GameAttributes(day, g), true) + "\n";
     if (g.state == GameState::Final) {
@@ -138,6 +170,11 @@ std::string GameElement(const Day& day, const Game& g) {
         text += Linescore(g) + Decisions(g);
     } else if (g.state == GameState::Postponed) {
         text += "      <status status=\"Postponed\" ind=\"DR\" reason=\"Rain\" inning=\"\" top_inning=\"\"/>\n";
+    } else if (g.warmingUp) {
+        text += "      <status status=\"Pre-Game\" ind=\"P\" inning_state=\"\" inning=\"1\" top_inning=\"Y\"/>\n";
+        text += PreGameElements(g);
+        text += ProbablePitcher("home_probable_pitcher", *g.home, *g.homeStarter);
+        text += ProbablePitcher("away_probable_pitcher", *g.away, *g.awayStarter);
     } else {
         text += "      <status status=\"" + StatusText(g) + "\" ind=\"S\" inning_state=\"\"/>\n";
         text += ProbablePitcher("home_probable_pitcher", *g.home, *g.homeStarter);

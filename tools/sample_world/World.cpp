@@ -7,11 +7,13 @@
 
 namespace quillbat::sample {
 
-void BuildWorld(World& world, const std::string& teamsSql, std::uint64_t seed) {
+bool BuildWorld(World& world, const std::string& teamsSql, std::uint64_t seed) {
     Random random(seed);
     world.clubs = LoadClubs(teamsSql);
+    if (world.clubs.size() != 30) return false;
     world.teams = MakeTeams(world.clubs, random);
     world.days = MakeSchedule(world.teams, random);
+    return true;
 }
 
 bool TreeWriter::Write(const std::string& host, const std::string& target, const std::string& content) {

@@ -17,8 +17,9 @@ struct World {
 };
 
 // teamsSql is the text of the team database source. The teams must not move afterwards:
-// the days point into them.
-void BuildWorld(World& world, const std::string& teamsSql, std::uint64_t seed);
+// the days point into them. False (and no players or days) when the text does not hold the
+// 30 clubs.
+bool BuildWorld(World& world, const std::string& teamsSql, std::uint64_t seed);
 
 // Writes files below root/<host folder>/ by request target (see SampleTree.h).
 class TreeWriter {

@@ -49,8 +49,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     World world;
-    BuildWorld(world, ReadAll(options.teamsSql), options.seed);
-    if (world.clubs.size() != 30) {
+    if (!BuildWorld(world, ReadAll(options.teamsSql), options.seed)) {
         std::cerr << "quillbat-sample-world: " << options.teamsSql << " does not hold the 30 clubs\n";
         return 1;
     }
