@@ -293,6 +293,32 @@ TEST(SamplePlayerFiles, BatterSplitsAddUpToTheSeason) {
         }
 }
 
+// The written files, not only the model: against left and right, with bases empty and men on
+// add up to the season.
+TEST(SamplePlayerFiles, WrittenBatterSplitsAddUpToTheWrittenSeason) {
+    WrittenWith(sample::WritePlayerGameFiles);
+    const Day& day = DayOf("07/03/2014");
+    const Game& g = day.games.back();
+    int checked = 0;
+    for (const sample::Player& p : g.home->players) {
+        if (p.IsPitcher()) continue;
+        auto doc = Parse(GameFile(day, g, "batters/" + p.id + ".xml"));
+        pugi::xml_node player = doc.child("Player");
+        for (const char* figure : {"ab", "h", "hr", "rbi", "bb", "so"}) {
+            int season = player.child("season").attribute(figure).as_int();
+            EXPECT_EQ(player.child("vs_LHP").attribute(figure).as_int() + player.child("vs_RHP").attribute(figure).as_int(), season)
+                << p.id << " " << figure;
+            EXPECT_EQ(player.child("Empty").attribute(figure).as_int() + player.child("Men_On").attribute(figure).as_int(), season)
+                << p.id << " " << figure;
+            EXPECT_LE(player.child("RISP").attribute(figure).as_int(), player.child("Men_On").attribute(figure).as_int());
+            EXPECT_GE(player.child("career").attribute(figure).as_int(), season);
+        }
+        EXPECT_STREQ(player.child("Team").attribute("des").value(), "Home");
+        ++checked;
+    }
+    EXPECT_EQ(checked, 19);
+}
+
 TEST(SamplePlayerFiles, PitcherFileGivesSeasonDecisionsFirst) {
     WrittenWith(sample::WritePlayerGameFiles);
     const Day& day = DayOf(sample::kLineupsDay);
