@@ -28,11 +28,11 @@ struct Layout {
     }
 };
 
-Attributes PitcherAttributes(const PitcherGame& pg) {
+Attributes PitcherAttributes(const PitcherGame& pg, const Team& team) {
     const Player& p = *pg.player;
     const PitchingLine& g = pg.line;
     const PitchingLine& s = p.pitching.season;
-    Attributes a = {{"id", p.id}, {"name", p.BoxName()}, {"name_display_first_last", p.name.Display()},
+    Attributes a = {{"id", p.id}, {"name", RosterDisplayName(team, p)}, {"name_display_first_last", p.name.Display()},
                     {"pos", "P"}, {"out", N(g.outs)}, {"bf", N(g.bf)}, {"er", N(g.er)}, {"r", N(g.r)},
                     {"h", N(g.h)}, {"so", N(g.so)}, {"hr", N(g.hr)}, {"bb", N(g.bb)}, {"np", N(g.pitches)},
                     {"s", N(g.strikes)}, {"w", N(s.w)}, {"l", N(s.l)}, {"sv", N(s.sv)}, {"bs", N(s.bs)},
@@ -47,11 +47,11 @@ Attributes PitcherAttributes(const PitcherGame& pg) {
     return a;
 }
 
-Attributes BatterAttributes(const BatterGame& bg) {
+Attributes BatterAttributes(const BatterGame& bg, const Team& team) {
     const Player& p = *bg.player;
     const BattingLine& g = bg.line;
     const BattingLine& s = p.batting.season;
-    Attributes a = {{"id", p.id}, {"name", p.BoxName()}, {"name_display_first_last", p.name.Display()},
+    Attributes a = {{"id", p.id}, {"name", RosterDisplayName(team, p)}, {"name_display_first_last", p.name.Display()},
                     {"pos", bg.pos}};
     if (bg.bo > 0) a.push_back({"bo", N(bg.bo)});  // pitchers who did not bat have no slot
     int putOuts = g.ab > 0 ? g.ab / 2 : 0;
@@ -65,18 +65,18 @@ Attributes BatterAttributes(const BatterGame& bg) {
     return a;
 }
 
-std::string PitchingBlock(const Layout& layout, const char* flag, const SideGame& side) {
+std::string PitchingBlock(const Layout& layout, const char* flag, const SideGame& side, const Team& team) {
     PitchingLine total;
     for (const PitcherGame& p : side.pitchers) total.Add(p.line);
     std::string text = layout.Open(2, "pitching", {{"team_flag", flag}, {"out", N(total.outs)}, {"h", N(total.h)},
                                                    {"r", N(total.r)}, {"er", N(total.er)}, {"bb", N(total.bb)},
                                                    {"so", N(total.so)}, {"hr", N(total.hr)}, {"bf", N(total.bf)},
                                                    {"era", total.outs > 0 ? Fixed(total.Era(), 2) : "0.00"}});
-    for (const PitcherGame& p : side.pitchers) text += layout.Empty(4, "pitcher", PitcherAttributes(p));
+    for (const PitcherGame& p : side.pitchers) text += layout.Empty(4, "pitcher", PitcherAttributes(p, team));
     return text + "  </pitching>\n";
 }
 
-std::string BattingBlock(const Layout& layout, const char* flag, const SideGame& side) {
+std::string BattingBlock(const Layout& layout, const char* flag, const SideGame& side, const Team& team) {
     BattingLine total;
     int lob = 0;
     for (const BatterGame& b : side.batters) {
@@ -88,7 +88,7 @@ std::string BattingBlock(const Layout& layout, const char* flag, const SideGame&
                                                   {"hr", N(total.hr)}, {"rbi", N(total.rbi)}, {"bb", N(total.bb)},
                                                   {"po", N(total.ab / 2)}, {"da", N(total.ab / 3)}, {"so", N(total.so)},
                                                   {"lob", N(lob)}, {"avg", Rate3(total.Avg())}});
-    for (const BatterGame& b : side.batters) text += layout.Empty(4, "batter", BatterAttributes(b));
+    for (const BatterGame& b : side.batters) text += layout.Empty(4, "batter", BatterAttributes(b, team));
     text += "    <text_data><![CDATA[<b>BATTING</b><br/><b>Team RISP</b>: " + N(total.h / 3) + "-for-" +
             N(total.ab / 4) + ".<br/>]]></text_data>\n";
     return text + "  </batting>\n";
@@ -135,8 +135,8 @@ std::string Boxscore(const Day& day, const Game& g) {
         text += layout.Empty(4, "inning_line_score", {{"away", ""}, {"inning", "1"}});
     }
     text += "  </linescore>\n";
-    text += PitchingBlock(layout, "away", r.away) + BattingBlock(layout, "home", r.home);
-    text += PitchingBlock(layout, "home", r.home) + BattingBlock(layout, "away", r.away);
+    text += PitchingBlock(layout, "away", r.away, *g.away) + BattingBlock(layout, "home", r.home, *g.home);
+    text += PitchingBlock(layout, "home", r.home, *g.home) + BattingBlock(layout, "away", r.away, *g.away);
     text += "  <game_info><![CDATA[<b>Venue</b>: " + XmlEscape(h.venue) + ".<br/><b>Weather</b>: 78 degrees, partly cloudy.<br/>]]></game_info>\n";
     return text + "</boxscore>";
 }

@@ -78,6 +78,14 @@ PitchingSplits PitchingSplitsOf(const PitchingLine& season, const PitchingLine& 
     return s;
 }
 
+// Active players count for the 25-man roster; of the others two are on the 60-day list (the
+// roster page marks them and leaves them out), one on the 15-day list, the rest in the minors.
+std::string RosterStatus(int place, bool active) {
+    if (active) return "A";
+    if (place == kPitchers - 1 || place == 39) return "D60";
+    return place == 16 ? "D15" : "MIN";
+}
+
 int PlateAppearances(int place, bool active, bool americanLeague, Random& random) {
     if (!active) return place < kPitchers ? 0 : random.Between(0, 20);
     if (place < kRotation) return americanLeague ? random.Between(0, 4) : random.Between(18, 32);
@@ -167,7 +175,7 @@ Player MakePlayer(const Club& club, int place, std::size_t teamIndex, NameMaker&
     }
     bool pitcher = place < kPitchers;
     bool active = pitcher ? place < kActivePitchers : place < kPitchers + kActiveFielders;
-    p.status = active ? "A" : (place == kPitchers - 1 || place == 39 ? "D60" : (place == 16 ? "D15" : "MIN"));
+    p.status = RosterStatus(place, active);
     p.starter = pitcher ? place < kRotation : place < kPitchers + kEverydayFielders;
     p.number = UniformNumber(numbers, active, random);
     p.throws = random.Chance(pitcher ? 0.3 : 0.15) ? 'L' : 'R';
@@ -202,11 +210,6 @@ std::string Player::PositionGroup() const {
     if (position == "DH") return "Designated Hitter";
     if (position == "LF" || position == "CF" || position == "RF" || position == "OF") return "Outfielders";
     return "Infielders";
-}
-
-std::string Player::BoxName() const {
-    // Last name alone, as the box score's short column shows it.
-    return name.last;
 }
 
 std::vector<const Player*> Team::Rotation() const {

@@ -41,7 +41,6 @@ struct Player {
 
     bool IsPitcher() const { return position == "P"; }
     std::string PositionGroup() const;  // the roster page's heading
-    std::string BoxName() const;        // "Griffin Jr.", "Peña, J"
 };
 
 struct Team {

@@ -14,14 +14,6 @@ std::string RosterDisplayName(const Team& team, const Player& player) {
 
 namespace {
 
-std::string StatusText(const Game& g) {
-    switch (g.state) {
-        case GameState::Final: return "Final";
-        case GameState::Postponed: return "Postponed";
-        default: return "Preview";
-    }
-}
-
 Attributes GameAttributes(const Day& day, const Game& g) {
     const Club& a = g.away->club;
     const Club& h = g.home->club;
@@ -176,7 +168,7 @@ std::string GameElement(const Day& day, const Game& g) {
         text += ProbablePitcher("home_probable_pitcher", *g.home, *g.homeStarter);
         text += ProbablePitcher("away_probable_pitcher", *g.away, *g.awayStarter);
     } else {
-        text += "      <status status=\"" + StatusText(g) + "\" ind=\"S\" inning_state=\"\"/>\n";
+        text += "      <status status=\"Preview\" ind=\"S\" inning_state=\"\"/>\n";
         text += ProbablePitcher("home_probable_pitcher", *g.home, *g.homeStarter);
         text += ProbablePitcher("away_probable_pitcher", *g.away, *g.awayStarter);
     }
