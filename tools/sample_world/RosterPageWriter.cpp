@@ -49,7 +49,7 @@ std::string RosterPage(const Team& team) {
                        " 40-Man Roster | Sample team site</title>\n</head>\n<body>\n"
                        "<div id=\"featured\">Player of the week: <a href=\"/team/player.jsp?player_id=" + featured.id +
                        "\">" + HtmlName(featured.name.Display()) + "</a></div>\n"
-                       "<p>Sample data: an invented roster of the " + c.FullName() + " &amp; no real players.</p>\n"
+                       "<p>Sample data: invented players &amp; figures, not the real " + c.FullName() + ".</p>\n"
                        "<div id=\"team_table_results\" class=\"roster\">\n";
     for (const char* group : {"Pitchers", "Catchers", "Infielders", "Outfielders", "Designated Hitter"})
         text += GroupTable(team, group);
