@@ -88,5 +88,12 @@ TEST(SampleSettings, PointsSourcesAtTheServerAndKeepsOtherLines) {
     EXPECT_EQ(ReadIniValue(ini, "Options", "FavoriteTeam"), "nyy");
 }
 
+TEST(SampleSettings, FreshSettingsKeepSampleOutputBesideTheProgram) {
+    TempFolder folder;
+    ASSERT_TRUE(sample::WriteSampleSettings(folder / "Quillbat.ini", 8080));
+    EXPECT_EQ(ReadIniValue(folder / "Quillbat.ini", "Config", "OutputDir"), folder / "Output");
+    EXPECT_EQ(ReadIniValue(folder / "Quillbat.ini", "Sources", "GamedayHost"), "http://gd2.localhost:8080");
+}
+
 }  // namespace
 }  // namespace quillbat::testing

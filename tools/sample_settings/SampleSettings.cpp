@@ -1,5 +1,7 @@
 #include "SampleSettings.h"
 
+#include <filesystem>
+
 #include "SampleTree.h"
 #include "Schedule.h"
 #include "platform/IniFile.h"
@@ -22,6 +24,11 @@ bool WriteSampleSettings(const std::string& iniPath, int port) {
     bool written = true;
     for (const SampleSource& source : SampleSources(port))
         written = WriteIniValue(iniPath, "Sources", source.key, source.value) && written;
+    // Sample workbooks go beside the sample program, not over real ones in ~/Documents.
+    if (ReadIniValue(iniPath, "Config", "OutputDir").empty()) {
+        std::string folder = std::filesystem::absolute(iniPath).parent_path().string();
+        written = WriteIniValue(iniPath, "Config", "OutputDir", folder + "/Output") && written;
+    }
     return WriteIniValue(iniPath, "Config", "DefaultDate", kLineupsDay) && written;
 }
 

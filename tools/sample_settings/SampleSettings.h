@@ -15,8 +15,9 @@ struct SampleSource {
 };
 std::vector<SampleSource> SampleSources(int port);
 
-// Writes [Sources] (the six hosts and SampleData=Y) and [Config] DefaultDate into the file,
-// keeping every other line. False when the file cannot be written.
+// Writes [Sources] (the six hosts and SampleData=Y), [Config] DefaultDate and, when none is
+// set, [Config] OutputDir (an Output folder beside the file) into the file, keeping every
+// other line. False when the file cannot be written.
 bool WriteSampleSettings(const std::string& iniPath, int port);
 
 }  // namespace quillbat::sample
