@@ -54,8 +54,8 @@ Attributes BatterAttributes(const BatterGame& bg, const Team& team) {
     Attributes a = {{"id", p.id}, {"name", RosterDisplayName(team, p)}, {"name_display_first_last", p.name.Display()},
                     {"pos", bg.pos}};
     if (bg.bo > 0) a.push_back({"bo", N(bg.bo)});  // pitchers who did not bat have no slot
-    int putOuts = g.ab > 0 ? g.ab / 2 : 0;
-    a.insert(a.end(), {{"ab", N(g.ab)}, {"po", N(putOuts)}, {"r", N(g.r)}, {"a", N(g.ab / 3)}, {"bb", N(g.bb)},
+    // Fielding is not played out: put-outs and assists are nominal figures.
+    a.insert(a.end(), {{"ab", N(g.ab)}, {"po", N(g.ab / 2)}, {"r", N(g.r)}, {"a", N(g.ab / 3)}, {"bb", N(g.bb)},
                        {"sac", "0"}, {"t", N(g.t)}, {"sf", N(g.sf)}, {"h", N(g.h)}, {"e", "0"}, {"d", N(g.d)},
                        {"hbp", N(g.hbp)}, {"so", N(g.so)}, {"hr", N(g.hr)}, {"rbi", N(g.rbi)}, {"lob", N(bg.lob)},
                        {"fldg", "1.000"}, {"sb", "0"}, {"cs", "0"}, {"s_hr", N(s.hr)}, {"s_rbi", N(s.rbi)},
