@@ -1,0 +1,358 @@
+// The gameday files of the sample world carry what the game list, the box score reader and
+// the player data collection read.
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "SampleWorld.h"
+
+namespace quillbat::testing {
+namespace {
+
+using sample::Day;
+using sample::Game;
+using sample::GameState;
+
+const std::string kBase = "/components/game/mlb/";
+
+pugi::xml_document Parse(const std::string& text) {
+    pugi::xml_document doc;
+    EXPECT_TRUE(doc.load_string(text.c_str())) << text.substr(0, 200);
+    return doc;
+}
+
+std::string Scoreboard(const Day& day) {
+    WrittenWith(sample::WriteScoreboards);
+    return SampleFile("gd2", kBase + day.Path() + "/master_scoreboard.xml");
+}
+
+std::string GameFile(const Day& day, const Game& g, const std::string& name) {
+    return SampleFile("gd2", kBase + day.Path() + "/gid_" + g.GamedayId(day.Underscored()) + "/" + name);
+}
+
+const Day& DayOf(const std::string& usDate) {
+    for (const Day& d : TheWorld().days)
+        if (d.UsDate() == usDate) return d;
+    throw std::runtime_error("no sample day " + usDate);
+}
+
+TEST(SampleScoreboard, GamesCarryTheAttributesTheGameListReads) {
+    const char* read[] = {"venue", "id", "away_team_city", "home_team_city", "gameday", "away_win", "away_loss",
+                          "home_win", "home_loss", "away_file_code", "home_file_code", "away_team_name",
+                          "home_team_name", "away_league_id", "home_league_id"};
+    for (const Day& day : TheWorld().days) {
+        auto doc = Parse(Scoreboard(day));
+        ASSERT_TRUE(doc.child("games")) << day.UsDate();
+        std::size_t games = 0;
+        for (pugi::xml_node game : doc.child("games").children("game")) {
+            ++games;
+            for (const char* name : read) EXPECT_TRUE(game.attribute(name)) << name << " on " << day.UsDate();
+            std::string league = game.attribute("away_league_id").value();
+            EXPECT_TRUE(league == "103" || league == "104");
+            EXPECT_EQ(std::string(game.attribute("game_data_directory").value()),
+                      kBase.substr(0, kBase.size() - 1) + "/" + day.Path() + "/gid_" + game.attribute("gameday").value());
+        }
+        EXPECT_EQ(games, day.games.size());
+    }
+}
+
+TEST(SampleScoreboard, DaysCoverEveryGameState) {
+    std::map<std::string, std::set<GameState>> states;
+    for (const Day& day : TheWorld().days)
+        for (const Game& g : day.games) states[day.UsDate()].insert(g.state);
+    EXPECT_TRUE(states["07/02/2014"].count(GameState::Postponed));
+    EXPECT_TRUE(states["07/03/2014"].count(GameState::Final));
+    EXPECT_TRUE(states["07/04/2014"].count(GameState::LineupsPosted));
+    EXPECT_TRUE(states["07/04/2014"].count(GameState::Preview));
+    EXPECT_EQ(states["07/05/2014"], std::set<GameState>{GameState::Preview});
+    EXPECT_TRUE(states["07/07/2014"].empty());
+    EXPECT_EQ(std::string(sample::kLineupsDay), "07/04/2014");
+}
+
+TEST(SampleScoreboard, DoubleheaderHasTheSameAwayCityTwice) {
+    auto doc = Parse(Scoreboard(DayOf("07/03/2014")));
+    std::map<std::string, std::vector<pugi::xml_node>> byAwayCity;
+    for (pugi::xml_node game : doc.child("games").children("game"))
+        byAwayCity[game.attribute("away_team_city").value()].push_back(game);
+    int doubleheaders = 0;
+    for (const auto& [city, games] : byAwayCity) {
+        if (games.size() < 2) continue;
+        ++doubleheaders;
+        ASSERT_EQ(games.size(), 2u) << city;
+        EXPECT_EQ(std::string(games[0].attribute("gameday").value()).back(), '1');
+        EXPECT_EQ(std::string(games[1].attribute("gameday").value()).back(), '2');
+        EXPECT_STREQ(games[0].attribute("home_team_city").value(), games[1].attribute("home_team_city").value());
+        EXPECT_STRNE(games[0].attribute("id").value(), games[1].attribute("id").value());
+    }
+    EXPECT_EQ(doubleheaders, 1);
+}
+
+TEST(SampleScoreboard, PreviewGamesNameProbablePitchersHomeFirst) {
+    for (const char* date : {"07/04/2014", "07/05/2014"}) {
+        auto doc = Parse(Scoreboard(DayOf(date)));
+        for (pugi::xml_node game : doc.child("games").children("game")) {
+            pugi::xml_node home = game.child("home_probable_pitcher");
+            pugi::xml_node away = game.child("away_probable_pitcher");
+            ASSERT_TRUE(home && away) << date;
+            EXPECT_EQ(home.next_sibling(), away);
+            for (const char* name : {"name_display_roster", "number", "wins", "losses", "era"}) {
+                EXPECT_TRUE(home.attribute(name)) << name;
+                EXPECT_TRUE(away.attribute(name)) << name;
+            }
+        }
+    }
+}
+
+// One game with posted lineups is about to start: its live elements come first, so the first
+// game of the day to name probable pitchers is an earlier one.
+TEST(SampleScoreboard, LineupsDayHasOnePreGameGameAfterPreviews) {
+    auto doc = Parse(Scoreboard(DayOf(sample::kLineupsDay)));
+    std::vector<std::string> statuses;
+    for (pugi::xml_node game : doc.child("games").children("game"))
+        statuses.push_back(game.child("status").attribute("status").value());
+    ASSERT_EQ(std::count(statuses.begin(), statuses.end(), "Pre-Game"), 1);
+    auto preGame = std::find(statuses.begin(), statuses.end(), "Pre-Game");
+    EXPECT_GT(preGame - statuses.begin(), 0);
+    EXPECT_EQ(statuses.front(), "Preview");
+    pugi::xml_node game = doc.child("games").child("game");
+    for (long i = 0; i < preGame - statuses.begin(); ++i) game = game.next_sibling("game");
+    std::vector<std::string> children;
+    for (pugi::xml_node child : game.children()) children.push_back(child.name());
+    auto at = [&](const char* name) { return std::find(children.begin(), children.end(), name) - children.begin(); };
+    EXPECT_LT(at("linescore"), at("home_probable_pitcher"));
+    EXPECT_LT(at("opposing_pitcher"), at("home_probable_pitcher"));
+    EXPECT_EQ(at("home_probable_pitcher") + 1, at("away_probable_pitcher"));
+}
+
+TEST(SampleScoreboard, DayWithoutGamesIsAnEmptyGamesElement) {
+    auto doc = Parse(Scoreboard(DayOf("07/07/2014")));
+    EXPECT_TRUE(doc.child("games"));
+    EXPECT_FALSE(doc.child("games").child("game"));
+}
+
+TEST(SampleBoxscore, FilesExistExactlyWhereLineupsArePosted) {
+    WrittenWith(sample::WriteBoxscores);
+    WrittenWith(sample::WritePlayersFiles);
+    for (const Day& day : TheWorld().days)
+        for (const Game& g : day.games) {
+            bool expected = g.state == GameState::Final || g.state == GameState::LineupsPosted;
+            EXPECT_EQ(!GameFile(day, g, "boxscore.xml").empty(), expected) << g.GamedayId(day.Underscored());
+            EXPECT_EQ(!GameFile(day, g, "players.xml").empty(), expected) << g.GamedayId(day.Underscored());
+        }
+}
+
+// Nine starters per side, in order, with bo multiples of 100; the pitching blocks precede
+// the other side's batting.
+TEST(SampleBoxscore, NineStartersPerSideInBattingOrder) {
+    WrittenWith(sample::WriteBoxscores);
+    for (const Day& day : TheWorld().days)
+        for (const Game& g : day.games) {
+            std::string text = GameFile(day, g, "boxscore.xml");
+            if (text.empty()) continue;
+            auto doc = Parse(text);
+            std::vector<std::string> order;
+            for (pugi::xml_node child : doc.child("boxscore").children())
+                order.push_back(std::string(child.name()) + ":" + child.attribute("team_flag").value());
+            ASSERT_GE(order.size(), 5u);
+            EXPECT_EQ(std::vector<std::string>(order.begin(), order.begin() + 5),
+                      (std::vector<std::string>{"linescore:", "pitching:away", "batting:home", "pitching:home", "batting:away"}));
+            for (pugi::xml_node batting : doc.child("boxscore").children("batting")) {
+                std::vector<int> starters;
+                for (pugi::xml_node batter : batting.children("batter")) {
+                    int bo = batter.attribute("bo").as_int();
+                    if (bo != 0 && bo % 100 == 0) starters.push_back(bo);
+                }
+                EXPECT_EQ(starters, (std::vector<int>{100, 200, 300, 400, 500, 600, 700, 800, 900}));
+            }
+        }
+}
+
+int Sum(pugi::xml_node parent, const char* child, const char* attribute) {
+    int sum = 0;
+    for (pugi::xml_node n : parent.children(child)) sum += n.attribute(attribute).as_int();
+    return sum;
+}
+
+TEST(SampleBoxscore, FinalGamesAgreeOnRunsAndOuts) {
+    WrittenWith(sample::WriteBoxscores);
+    for (const Day& day : TheWorld().days)
+        for (const Game& g : day.games) {
+            if (g.state != GameState::Final) continue;
+            auto doc = Parse(GameFile(day, g, "boxscore.xml"));
+            pugi::xml_node box = doc.child("boxscore");
+            pugi::xml_node line = box.child("linescore");
+            int awayRuns = line.attribute("away_team_runs").as_int();
+            int homeRuns = line.attribute("home_team_runs").as_int();
+            EXPECT_NE(awayRuns, homeRuns);
+            EXPECT_EQ(Sum(line, "inning_line_score", "away"), awayRuns);
+            EXPECT_EQ(Sum(line, "inning_line_score", "home"), homeRuns);  // "x" counts 0
+            pugi::xml_node awayPitching = box.find_child_by_attribute("pitching", "team_flag", "away");
+            pugi::xml_node homeBatting = box.find_child_by_attribute("batting", "team_flag", "home");
+            EXPECT_EQ(Sum(awayPitching, "pitcher", "r"), homeRuns);
+            EXPECT_EQ(Sum(homeBatting, "batter", "r"), homeRuns);
+            EXPECT_EQ(Sum(homeBatting, "batter", "h"), Sum(awayPitching, "pitcher", "h"));
+            int innings = int(std::distance(line.children("inning_line_score").begin(), line.children("inning_line_score").end()));
+            EXPECT_GE(Sum(box.find_child_by_attribute("pitching", "team_flag", "home"), "pitcher", "out"), 3 * innings - 3);
+        }
+}
+
+TEST(SampleBoxscore, PostedLineupsStartTheProbablePitchers) {
+    WrittenWith(sample::WriteBoxscores);
+    const Day& day = DayOf(sample::kLineupsDay);
+    for (const Game& g : day.games) {
+        if (g.state != GameState::LineupsPosted) continue;
+        auto doc = Parse(GameFile(day, g, "boxscore.xml"));
+        pugi::xml_node away = doc.child("boxscore").find_child_by_attribute("pitching", "team_flag", "away");
+        EXPECT_EQ(std::string(away.child("pitcher").attribute("id").value()), g.awayStarter->id);
+        EXPECT_EQ(std::string(away.child("pitcher").attribute("pos").value()), "P");
+        EXPECT_TRUE(away.child("pitcher").attribute("w") && away.child("pitcher").attribute("era"));
+    }
+}
+
+TEST(SamplePlayers, TeamsHoldTheLineupsWithStatusesAndUmpires) {
+    WrittenWith(sample::WritePlayersFiles);
+    const Day& day = DayOf(sample::kLineupsDay);
+    std::set<std::string> statuses;
+    for (const Game& g : day.games) {
+        if (g.state != GameState::LineupsPosted) continue;
+        auto doc = Parse(GameFile(day, g, "players.xml"));
+        pugi::xml_node game = doc.child("game");
+        EXPECT_STREQ(game.first_child().attribute("type").value(), "away");
+        EXPECT_STREQ(game.first_child().next_sibling().attribute("type").value(), "home");
+        for (pugi::xml_node team : game.children("team")) {
+            int inLineup = 0;
+            for (pugi::xml_node p : team.children("player")) {
+                statuses.insert(p.attribute("status").value());
+                inLineup += p.attribute("game_position") && p.attribute("bat_order").as_int() > 0;
+                for (const char* name : {"id", "first", "last", "num", "boxname", "rl", "position", "avg", "hr", "rbi"})
+                    EXPECT_TRUE(p.attribute(name)) << name;
+            }
+            EXPECT_EQ(inLineup, 9);
+        }
+        EXPECT_EQ(std::distance(game.child("umpires").children("umpire").begin(), game.child("umpires").children("umpire").end()), 4);
+    }
+    EXPECT_TRUE(statuses.count("A"));
+    EXPECT_GE(statuses.size(), 3u);  // players the collector must pass over
+}
+
+// The n-th value of name= anywhere in the text, as the player data collection takes it.
+std::string NthValue(const std::string& text, const std::string& name, int n) {
+    std::size_t at = 0;
+    for (int i = 0; i < n; ++i) {
+        at = text.find(name + "=\"", i == 0 ? 0 : at + 1);
+        if (at == std::string::npos) return "";
+    }
+    at += name.size() + 2;
+    return text.substr(at, text.find('"', at) - at);
+}
+
+TEST(SamplePlayerFiles, BatterSplitsElevenAndTwelveAreVersusThePitcher) {
+    WrittenWith(sample::WritePlayerGameFiles);
+    const Day& day = DayOf(sample::kLineupsDay);
+    const Game& g = day.games.front();
+    for (const auto& [batter, pos] : g.away->Lineup(g.awayStarter, g.DesignatedHitter())) {
+        if (batter->IsPitcher()) continue;
+        std::string text = GameFile(day, g, "batters/" + batter->id + ".xml");
+        ASSERT_FALSE(text.empty());
+        EXPECT_EQ(Count(text, "avg="), 12);
+        EXPECT_EQ(Count(text, "\n"), 0);
+        std::size_t vsP = text.find("<vs_P "), vsP5 = text.find("<vs_P5 ");
+        ASSERT_NE(vsP, std::string::npos);
+        ASSERT_NE(vsP5, std::string::npos);
+        EXPECT_EQ(Count(text.substr(0, vsP), "avg="), 10);
+        EXPECT_EQ(Count(text.substr(0, vsP5), "avg="), 11);
+        EXPECT_EQ(Attribute(text, "des", vsP), g.homeStarter->name.last + ", " + sample::Initial(g.homeStarter->name.first));
+        EXPECT_EQ(NthValue(text, "ops", 1), Attribute(text, "ops", text.find("<season")));
+        EXPECT_EQ(NthValue(text, "bats", 1), std::string(1, batter->bats));
+    }
+}
+
+TEST(SamplePlayerFiles, BatterSplitsAddUpToTheSeason) {
+    for (const sample::Team& team : TheWorld().teams)
+        for (const sample::Player& p : team.players) {
+            const auto& s = p.batting;
+            for (const auto& [a, b] : {std::pair{s.vsLeft, s.vsRight}, std::pair{s.home, s.away}, std::pair{s.empty, s.menOn}}) {
+                EXPECT_EQ(a.ab + b.ab, s.season.ab) << p.id;
+                EXPECT_EQ(a.h + b.h, s.season.h) << p.id;
+                EXPECT_EQ(a.hr + b.hr, s.season.hr) << p.id;
+                EXPECT_EQ(a.rbi + b.rbi, s.season.rbi) << p.id;
+                EXPECT_EQ(a.bb + b.bb, s.season.bb) << p.id;
+            }
+            EXPECT_LE(s.risp.ab, s.menOn.ab);
+            EXPECT_LE(s.loaded.ab, s.risp.ab);
+            EXPECT_LE(s.season.h, s.season.ab);
+            EXPECT_GE(s.career.ab, s.season.ab);
+            const auto& pl = p.pitching;
+            EXPECT_EQ(pl.vsLeft.outs + pl.vsRight.outs, pl.season.outs) << p.id;
+            EXPECT_EQ(pl.vsLeft.er + pl.vsRight.er, pl.season.er) << p.id;
+            EXPECT_LE(pl.season.er, pl.season.r);
+        }
+}
+
+// The written files, not only the model: against left and right, with bases empty and men on
+// add up to the season.
+TEST(SamplePlayerFiles, WrittenBatterSplitsAddUpToTheWrittenSeason) {
+    WrittenWith(sample::WritePlayerGameFiles);
+    const Day& day = DayOf("07/03/2014");
+    const Game& g = day.games.back();
+    int checked = 0;
+    for (const sample::Player& p : g.home->players) {
+        if (p.IsPitcher()) continue;
+        auto doc = Parse(GameFile(day, g, "batters/" + p.id + ".xml"));
+        pugi::xml_node player = doc.child("Player");
+        for (const char* figure : {"ab", "h", "hr", "rbi", "bb", "so"}) {
+            int season = player.child("season").attribute(figure).as_int();
+            EXPECT_EQ(player.child("vs_LHP").attribute(figure).as_int() + player.child("vs_RHP").attribute(figure).as_int(), season)
+                << p.id << " " << figure;
+            EXPECT_EQ(player.child("Empty").attribute(figure).as_int() + player.child("Men_On").attribute(figure).as_int(), season)
+                << p.id << " " << figure;
+            EXPECT_LE(player.child("RISP").attribute(figure).as_int(), player.child("Men_On").attribute(figure).as_int());
+            EXPECT_GE(player.child("career").attribute(figure).as_int(), season);
+        }
+        EXPECT_STREQ(player.child("Team").attribute("des").value(), "Home");
+        ++checked;
+    }
+    EXPECT_EQ(checked, 19);
+}
+
+TEST(SamplePlayerFiles, PitcherFileGivesSeasonDecisionsFirst) {
+    WrittenWith(sample::WritePlayerGameFiles);
+    const Day& day = DayOf(sample::kLineupsDay);
+    const Game& g = day.games.front();
+    std::string text = GameFile(day, g, "pitchers/" + g.homeStarter->id + ".xml");
+    const auto& s = g.homeStarter->pitching.season;
+    EXPECT_EQ(NthValue(text, "w", 1), std::to_string(s.w));
+    EXPECT_EQ(NthValue(text, "l", 1), std::to_string(s.l));
+    EXPECT_EQ(NthValue(text, "sv", 1), std::to_string(s.sv));
+    EXPECT_EQ(NthValue(text, "throws", 1), std::string(1, g.homeStarter->throws));
+    EXPECT_EQ(Count(text, "avg="), 12);
+    EXPECT_LT(text.find("<vs_B "), text.find("<vs_B5 "));
+}
+
+TEST(SampleSeasonFiles, FiguresMatchTheGameFilesSeason) {
+    WrittenWith(sample::WriteSeasonFiles);
+    const sample::Team& team = TheWorld().teams.front();
+    for (const sample::Player& p : team.players) {
+        std::string kind = p.IsPitcher() ? "pitchers/" : "batters/";
+        std::string text = SampleFile("gd2", kBase + "year_2014/" + kind + p.id + ".xml");
+        ASSERT_FALSE(text.empty()) << p.id;
+        if (p.IsPitcher()) {
+            EXPECT_EQ(NthValue(text, "s_ip", 1), sample::Innings(p.pitching.season.outs));
+            EXPECT_EQ(NthValue(text, "s_k", 1), std::to_string(p.pitching.season.so));
+            EXPECT_EQ(NthValue(text, "era", 1), p.pitching.season.outs ? sample::Fixed(p.pitching.season.Era(), 2) : "0.00");
+            EXPECT_EQ(NthValue(text, "w", 1), std::to_string(p.pitching.season.w));
+            continue;
+        }
+        auto n = [&](const char* name) { return std::stoi(NthValue(text, name, 1)); };
+        EXPECT_EQ(n("s_single") + n("s_double") + n("s_triple") + n("s_hr"), n("s_h"));
+        EXPECT_EQ(n("s_ab"), p.batting.season.ab);
+        EXPECT_EQ(n("s_rbi"), p.batting.season.rbi);
+    }
+}
+
+}  // namespace
+}  // namespace quillbat::testing

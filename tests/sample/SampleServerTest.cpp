@@ -1,0 +1,202 @@
+// The sample server against 127.0.0.1 only: routing by host name, the 404 page, and its
+// latency, failure and hang knobs. Every client call has short timeouts; every server is
+// stopped and joined by the fixture, so no test can hang.
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <chrono>
+#include <csignal>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "SampleServer.h"
+#include "TempFolder.h"
+
+extern char** environ;
+
+namespace quillbat::testing {
+namespace {
+
+using namespace std::chrono;
+using sample::ServerOptions;
+
+class RunningServer {
+public:
+    explicit RunningServer(ServerOptions options) : server_(std::move(options)) {
+        port_ = server_.Bind();
+        thread_ = std::thread([this] { server_.Run(); });
+        for (int i = 0; i < 200 && !server_.IsRunning(); ++i) std::this_thread::sleep_for(milliseconds(10));
+    }
+    ~RunningServer() {
+        server_.Stop();
+        thread_.join();
+    }
+    int port() const { return port_; }
+    void Stop() { server_.Stop(); }
+
+    // A GET with the given host name; the status is 0 when no answer came in time.
+    std::pair<int, std::string> Get(const std::string& host, const std::string& target, int readTimeoutMs = 3000) const {
+        httplib::Client client("127.0.0.1", port_);
+        client.set_connection_timeout(2, 0);
+        client.set_read_timeout(readTimeoutMs / 1000, (readTimeoutMs % 1000) * 1000);
+        auto result = client.Get(target.c_str(), {{"Host", host + ":" + std::to_string(port_)}});
+        if (!result) return {0, ""};
+        return {result->status, result->body};
+    }
+
+private:
+    sample::SampleServer server_;
+    int port_ = -1;
+    std::thread thread_;
+};
+
+class SampleServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_.Write("gd2/components/game/mlb/day/master_scoreboard.xml", "<games/>");
+        folder_.Write("newyork.yankees/team/roster_40man.jsp@c_id=nyy", "<html>roster</html>");
+        folder_.Write("fangraphs/winss.aspx@team=Red%20Sox&pos=all", "red sox page");
+    }
+    ServerOptions Options() const {
+        ServerOptions o;
+        o.root = folder_.path();
+        return o;
+    }
+    TempFolder folder_;
+};
+
+TEST_F(SampleServerTest, RoutesByHostName) {
+    RunningServer server(Options());
+    ASSERT_GT(server.port(), 0);
+    EXPECT_EQ(server.Get("gd2.localhost", "/components/game/mlb/day/master_scoreboard.xml"), std::pair(200, std::string("<games/>")));
+    EXPECT_EQ(server.Get("newyork.yankees.localhost", "/team/roster_40man.jsp?c_id=nyy").second, "<html>roster</html>");
+    EXPECT_EQ(server.Get("boston.redsox.localhost", "/team/roster_40man.jsp?c_id=nyy").first, 404);
+    EXPECT_EQ(server.Get("fangraphs.localhost", "/components/game/mlb/day/master_scoreboard.xml").first, 404);
+}
+
+TEST_F(SampleServerTest, QueryStringsMatchEscapedOrNot) {
+    RunningServer server(Options());
+    EXPECT_EQ(server.Get("fangraphs.localhost", "/winss.aspx?team=Red%20Sox&pos=all").second, "red sox page");
+    EXPECT_EQ(server.Get("fangraphs.localhost", "/winss.aspx?team=Red%20Sox&pos=none").first, 404);
+}
+
+TEST_F(SampleServerTest, UnknownPathsGetTheNotFoundPage) {
+    RunningServer server(Options());
+    for (const char* target : {"/nothing.xml", "/components/game/mlb/day/", "/components/game/mlb/../../x", "/components"}) {
+        auto [status, body] = server.Get("gd2.localhost", target);
+        EXPECT_EQ(status, 404) << target;
+        EXPECT_NE(body.find("404 Not Found"), std::string::npos) << target;
+    }
+}
+
+TEST_F(SampleServerTest, LatencyDelaysEveryAnswer) {
+    ServerOptions o = Options();
+    o.latencyMs = 250;
+    RunningServer server(o);
+    auto start = steady_clock::now();
+    EXPECT_EQ(server.Get("gd2.localhost", "/nothing").first, 404);
+    EXPECT_EQ(server.Get("gd2.localhost", "/components/game/mlb/day/master_scoreboard.xml").first, 200);
+    EXPECT_GE(duration_cast<milliseconds>(steady_clock::now() - start).count(), 500);
+}
+
+std::vector<int> Statuses(const ServerOptions& o, int requests) {
+    RunningServer server(o);
+    std::vector<int> statuses;
+    for (int i = 0; i < requests; ++i)
+        statuses.push_back(server.Get("gd2.localhost", "/components/game/mlb/day/master_scoreboard.xml").first);
+    return statuses;
+}
+
+TEST_F(SampleServerTest, FailuresFollowTheSeed) {
+    ServerOptions o = Options();
+    o.failureRate = 0.5;
+    o.seed = 9;
+    auto first = Statuses(o, 16);
+    EXPECT_EQ(first, Statuses(o, 16));
+    EXPECT_NE(std::find(first.begin(), first.end(), 503), first.end());
+    EXPECT_NE(std::find(first.begin(), first.end(), 200), first.end());
+    o.failureRate = 1.0;
+    EXPECT_EQ(Statuses(o, 3), std::vector<int>(3, 503));
+}
+
+// The hanging path gets no answer while the server runs (other requests do); stopping the
+// server ends it at once.
+TEST_F(SampleServerTest, HangingPathAnswersOnlyWhenTheServerStops) {
+    ServerOptions o = Options();
+    o.hangPath = "/hang";
+    auto start = steady_clock::now();
+    {
+        RunningServer server(o);
+        EXPECT_EQ(server.Get("gd2.localhost", "/hang", 300).first, 0);
+        steady_clock::time_point stopped, answered;
+        int status = -1;
+        std::thread hanging([&] {
+            status = server.Get("gd2.localhost", "/hang", 4000).first;
+            answered = steady_clock::now();
+        });
+        std::this_thread::sleep_for(milliseconds(100));
+        EXPECT_EQ(server.Get("gd2.localhost", "/components/game/mlb/day/master_scoreboard.xml").first, 200);
+        std::this_thread::sleep_for(milliseconds(200));
+        stopped = steady_clock::now();
+        server.Stop();
+        hanging.join();
+        EXPECT_GE(answered, stopped);
+        EXPECT_TRUE(status == 503 || status == 0) << status;
+    }
+    EXPECT_LT(duration_cast<milliseconds>(steady_clock::now() - start).count(), 5000);
+}
+
+// The program itself: prints where it listens, serves, and ends on SIGTERM.
+TEST_F(SampleServerTest, ProgramPrintsItsAddressAndStopsOnSigterm) {
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::string program = QUILLBAT_SAMPLE_SERVER, root = folder_.path();
+    char* argv[] = {program.data(), root.data(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+
+    std::string printed;
+    pollfd wait{out[0], POLLIN, 0};
+    while (printed.find('\n') == std::string::npos && poll(&wait, 1, 5000) > 0) {
+        char buffer[256];
+        ssize_t n = read(out[0], buffer, sizeof buffer);
+        if (n <= 0) break;
+        printed.append(buffer, std::size_t(n));
+    }
+    close(out[0]);
+    int port = 0;
+    ASSERT_EQ(std::sscanf(printed.c_str(), "listening on http://127.0.0.1:%d", &port), 1) << printed;
+    httplib::Client client("127.0.0.1", port);
+    client.set_connection_timeout(2, 0);
+    client.set_read_timeout(3, 0);
+    auto answer = client.Get("/team/roster_40man.jsp?c_id=nyy", {{"Host", "newyork.yankees.localhost"}});
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->body, "<html>roster</html>");
+
+    kill(pid, SIGTERM);
+    int status = 0;
+    pid_t ended = 0;
+    for (int i = 0; i < 500 && ended == 0; ++i) {
+        ended = waitpid(pid, &status, WNOHANG);
+        if (ended == 0) std::this_thread::sleep_for(milliseconds(10));
+    }
+    if (ended == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    }
+    EXPECT_EQ(ended, pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+}  // namespace
+}  // namespace quillbat::testing

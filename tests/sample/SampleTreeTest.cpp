@@ -1,0 +1,99 @@
+// How requests map to the sample world's files, and that one seed always gives one world.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "SampleSettings.h"
+#include "SampleTree.h"
+#include "SampleWorld.h"
+#include "platform/IniFile.h"
+
+namespace quillbat::testing {
+namespace {
+
+using sample::HostFolder;
+using sample::RequestFile;
+
+TEST(SampleTree, HostFolderIsTheNameUnderLocalhost) {
+    EXPECT_EQ(HostFolder("gd2.localhost:8080"), "gd2");
+    EXPECT_EQ(HostFolder("NewYork.Yankees.LOCALHOST"), "newyork.yankees");
+    EXPECT_EQ(HostFolder("fangraphs"), "fangraphs");
+    EXPECT_EQ(HostFolder(""), "");
+    EXPECT_EQ(HostFolder("localhost:80"), "localhost");
+    EXPECT_EQ(HostFolder("../etc"), "");
+    EXPECT_EQ(HostFolder("..:80"), "");
+    EXPECT_EQ(HostFolder("a/b.localhost"), "");
+}
+
+TEST(SampleTree, QueryStringsNameOneFileHoweverTheyAreEscaped) {
+    EXPECT_EQ(RequestFile("/team/roster_40man.jsp?c_id=nyy"), "team/roster_40man.jsp@c_id=nyy");
+    EXPECT_EQ(RequestFile("/winss.aspx?team=Red Sox&pos=all"), "winss.aspx@team=Red%20Sox&pos=all");
+    EXPECT_EQ(RequestFile("/winss.aspx?team=Red%20Sox&pos=all"), RequestFile("/winss.aspx?team=Red Sox&pos=all"));
+    EXPECT_EQ(RequestFile("/a?x=1/2"), "a@x=1%2F2");
+    EXPECT_EQ(RequestFile("/mlb/player/batvspitch/_/id/123/teamId/10"), "mlb/player/batvspitch/_/id/123/teamId/10");
+    EXPECT_EQ(RequestFile("/folder/"), "folder/index.html");
+}
+
+TEST(SampleTree, PathsThatWouldLeaveTheHostFolderFindNothing) {
+    for (const char* target : {"", "relative", "/../secret", "/a/../../b", "/a/%2e%2e/b", "/a//b", "/a/%2E%2E", "/x@y"})
+        EXPECT_EQ(RequestFile(target), "") << target;
+    EXPECT_FALSE(sample::TreePath("/root", "gd2.localhost", "/../x"));
+    EXPECT_EQ(*sample::TreePath("/root", "gd2.localhost:1", "/a.xml"), "/root/gd2/a.xml");
+}
+
+TEST(SampleWorldSeed, SameSeedSameWorldOtherSeedOtherPlayers) {
+    std::string teams = ReadFile(QUILLBAT_TEAMS_SQL);
+    sample::World a, b, c;
+    EXPECT_FALSE(sample::BuildWorld(c, "-- no clubs here\n", 7));
+    EXPECT_TRUE(c.days.empty());
+    ASSERT_TRUE(sample::BuildWorld(a, teams, 7) && sample::BuildWorld(b, teams, 7) && sample::BuildWorld(c, teams, 8));
+    ASSERT_EQ(a.teams.size(), 30u);
+    for (std::size_t t = 0; t < a.teams.size(); ++t) {
+        ASSERT_EQ(a.teams[t].players.size(), 40u);
+        for (std::size_t p = 0; p < 40; ++p) {
+            EXPECT_EQ(a.teams[t].players[p].id, b.teams[t].players[p].id);
+            EXPECT_EQ(a.teams[t].players[p].name.Display(), b.teams[t].players[p].name.Display());
+            EXPECT_EQ(a.teams[t].players[p].batting.season.h, b.teams[t].players[p].batting.season.h);
+        }
+    }
+    EXPECT_NE(a.teams[0].players[25].name.Display() + a.teams[1].players[3].name.Display(),
+              c.teams[0].players[25].name.Display() + c.teams[1].players[3].name.Display());
+}
+
+TEST(SampleWorldSeed, PlayerIdsAreUniqueDigits) {
+    std::set<std::string> ids, espnIds;
+    for (const sample::Team& team : TheWorld().teams)
+        for (const sample::Player& p : team.players) {
+            EXPECT_TRUE(ids.insert(p.id).second) << p.id;
+            EXPECT_TRUE(espnIds.insert(p.espnId).second) << p.espnId;
+            EXPECT_EQ(p.id.size(), 6u);
+            EXPECT_EQ(p.id.find_first_not_of("0123456789"), std::string::npos);
+        }
+}
+
+TEST(SampleSettings, PointsSourcesAtTheServerAndKeepsOtherLines) {
+    TempFolder folder;
+    std::string ini = folder.Write("Quillbat.ini", "[Config]\r\nOutputDir=/home/me/out\r\n[Options]\r\nFavoriteTeam=nyy\r\n");
+    ASSERT_TRUE(sample::WriteSampleSettings(ini, 41234));
+    EXPECT_EQ(ReadIniValue(ini, "Sources", "GamedayHost"), "http://gd2.localhost:41234");
+    EXPECT_EQ(ReadIniValue(ini, "Sources", "TeamSiteDomain"), "localhost:41234");
+    EXPECT_EQ(ReadIniValue(ini, "Sources", "FanGraphsHost"), "http://fangraphs.localhost:41234");
+    EXPECT_EQ(ReadIniValue(ini, "Sources", "BaseballReferenceHost"), "http://baseball-reference.localhost:41234");
+    EXPECT_EQ(ReadIniValue(ini, "Sources", "ESPNHost"), "http://espn.localhost:41234");
+    EXPECT_EQ(ReadIniValue(ini, "Sources", "UpdateHost"), "http://updates.localhost:41234");
+    EXPECT_EQ(ReadIniValue(ini, "Sources", "SampleData"), "Y");
+    EXPECT_EQ(ReadIniValue(ini, "Config", "DefaultDate"), "07/04/2014");
+    EXPECT_EQ(ReadIniValue(ini, "Config", "OutputDir"), "/home/me/out");
+    EXPECT_EQ(ReadIniValue(ini, "Options", "FavoriteTeam"), "nyy");
+}
+
+TEST(SampleSettings, FreshSettingsKeepSampleOutputBesideTheProgram) {
+    TempFolder folder;
+    ASSERT_TRUE(sample::WriteSampleSettings(folder / "Quillbat.ini", 8080));
+    EXPECT_EQ(ReadIniValue(folder / "Quillbat.ini", "Config", "OutputDir"), folder / "Output");
+    EXPECT_EQ(ReadIniValue(folder / "Quillbat.ini", "Sources", "GamedayHost"), "http://gd2.localhost:8080");
+}
+
+}  // namespace
+}  // namespace quillbat::testing

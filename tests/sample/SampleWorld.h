@@ -1,0 +1,28 @@
+#pragma once
+// The sample world of the tests: built once per test program from the team database source,
+// with each layout written on first use into one temporary folder.
+
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "Writers.h"
+
+namespace quillbat::testing {
+
+using Writer = void (*)(const sample::World&, sample::TreeWriter&);
+
+const sample::World& TheWorld();
+// Writes the layout (once) and returns the folder holding the world.
+const std::string& WrittenWith(Writer writer);
+
+// The file of a request on a sample host, "" when it does not exist.
+std::string SampleFile(const std::string& host, const std::string& target);
+// The lines of a text, split at LF; a CR before the LF stays on the line.
+std::vector<std::string> Lines(const std::string& text);
+// How often needle occurs in text.
+int Count(const std::string& text, const std::string& needle);
+// The value of name="..." in the first element of the text that carries it ("" if none).
+std::string Attribute(const std::string& text, const std::string& name, std::size_t from = 0);
+
+}  // namespace quillbat::testing
