@@ -92,6 +92,7 @@ void ReadSources(Settings& s) {
     s.sources.baseballReferenceHost = source("BaseballReferenceHost", defaults.baseballReferenceHost);
     s.sources.espnHost = source("ESPNHost", defaults.espnHost);
     s.sources.updateHost = source("UpdateHost", defaults.updateHost);
+    s.sources.sampleData = YNToBool(Read(s, kSourcesSection, "SampleData"));
 }
 
 void Tidy(const Settings& s) {

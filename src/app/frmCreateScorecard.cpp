@@ -177,7 +177,10 @@ void frmCreateScorecard::Load(const Date& today) {
 }
 
 void frmCreateScorecard::SetStatusText(const std::string& text) {
-    txtStatus->setText(QString::fromStdString(text));
+    std::string shown = text;
+    if (ctx_.settings.sources.sampleData)
+        shown += std::string(shown.empty() ? "" : "   ") + "(Sample data: an invented 2014 season, not real games)";
+    txtStatus->setText(QString::fromStdString(shown));
     txtStatus->repaint();
 }
 

@@ -108,6 +108,7 @@ int PrintSettings(Run& run) {
             << "Temporary folder: " << s.tempFolder << '\n'
             << "Gameday data:     " << s.gamedayBaseUrl << '\n'
             << s.dataSourcesLine << '\n';
+    if (s.sources.sampleData) run.out << "Sample data: an invented 2014 season, not real games\n";
     return kExitSuccess;
 }
 

@@ -14,6 +14,7 @@ struct Sources {
     std::string baseballReferenceHost = "http://www.baseball-reference.com";
     std::string espnHost = "http://espn.go.com";
     std::string updateHost = "https://quillbat.invalid";
+    bool sampleData = false;  // the hosts serve the invented sample season
 };
 
 struct Settings {

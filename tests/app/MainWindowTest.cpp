@@ -108,6 +108,15 @@ TEST_F(MainWindowTest, CheckBoxesKeepFlagsAndCloseWritesThem) {
     EXPECT_FALSE(FileExists(f.root / "tmp/quillbat/leftover.xml"));
 }
 
+TEST_F(MainWindowTest, SampleDataIsSaidInTheStatus) {
+    WriteIniValue(f.Ini(), "Sources", "SampleData", "Y");
+    auto w = Open();
+    EXPECT_EQ(w->txtStatus->text(),
+              "Enter game date and click 'Get Games' button.   (Sample data: an invented 2014 season, not real games)");
+    w->SetStatusText("");
+    EXPECT_EQ(w->txtStatus->text(), "(Sample data: an invented 2014 season, not real games)");
+}
+
 TEST_F(MainWindowTest, StatusBoxTakesNoTyping) {
     auto w = Open();
     w->SetStatusText("Retrieving game list...");
