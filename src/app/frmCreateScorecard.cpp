@@ -72,6 +72,7 @@ void frmCreateScorecard::BuildControls() {
     lblStatus = Named(new QLabel("Status:", central), "lblStatus");
     txtStatus = Named(new QLineEdit(central), "txtStatus");
     txtStatus->setReadOnly(true);  // the user cannot type into it
+    txtStatus->setMinimumWidth(520);
     BaseballGraphicPicture = Named(new BaseballGraphic(central), "BaseballGraphic");
     lblGameDate->setBuddy(txtGameDate);
     lblGame->setBuddy(cboGames);
@@ -82,6 +83,7 @@ void frmCreateScorecard::BuildControls() {
     form->addWidget(lblGame, 1, 0);
     form->addWidget(cboGames, 1, 1);
     form->addWidget(BaseballGraphicPicture, 0, 2, 2, 1, Qt::AlignRight);
+    form->setColumnStretch(1, 1);
 
     auto* checks = new QVBoxLayout;
     checks->addWidget(lblOptions);
@@ -179,8 +181,9 @@ void frmCreateScorecard::Load(const Date& today) {
 void frmCreateScorecard::SetStatusText(const std::string& text) {
     std::string shown = text;
     if (ctx_.settings.sources.sampleData)
-        shown += std::string(shown.empty() ? "" : "   ") + "(Sample data: an invented 2014 season, not real games)";
+        shown += std::string(shown.empty() ? "" : "   ") + "(sample data, not real games)";
     txtStatus->setText(QString::fromStdString(shown));
+    txtStatus->setCursorPosition(0);
     txtStatus->repaint();
 }
 

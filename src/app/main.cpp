@@ -1,5 +1,6 @@
 // quillbat: the main window.
 #include <QApplication>
+#include <QTimer>
 
 #include "app/QtUi.h"
 #include "app/Startup.h"
@@ -19,5 +20,9 @@ int main(int argc, char** argv) {
     quillbat::frmCreateScorecard window(ctx, inputs.today);
     ui.SetStatusSink([&window](const std::string& text) { window.SetStatusText(text); });
     window.show();
+    window.activateWindow();
+    // Without a window manager the window is never told it became active; the start-up
+    // steps of the first activation run all the same once the event loop has started.
+    QTimer::singleShot(0, &window, [&window] { window.OnActivated(); });
     return app.exec();
 }

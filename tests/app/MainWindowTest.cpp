@@ -112,9 +112,9 @@ TEST_F(MainWindowTest, SampleDataIsSaidInTheStatus) {
     WriteIniValue(f.Ini(), "Sources", "SampleData", "Y");
     auto w = Open();
     EXPECT_EQ(w->txtStatus->text(),
-              "Enter game date and click 'Get Games' button.   (Sample data: an invented 2014 season, not real games)");
+              "Enter game date and click 'Get Games' button.   (sample data, not real games)");
     w->SetStatusText("");
-    EXPECT_EQ(w->txtStatus->text(), "(Sample data: an invented 2014 season, not real games)");
+    EXPECT_EQ(w->txtStatus->text(), "(sample data, not real games)");
 }
 
 TEST_F(MainWindowTest, StatusBoxTakesNoTyping) {
