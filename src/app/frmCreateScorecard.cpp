@@ -17,6 +17,7 @@
 #include "app/CreatePipeline.h"
 #include "app/GameList.h"
 #include "app/MenuCommands.h"
+#include "app/SpreadsheetCheck.h"
 #include "app/Startup.h"
 #include "platform/DateEntry.h"
 
@@ -190,6 +191,11 @@ void frmCreateScorecard::SetStatusText(const std::string& text) {
 void frmCreateScorecard::OnActivated() {
     if (!firstActivationPending_) return;
     firstActivationPending_ = false;
+    if (!CheckSpreadsheet(ctx_)) {
+        exitDone_ = true;  // the program ends at once: nothing is written back
+        QCoreApplication::exit(1);
+        return;
+    }
     QCoreApplication::processEvents();
     // The list shows the box's date from now on, so moving the focus on does not fetch it again.
     ctx_.settings.selectedGameDate = txtGameDate->text().toStdString();

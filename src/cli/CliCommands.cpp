@@ -6,6 +6,7 @@
 
 #include "app/CreatePipeline.h"
 #include "app/GameList.h"
+#include "app/SpreadsheetCheck.h"
 #include "app/Startup.h"
 #include "cli/CliUi.h"
 #include "gameday/GamedayAddresses.h"
@@ -208,6 +209,7 @@ int RunCli(const std::vector<std::string>& args, const std::string& programFolde
         ui.Message(MsgIcon::Critical, "Error", error);
         return kExitFailure;
     }
+    if (!CheckSpreadsheet(ctx)) return kExitFailure;
     Run run{ctx, parsed.words, parsed.options, out, err};
     int status = command->second.body(run);
     SaveSettingsOnExit(ctx.settings);

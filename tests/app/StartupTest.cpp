@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "app/SpreadsheetCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -214,6 +215,33 @@ TEST(StartupTest, MissingTeamDatabaseStopsStartUp) {
     std::string error = f.Start(ctx);
     EXPECT_NE(error.find("Could not read the team database " + (f.root / "prog/Quillbat.db")),
               std::string::npos);
+}
+
+}  // namespace
+}  // namespace quillbat
+
+namespace quillbat {
+namespace {
+
+TEST(SpreadsheetCheckTest, EngineVersionAndFailures) {
+    testing::StartupFixture f;
+    AppContext ctx(f.ui);
+    ASSERT_EQ(f.Start(ctx, "-debug"), "");
+    EXPECT_TRUE(CheckSpreadsheet(ctx));
+    EXPECT_EQ(ctx.settings.spreadsheetVersion, 11);
+    EXPECT_NE(testing::ReadFile(f.root / "prog/Quillbat.log").find(" prog start: excel ver = 11\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(f.ui.messages.empty());
+
+    EXPECT_FALSE(CheckSpreadsheet(ctx, "", 10));
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0].title, "Critical Error");
+    EXPECT_EQ(f.ui.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(f.ui.messages[0].text,
+              "CRITICAL ERROR: You must have Office 2003 or higher installed in order to run this program!");
+
+    EXPECT_FALSE(CheckSpreadsheet(ctx, "The workbook engine cannot start: no memory.", 11));
+    EXPECT_EQ(f.ui.messages.back().text, "The workbook engine cannot start: no memory.");
 }
 
 }  // namespace
