@@ -42,8 +42,7 @@ std::pair<int, int> Divide(int count, double share, Random& random) {
 
 }  // namespace
 
-void BattingLine::Count(Outcome o) {
-    ++pa;
+void OutcomeCounts::CountOutcome(Outcome o) {
     if (IsAtBat(o)) ++ab;
     if (IsHit(o)) ++h;
     if (o == Outcome::Double) ++d;
@@ -55,9 +54,18 @@ void BattingLine::Count(Outcome o) {
     if (o == Outcome::SacFly) ++sf;
 }
 
+void OutcomeCounts::AddCounts(const OutcomeCounts& o) {
+    ab += o.ab; h += o.h; d += o.d; t += o.t; hr += o.hr; bb += o.bb; hbp += o.hbp; so += o.so; sf += o.sf;
+}
+
+void BattingLine::Count(Outcome o) {
+    ++pa;
+    CountOutcome(o);
+}
+
 void BattingLine::Add(const BattingLine& o) {
-    pa += o.pa; ab += o.ab; h += o.h; d += o.d; t += o.t; hr += o.hr; r += o.r; rbi += o.rbi;
-    bb += o.bb; so += o.so; sb += o.sb; cs += o.cs; hbp += o.hbp; sf += o.sf;
+    AddCounts(o);
+    pa += o.pa; r += o.r; rbi += o.rbi; sb += o.sb; cs += o.cs;
 }
 
 double BattingLine::Obp() const {
@@ -67,22 +75,14 @@ double BattingLine::Obp() const {
 
 void PitchingLine::Count(Outcome o) {
     ++bf;
-    if (IsAtBat(o)) ++ab;
-    if (IsHit(o)) ++h;
-    if (o == Outcome::Double) ++d;
-    if (o == Outcome::Triple) ++t;
-    if (o == Outcome::HomeRun) ++hr;
-    if (o == Outcome::Walk) ++bb;
-    if (o == Outcome::HitByPitch) ++hbp;
-    if (o == Outcome::Strikeout) ++so;
-    if (o == Outcome::SacFly) ++sf;
+    CountOutcome(o);
     if (o == Outcome::Strikeout || o == Outcome::Out || o == Outcome::SacFly) ++outs;
 }
 
 void PitchingLine::Add(const PitchingLine& o) {
+    AddCounts(o);
     g += o.g; gs += o.gs; w += o.w; l += o.l; sv += o.sv; hld += o.hld; bs += o.bs;
-    outs += o.outs; bf += o.bf; ab += o.ab; h += o.h; d += o.d; t += o.t; hr += o.hr; bb += o.bb;
-    hbp += o.hbp; so += o.so; sf += o.sf; r += o.r; er += o.er; rbi += o.rbi;
+    outs += o.outs; bf += o.bf; r += o.r; er += o.er; rbi += o.rbi;
     pitches += o.pitches; strikes += o.strikes;
 }
 

@@ -20,9 +20,16 @@ struct BatterTalent {
 Outcome DrawOutcome(const BatterTalent& talent, Random& random);
 std::vector<Outcome> DrawOutcomes(int plateAppearances, const BatterTalent& talent, Random& random);
 
-struct BattingLine {
-    int pa = 0, ab = 0, h = 0, d = 0, t = 0, hr = 0, r = 0, rbi = 0, bb = 0, so = 0, sb = 0,
-        cs = 0, hbp = 0, sf = 0;
+// What batters and pitchers both count of each plate appearance.
+struct OutcomeCounts {
+    int ab = 0, h = 0, d = 0, t = 0, hr = 0, bb = 0, hbp = 0, so = 0, sf = 0;
+
+    void CountOutcome(Outcome outcome);
+    void AddCounts(const OutcomeCounts& other);
+};
+
+struct BattingLine : OutcomeCounts {
+    int pa = 0, r = 0, rbi = 0, sb = 0, cs = 0;
 
     void Count(Outcome outcome);
     void Add(const BattingLine& other);
@@ -34,9 +41,9 @@ struct BattingLine {
     double Ops() const { return Obp() + Slg(); }
 };
 
-struct PitchingLine {
+struct PitchingLine : OutcomeCounts {
     int g = 0, gs = 0, w = 0, l = 0, sv = 0, hld = 0, bs = 0;
-    int outs = 0, bf = 0, ab = 0, h = 0, d = 0, t = 0, hr = 0, bb = 0, hbp = 0, so = 0, sf = 0;
+    int outs = 0, bf = 0;
     int r = 0, er = 0, rbi = 0, pitches = 0, strikes = 0;
 
     void Count(Outcome outcome);
