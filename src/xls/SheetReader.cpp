@@ -20,6 +20,10 @@ public:
 private:
     bool IsCellRecord(uint16_t type) const;
     std::string TakeCell(const std::vector<PlacedRecord>& records, size_t& i);
+    std::string TakeRow(const PlacedRecord& r);
+    std::string TakeMultipleCells(const PlacedRecord& r);
+    std::string TakeSingleCell(const PlacedRecord& r);
+    void ReadCellValue(uint16_t type, ByteReader& in, Cell& cell);
     std::string TakeFormula(const std::vector<PlacedRecord>& records, size_t& i);
     Cell* NewCell(int row, int col, uint16_t xf);
     void Slot(uint16_t type, bool& placed);
@@ -92,72 +96,77 @@ std::string SheetParser::Take(const std::vector<PlacedRecord>& records, size_t& 
 }
 
 std::string SheetParser::TakeCell(const std::vector<PlacedRecord>& records, size_t& i) {
-    const PlacedRecord& r = records[i];
+    switch (records[i].type) {
+        case rec::kRow: return TakeRow(records[i]);
+        case rec::kDbCell: return "";  // rebuilt on save
+        case rec::kFormula: return TakeFormula(records, i);
+        case rec::kMulRk:
+        case rec::kMulBlank: return TakeMultipleCells(records[i]);
+        default: return TakeSingleCell(records[i]);
+    }
+}
+
+std::string SheetParser::TakeRow(const PlacedRecord& r) {
+    if (r.data.size() < 16) return "a row record is too short";
+    Row& row = sheet_.rows[GetU16At(r.data, 0)];
+    row.record = std::string(r.data.substr(0, 16));
+    row.cells.reserve(std::min<size_t>(GetU16At(r.data, 4), kMaxColumns));  // one past its last cell
+    return "";
+}
+
+// MULRK (format and RK value per cell) or MULBLANK (format per cell) for a run of columns.
+std::string SheetParser::TakeMultipleCells(const PlacedRecord& r) {
     ByteReader in(r.data);
     int row = in.U16();
     int col = in.U16();
-    switch (r.type) {
-        case rec::kRow: {
-            if (r.data.size() < 16) return "a row record is too short";
-            Row& target = sheet_.rows[row];
-            target.record = std::string(r.data.substr(0, 16));
-            target.cells.reserve(std::min<size_t>(GetU16At(r.data, 4), kMaxColumns));  // one past the last column
-            return "";
-        }
-        case rec::kDbCell:
-            return "";
-        case rec::kFormula:
-            return TakeFormula(records, i);
-        case rec::kMulRk:
-        case rec::kMulBlank: {
-            size_t each = r.type == rec::kMulRk ? 6 : 2;
-            size_t count = r.data.size() >= 6 ? (r.data.size() - 6) / each : 0;
-            for (size_t k = 0; k < count; ++k) {
-                uint16_t xf = in.U16();
-                uint32_t rk = each == 6 ? in.U32() : 0;
-                Cell* cell = NewCell(row, col + static_cast<int>(k), xf);
-                if (cell && each == 6) cell->value = CellValue::FromNumber(DecodeRk(rk));
-            }
-            return "";
-        }
-        default:
-            break;
+    bool numbers = r.type == rec::kMulRk;
+    size_t each = numbers ? 6 : 2;
+    size_t count = r.data.size() >= 6 ? (r.data.size() - 6) / each : 0;
+    for (size_t k = 0; k < count; ++k) {
+        uint16_t xf = in.U16();
+        uint32_t rk = numbers ? in.U32() : 0;
+        Cell* cell = NewCell(row, col + static_cast<int>(k), xf);
+        if (cell && numbers) cell->value = CellValue::FromNumber(DecodeRk(rk));
     }
+    return "";
+}
+
+std::string SheetParser::TakeSingleCell(const PlacedRecord& r) {
+    ByteReader in(r.data);
+    int row = in.U16();
+    int col = in.U16();
     uint16_t xf = in.U16();
     if (in.Failed()) return "a cell record is too short";
     Cell* cell = NewCell(row, col, xf);
     if (!cell) return "";
-    switch (r.type) {
-        case rec::kLabelSst: {
-            uint32_t index = in.U32();
-            if (index < sst_.size()) {
-                cell->value = CellValue::FromText(sst_[index].text);
-                if (!sst_[index].runs.empty()) cell->extra = std::make_unique<CellExtra>(CellExtra{{}, sst_[index].runs});
-            } else {
-                cell->value = CellValue::FromText("");
-            }
-            break;
-        }
-        case rec::kLabel:
-        case rec::kRString:
-            cell->value = CellValue::FromText(ReadXlString(in));
-            break;
-        case rec::kNumber:
-            cell->value = CellValue::FromNumber(in.F64());
-            break;
-        case rec::kRk:
-            cell->value = CellValue::FromNumber(DecodeRk(in.U32()));
-            break;
-        case rec::kBoolErr: {
-            uint8_t v = in.U8();
-            cell->value = in.U8() ? CellValue::FromError(v) : CellValue::FromBoolean(v != 0);
-            break;
-        }
-        default:
-            break;
-    }
+    ReadCellValue(r.type, in, *cell);
     if (in.Failed()) return "a cell record is too short";
     return "";
+}
+
+void SheetParser::ReadCellValue(uint16_t type, ByteReader& in, Cell& cell) {
+    switch (type) {
+        case rec::kLabelSst: {
+            uint32_t index = in.U32();
+            if (index >= sst_.size()) {
+                cell.value = CellValue::FromText("");
+                return;
+            }
+            cell.value = CellValue::FromText(sst_[index].text);
+            if (!sst_[index].runs.empty()) cell.extra = std::make_unique<CellExtra>(CellExtra{{}, sst_[index].runs});
+            return;
+        }
+        case rec::kLabel:
+        case rec::kRString: cell.value = CellValue::FromText(ReadXlString(in)); return;
+        case rec::kNumber: cell.value = CellValue::FromNumber(in.F64()); return;
+        case rec::kRk: cell.value = CellValue::FromNumber(DecodeRk(in.U32())); return;
+        case rec::kBoolErr: {
+            uint8_t v = in.U8();
+            cell.value = in.U8() ? CellValue::FromError(v) : CellValue::FromBoolean(v != 0);
+            return;
+        }
+        default: return;  // BLANK
+    }
 }
 
 std::string SheetParser::TakeFormula(const std::vector<PlacedRecord>& records, size_t& i) {
