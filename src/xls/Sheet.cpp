@@ -29,7 +29,11 @@ const Cell* Sheet::CellAt(int row, int col) const {
 
 Cell& Sheet::CellForWrite(int row, int col) {
     Row& r = rows[row];
-    if (static_cast<int>(r.cells.size()) <= col) r.cells.resize(col + 1);
+    if (static_cast<int>(r.cells.size()) <= col) {
+        if (r.cells.capacity() <= static_cast<size_t>(col)) r.cells.reserve(std::max<size_t>(col + 1, widestRow_));
+        r.cells.resize(col + 1);
+        widestRow_ = std::max(widestRow_, r.cells.size());
+    }
     Cell& cell = r.cells[col];
     if (!cell.present) {
         cell.present = true;
