@@ -254,6 +254,7 @@ void FindLastRowAndColumn(const ExcelWorksheet& sheet, int& lastRow, int& lastCo
 }
 
 std::string ColumnLetter(int column) {
+    if (column < 1 || column > 702) return "";  // outside one- and two-letter columns
     int q = (column - 1) / 26;
     int r = column - 26 * q;
     std::string out;

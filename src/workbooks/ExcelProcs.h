@@ -149,7 +149,7 @@ int GetUsedColumnCount(const ExcelWorksheet& sheet);
 // used range's last row up to row 2 and whole columns from its last column back to column 2;
 // the used counts stay when nothing is found, so the results are at least 1.
 void FindLastRowAndColumn(const ExcelWorksheet& sheet, int& lastRow, int& lastColumn);
-// "A".."Z", "AA".."ZZ" for 1..702.
+// "A".."Z", "AA".."ZZ" for 1..702; "" outside that.
 std::string ColumnLetter(int column);
 
 }  // namespace quillbat
