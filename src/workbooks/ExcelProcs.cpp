@@ -208,6 +208,15 @@ void ExcelApplication::Close(ExcelWorkbook* workbook) {
 
 void ExcelApplication::Quit() { workbooks_.clear(); }
 
+int GetSpreadsheetVersion(std::string& error) {
+    ExcelApplication app;
+    error = app.Start();
+    if (!error.empty()) return 0;
+    int version = app.Version();
+    app.Quit();
+    return version;
+}
+
 // --- Worksheet procedures ---------------------------------------------------------------
 
 int GetUsedRowCount(const ExcelWorksheet& sheet) { return sheet.UsedRange().Rows(); }

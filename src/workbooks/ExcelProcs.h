@@ -142,6 +142,10 @@ private:
     std::list<std::unique_ptr<ExcelWorkbook>> workbooks_;
 };
 
+// The spreadsheet check of start-up: starts an engine session, takes its version and quits it.
+// Returns the version (11), or 0 with `error` saying why the engine cannot start.
+int GetSpreadsheetVersion(std::string& error);
+
 // Rows and columns of the used range.
 int GetUsedRowCount(const ExcelWorksheet& sheet);
 int GetUsedColumnCount(const ExcelWorksheet& sheet);

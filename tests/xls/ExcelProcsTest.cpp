@@ -21,6 +21,12 @@ TEST(ColumnLetter, CoversOneAndTwoLetterColumns) {
     for (auto [n, letters] : cases) EXPECT_EQ(ColumnLetter(n), letters) << n;
 }
 
+TEST(SpreadsheetCheck, TheEngineStartsAndReportsVersion11) {
+    std::string error = "not run";
+    EXPECT_EQ(GetSpreadsheetVersion(error), 11);
+    EXPECT_EQ(error, "");
+}
+
 class OnNewSheet : public ::testing::Test {
 protected:
     ExcelApplication app;
