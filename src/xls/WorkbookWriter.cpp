@@ -13,6 +13,8 @@
 namespace quillbat::xls {
 namespace {
 
+constexpr size_t kMiniStreamCutoff = 4096;
+
 // Text cells in writing order, mapped to shared string table entries.
 struct StringTable {
     std::vector<XlText> strings;
@@ -145,7 +147,11 @@ std::string WriteWorkbook(const Workbook& book, std::string& bytes, bool asTempl
     std::erase_if(file.root.children, [](const OleNode& n) {
         return n.isStream && (EqualsNoCase(n.name, "Book") || EqualsNoCase(n.name, "Workbook"));
     });
-    file.SetStream("Workbook", WorkbookStream(book, asTemplate));
+    std::string stream = WorkbookStream(book, asTemplate);
+    // Zeros after the last EOF keep a small workbook out of the mini stream, which some
+    // readers do not look in for it.
+    if (stream.size() < kMiniStreamCutoff) stream.resize(kMiniStreamCutoff, '\0');
+    file.SetStream("Workbook", std::move(stream));
     return WriteCompoundFile(file, bytes);
 }
 

@@ -112,13 +112,24 @@ std::vector<std::string> WriteLongStrings(const std::string& path) {
     return expected;
 }
 
+// Small enough that its stream is padded to stay out of the mini stream.
+std::vector<std::string> WriteTiny(const std::string& path) {
+    ExcelApplication app;
+    ExcelWorkbook& book = app.Add();
+    book.Worksheets(1).Cells(1, 1).SetValue("tiny");
+    book.Worksheets(1).Cells(2, 2).SetValue(2.5);
+    EXPECT_EQ(book.SaveAs(path, kXlWorkbookNormal), "");
+    return {"tiny,", ",2.5"};
+}
+
 TEST(LibreOffice, ReadsWhatWeWrite) {
     if (FindOnPath("soffice").empty()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     testing::TempFolder folder;
     std::vector<std::pair<std::string, std::vector<std::string>>> files = {
         {"card", WriteScorecard(folder / "card.xls")},
         {"flat", WriteFlatTable(folder / "flat.xls")},
-        {"strings", WriteLongStrings(folder / "strings.xls")}};
+        {"strings", WriteLongStrings(folder / "strings.xls")},
+        {"tiny", WriteTiny(folder / "tiny.xls")}};
     std::vector<std::string> paths;
     for (const auto& [name, expected] : files) {
         paths.push_back(folder / (name + ".xls"));
