@@ -58,11 +58,19 @@ ValueArray ExcelRange::Values() const {
     return out;
 }
 
+// True for a cell that a merged range covers without being its top-left cell.
+bool IsCoveredByMerge(const xls::Sheet& sheet, int row, int col) {
+    for (const xls::CellRange& m : sheet.merges)
+        if (m.Contains(row, col) && (row != m.firstRow || col != m.firstCol)) return true;
+    return false;
+}
+
 std::string ExcelRange::SetValue(const xls::CellValue& value) {
     if (!book_) return kNoRange;
     xls::Sheet& sheet = book_->sheets[sheet_];
     for (int row = cells_.firstRow; row <= cells_.lastRow; ++row)
-        for (int col = cells_.firstCol; col <= cells_.lastCol; ++col) sheet.SetValue(row, col, value);
+        for (int col = cells_.firstCol; col <= cells_.lastCol; ++col)
+            if (!IsCoveredByMerge(sheet, row, col)) sheet.SetValue(row, col, value);
     return "";
 }
 

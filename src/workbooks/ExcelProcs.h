@@ -44,7 +44,8 @@ public:
     // The top-left cell's value.
     xls::CellValue Value() const;
     ValueArray Values() const;
-    // Writes the value into every cell of the range, keeping each cell's format.
+    // Writes the value into every cell of the range, keeping each cell's format; a merged
+    // range takes it in its top-left cell only.
     std::string SetValue(const xls::CellValue& value);
     // Writes text as if typed: a plain decimal number (blanks around it allowed) becomes a
     // number, a leading apostrophe is dropped and keeps the rest text, else it stays text.

@@ -177,6 +177,15 @@ TEST_F(OnTemplate, WritesKeepTheCellFormat) {
     EXPECT_EQ(team.Color(), boxedColour);
 }
 
+TEST_F(OnTemplate, AMergedRangeTakesAValueInItsTopLeftCell) {
+    ASSERT_EQ(sheet.Range("TeamLogo").SetValue("logo"), "");
+    EXPECT_EQ(sheet.Cells(1, 4).Value(), CellValue::FromText("logo"));
+    EXPECT_TRUE(sheet.Cells(1, 5).Value().IsBlank());
+    EXPECT_TRUE(sheet.Cells(2, 6).Value().IsBlank());
+    ASSERT_EQ(sheet.Range("A12:C12").SetValue(CellValue::FromNumber(0)), "");  // not merged
+    EXPECT_EQ(sheet.Cells(12, 3).Value(), CellValue::FromNumber(0));
+}
+
 TEST_F(OnTemplate, FillsByPaletteIndexAndByCopiedColour) {
     ASSERT_EQ(sheet.Range("A4:F4").SetColorIndex(16), "");
     EXPECT_EQ(sheet.Cells(4, 6).Color(), 0x808080);
