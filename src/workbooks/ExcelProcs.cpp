@@ -39,6 +39,13 @@ std::optional<xls::CellRange> ResolveName(const xls::Workbook& book, int sheet, 
     return workbookLevel;
 }
 
+// True for a cell that a merged range covers without being its top-left cell.
+bool IsCoveredByMerge(const xls::Sheet& sheet, int row, int col) {
+    for (const xls::CellRange& m : sheet.merges)
+        if (m.Contains(row, col) && (row != m.firstRow || col != m.firstCol)) return true;
+    return false;
+}
+
 }  // namespace
 
 // --- ExcelRange -------------------------------------------------------------------------
@@ -56,13 +63,6 @@ ValueArray ExcelRange::Values() const {
         for (int c = 1; c <= out.Columns(); ++c)
             out.At(r, c) = sheet.ValueAt(cells_.firstRow + r - 1, cells_.firstCol + c - 1);
     return out;
-}
-
-// True for a cell that a merged range covers without being its top-left cell.
-bool IsCoveredByMerge(const xls::Sheet& sheet, int row, int col) {
-    for (const xls::CellRange& m : sheet.merges)
-        if (m.Contains(row, col) && (row != m.firstRow || col != m.firstCol)) return true;
-    return false;
 }
 
 std::string ExcelRange::SetValue(const xls::CellValue& value) {
