@@ -25,7 +25,9 @@ public:
     ValueArray(int rows, int columns) : rows_(rows), columns_(columns), values_(rows * columns) {}
     int Rows() const { return rows_; }
     int Columns() const { return columns_; }
-    const xls::CellValue& At(int row, int column) const { return values_[(row - 1) * columns_ + column - 1]; }
+    const xls::CellValue& At(int row, int column) const {
+        return values_[(row - 1) * columns_ + column - 1];
+    }
     xls::CellValue& At(int row, int column) { return values_[(row - 1) * columns_ + column - 1]; }
 
 private:
@@ -36,7 +38,8 @@ private:
 class ExcelRange {
 public:
     ExcelRange() = default;
-    ExcelRange(xls::Workbook* book, int sheet, xls::CellRange cells) : book_(book), sheet_(sheet), cells_(cells) {}
+    ExcelRange(xls::Workbook* book, int sheet, xls::CellRange cells)
+        : book_(book), sheet_(sheet), cells_(cells) {}
 
     bool IsValid() const { return book_ != nullptr; }
     const xls::CellRange& Cells() const { return cells_; }

@@ -16,10 +16,10 @@ namespace quillbat::xls {
 struct DefinedName {
     uint16_t options = 0;
     uint8_t key = 0;
-    std::string name;      // UTF-8; a built-in name is its one code character
-    uint16_t scope = 0;    // 0 = workbook, else the 1-based sheet it belongs to
-    std::string formula;   // the parsed expression tokens
-    std::string tail;      // what follows the formula (menu, description, help, status texts)
+    std::string name;     // UTF-8; a built-in name is its one code character
+    uint16_t scope = 0;   // 0 = workbook, else the 1-based sheet it belongs to
+    std::string formula;  // the parsed expression tokens
+    std::string tail;     // what follows the formula (menu, description, help, status texts)
     std::vector<Record> continues;  // kept as they were; such a name is never rewritten
 
     bool IsBuiltIn() const { return options & 0x0020; }

@@ -35,9 +35,21 @@ FooterSections SplitSections(const std::string& text) {
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '&' && i + 1 < text.size()) {
             char code = text[i + 1];
-            if (code == 'L' || code == 'l') { current = &s.left; ++i; continue; }
-            if (code == 'C' || code == 'c') { current = &s.center; ++i; continue; }
-            if (code == 'R' || code == 'r') { current = &s.right; ++i; continue; }
+            if (code == 'L' || code == 'l') {
+                current = &s.left;
+                ++i;
+                continue;
+            }
+            if (code == 'C' || code == 'c') {
+                current = &s.center;
+                ++i;
+                continue;
+            }
+            if (code == 'R' || code == 'r') {
+                current = &s.right;
+                ++i;
+                continue;
+            }
             current->push_back(text[i]);
             current->push_back(text[++i]);  // keeps "&&", "&P" and the like whole
             continue;
@@ -55,7 +67,9 @@ std::string JoinSections(const FooterSections& s) {
     return out;
 }
 
-std::string CenterFooter(const Sheet& sheet) { return SplitSections(FooterText(sheet)).center; }
+std::string CenterFooter(const Sheet& sheet) {
+    return SplitSections(FooterText(sheet)).center;
+}
 
 std::string SetCenterFooter(Sheet& sheet, const std::string& text) {
     FooterSections sections = SplitSections(FooterText(sheet));
@@ -67,10 +81,10 @@ std::string SetCenterFooter(Sheet& sheet, const std::string& text) {
     if (!joined.empty()) AppendXlString(data, joined);
     Record* footer = sheet.Find(rec::kFooter);
     if (!footer) {
-        footer = &sheet.InsertBefore({rec::kHCenter, rec::kVCenter, rec::kLeftMargin, rec::kRightMargin,
-                                      rec::kTopMargin, rec::kBottomMargin, rec::kSetup, rec::kDefColWidth,
-                                      rec::kColInfo, slot::kDimensions},
-                                     {rec::kFooter, {}});
+        footer = &sheet.InsertBefore(
+            {rec::kHCenter, rec::kVCenter, rec::kLeftMargin, rec::kRightMargin, rec::kTopMargin,
+             rec::kBottomMargin, rec::kSetup, rec::kDefColWidth, rec::kColInfo, slot::kDimensions},
+            {rec::kFooter, {}});
     }
     footer->data = std::move(data);
     return "";
@@ -108,7 +122,8 @@ void SelectA1(Sheet& sheet) {
         for (uint16_t v : {0, 0, 0, 1, 0, 0, 0}) PutU16(d, v);
         for (size_t i = 0; i < sheet.records.size(); ++i) {
             if (sheet.records[i].type == rec::kWindow2) {
-                sheet.records.insert(sheet.records.begin() + static_cast<long>(i) + 1, {rec::kSelection, d});
+                sheet.records.insert(sheet.records.begin() + static_cast<long>(i) + 1,
+                                     {rec::kSelection, d});
                 break;
             }
         }

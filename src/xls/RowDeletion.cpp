@@ -39,7 +39,8 @@ void MoveCells(Sheet& sheet, const CellRange& d) {
     for (auto it = sheet.rows.lower_bound(d.firstRow); it != sheet.rows.end(); ++it) {
         int row = it->first;
         auto& cells = it->second.cells;
-        for (int col = d.firstCol; col <= d.lastCol && col < static_cast<int>(cells.size()); ++col) {
+        for (int col = d.firstCol; col <= d.lastCol && col < static_cast<int>(cells.size());
+             ++col) {
             if (!cells[col].present) continue;
             Cell moved = std::move(cells[col]);
             cells[col] = Cell{};

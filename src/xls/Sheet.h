@@ -36,7 +36,7 @@ struct Cell {
 };
 
 struct Row {
-    std::string record;      // the ROW record's data, "" when the file had none
+    std::string record;       // the ROW record's data, "" when the file had none
     std::vector<Cell> cells;  // indexed by column
 };
 

@@ -30,7 +30,8 @@ private:
 
     const std::vector<XlText>& sst_;
     Sheet& sheet_;
-    bool indexPlaced_ = false, dimensionsPlaced_ = false, cellsPlaced_ = false, mergesPlaced_ = false;
+    bool indexPlaced_ = false, dimensionsPlaced_ = false, cellsPlaced_ = false,
+         mergesPlaced_ = false;
 };
 
 void SheetParser::Slot(uint16_t type, bool& placed) {
@@ -40,12 +41,19 @@ void SheetParser::Slot(uint16_t type, bool& placed) {
 
 bool SheetParser::IsCellRecord(uint16_t type) const {
     switch (type) {
-        case rec::kRow: case rec::kLabelSst: case rec::kLabel: case rec::kRString:
-        case rec::kNumber: case rec::kRk: case rec::kMulRk: case rec::kBlank:
-        case rec::kMulBlank: case rec::kBoolErr: case rec::kFormula: case rec::kDbCell:
-            return true;
-        default:
-            return false;
+        case rec::kRow:
+        case rec::kLabelSst:
+        case rec::kLabel:
+        case rec::kRString:
+        case rec::kNumber:
+        case rec::kRk:
+        case rec::kMulRk:
+        case rec::kBlank:
+        case rec::kMulBlank:
+        case rec::kBoolErr:
+        case rec::kFormula:
+        case rec::kDbCell: return true;
+        default: return false;
     }
 }
 
@@ -68,12 +76,8 @@ std::string SheetParser::Take(const std::vector<PlacedRecord>& records, size_t& 
         return TakeCell(records, i);
     }
     switch (r.type) {
-        case rec::kIndex:
-            Slot(slot::kIndex, indexPlaced_);
-            return "";
-        case rec::kDimensions:
-            Slot(slot::kDimensions, dimensionsPlaced_);
-            return "";
+        case rec::kIndex: Slot(slot::kIndex, indexPlaced_); return "";
+        case rec::kDimensions: Slot(slot::kDimensions, dimensionsPlaced_); return "";
         case rec::kMergedCells: {
             Slot(slot::kMerges, mergesPlaced_);
             ByteReader in(r.data);
@@ -89,9 +93,7 @@ std::string SheetParser::Take(const std::vector<PlacedRecord>& records, size_t& 
             }
             return "";
         }
-        default:
-            sheet_.records.push_back(r.ToRecord());
-            return "";
+        default: sheet_.records.push_back(r.ToRecord()); return "";
     }
 }
 
@@ -110,7 +112,8 @@ std::string SheetParser::TakeRow(const PlacedRecord& r) {
     if (r.data.size() < 16) return "a row record is too short";
     Row& row = sheet_.rows[GetU16At(r.data, 0)];
     row.record = std::string(r.data.substr(0, 16));
-    row.cells.reserve(std::min<size_t>(GetU16At(r.data, 4), kMaxColumns));  // one past its last cell
+    row.cells.reserve(
+        std::min<size_t>(GetU16At(r.data, 4), kMaxColumns));  // one past its last cell
     return "";
 }
 
@@ -153,7 +156,8 @@ void SheetParser::ReadCellValue(uint16_t type, ByteReader& in, Cell& cell) {
                 return;
             }
             cell.value = CellValue::FromText(sst_[index].text);
-            if (!sst_[index].runs.empty()) cell.extra = std::make_unique<CellExtra>(CellExtra{{}, sst_[index].runs});
+            if (!sst_[index].runs.empty())
+                cell.extra = std::make_unique<CellExtra>(CellExtra{{}, sst_[index].runs});
             return;
         }
         case rec::kLabel:
@@ -179,10 +183,14 @@ std::string SheetParser::TakeFormula(const std::vector<PlacedRecord>& records, s
     bool special = GetU16At(r.data, 12) == 0xFFFF;
     uint8_t kind = static_cast<uint8_t>(r.data[6]);
     uint8_t v = static_cast<uint8_t>(r.data[8]);
-    if (!special) cell->value = CellValue::FromNumber(GetF64At(r.data, 6));
-    else if (kind == 1) cell->value = CellValue::FromBoolean(v != 0);
-    else if (kind == 2) cell->value = CellValue::FromError(v);
-    else if (kind == 3) cell->value = CellValue::FromText("");
+    if (!special)
+        cell->value = CellValue::FromNumber(GetF64At(r.data, 6));
+    else if (kind == 1)
+        cell->value = CellValue::FromBoolean(v != 0);
+    else if (kind == 2)
+        cell->value = CellValue::FromError(v);
+    else if (kind == 3)
+        cell->value = CellValue::FromText("");
     while (i + 1 < records.size()) {
         const PlacedRecord& next = records[i + 1];
         if (next.type != rec::kString && next.type != rec::kShrFmla && next.type != rec::kArray &&
@@ -201,12 +209,15 @@ std::string SheetParser::TakeFormula(const std::vector<PlacedRecord>& records, s
 void SheetParser::PlaceMissingSlots() {
     auto& recs = sheet_.records;
     auto find = [&](uint16_t type) {
-        return std::find_if(recs.begin(), recs.end(), [&](const Record& r) { return r.type == type; });
+        return std::find_if(recs.begin(), recs.end(),
+                            [&](const Record& r) { return r.type == type; });
     };
     if (!cellsPlaced_) {
         auto at = find(slot::kDimensions);
-        if (at != recs.end()) ++at;
-        else at = find(rec::kWindow2);
+        if (at != recs.end())
+            ++at;
+        else
+            at = find(rec::kWindow2);
         recs.insert(at, Record{slot::kCells, {}});
     }
     if (!dimensionsPlaced_) recs.insert(find(slot::kCells), Record{slot::kDimensions, {}});
@@ -235,7 +246,8 @@ double DecodeRk(uint32_t rk) {
 std::string ReadSheet(const std::vector<PlacedRecord>& records, size_t start,
                       const std::vector<XlText>& sst, Sheet& sheet) {
     const PlacedRecord& bof = records[start];
-    sheet.isWorksheet = GetU16At(bof.data, 2) == kWorksheetType && (sheet.boundSheetOptions >> 8) == 0;
+    sheet.isWorksheet =
+        GetU16At(bof.data, 2) == kWorksheetType && (sheet.boundSheetOptions >> 8) == 0;
     sheet.records.push_back(bof.ToRecord());
     SheetParser parser(sst, sheet);
     int depth = 0;
@@ -252,8 +264,10 @@ std::string ReadSheet(const std::vector<PlacedRecord>& records, size_t start,
             std::string error = parser.Take(records, i);
             if (!error.empty()) return error;
         }
-        if (r.type == rec::kEof && depth > 0) --depth;
-        else if (r.type == rec::kEof && !sheet.isWorksheet) return "";
+        if (r.type == rec::kEof && depth > 0)
+            --depth;
+        else if (r.type == rec::kEof && !sheet.isWorksheet)
+            return "";
     }
     return "it ends before its last record (truncated file)";
 }

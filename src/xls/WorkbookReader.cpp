@@ -51,7 +51,9 @@ Font ParseFont(std::string_view data) {
 void ParsePalette(std::string_view data, Palette& palette) {
     size_t count = std::min<size_t>(GetU16At(data, 0), palette.size());
     for (size_t i = 0; i < count && 2 + 4 * i + 3 <= data.size(); ++i) {
-        auto byte = [&](size_t k) { return static_cast<uint32_t>(static_cast<uint8_t>(data[2 + 4 * i + k])); };
+        auto byte = [&](size_t k) {
+            return static_cast<uint32_t>(static_cast<uint8_t>(data[2 + 4 * i + k]));
+        };
         palette[i] = (byte(0) << 16) | (byte(1) << 8) | byte(2);
     }
 }
@@ -120,7 +122,8 @@ std::string GlobalsParser::TakeName(size_t& i) {
     DefinedName name;
     std::string error = ParseName(records_[i].data, name);
     if (!error.empty()) return error;
-    for (std::string_view c : TakeContinues(records_, i)) name.continues.push_back({rec::kContinue, std::string(c)});
+    for (std::string_view c : TakeContinues(records_, i))
+        name.continues.push_back({rec::kContinue, std::string(c)});
     book_.names.push_back(std::move(name));
     AddSlotOnce(book_.globals, namePlaced_, slot::kNames);
     return "";

@@ -30,13 +30,15 @@ StringTable CollectStrings(const Workbook& book) {
         if (!sheet.isWorksheet) continue;
         for (const auto& [rowNumber, row] : sheet.rows) {
             for (const Cell& cell : row.cells) {
-                if (!cell.present || cell.IsFormula() || cell.value.kind != ValueKind::Text) continue;
+                if (!cell.present || cell.IsFormula() || cell.value.kind != ValueKind::Text)
+                    continue;
                 bool hasRuns = cell.extra && !cell.extra->runs.empty();
                 auto next = static_cast<uint32_t>(table.strings.size());
                 uint32_t index;
                 bool added;
                 if (hasRuns) {
-                    auto [it, isNew] = rich.try_emplace(cell.value.text + '\0' + cell.extra->runs, next);
+                    auto [it, isNew] =
+                        rich.try_emplace(cell.value.text + '\0' + cell.extra->runs, next);
                     index = it->second;
                     added = isNew;
                 } else {
@@ -44,7 +46,9 @@ StringTable CollectStrings(const Workbook& book) {
                     index = it->second;
                     added = isNew;
                 }
-                if (added) table.strings.push_back({cell.value.text, hasRuns ? cell.extra->runs : std::string()});
+                if (added)
+                    table.strings.push_back(
+                        {cell.value.text, hasRuns ? cell.extra->runs : std::string()});
                 table.cellIndexes.push_back(index);
             }
         }
@@ -104,16 +108,12 @@ void AppendGlobals(std::string& stream, const Workbook& book, const StringTable&
             case slot::kXfs:
                 for (const std::string& xf : book.formats.xfs) AppendRecord(stream, rec::kXf, xf);
                 break;
-            case slot::kNames:
-                AppendNames(stream, book);
-                break;
+            case slot::kNames: AppendNames(stream, book); break;
             case slot::kSst:
                 AppendSstAndExtSst(stream, strings.strings,
                                    static_cast<uint32_t>(strings.cellIndexes.size()));
                 break;
-            case rec::kWindow1:
-                AppendRecord(stream, rec::kWindow1, Window1Data(book, r));
-                break;
+            case rec::kWindow1: AppendRecord(stream, rec::kWindow1, Window1Data(book, r)); break;
             default:
                 if (!DroppedOnSave(book, r.type, asTemplate)) AppendRawRecord(stream, r);
         }

@@ -106,8 +106,8 @@ TEST(ShiftReferences, LeavesFormulasWithOtherTokensAlone) {
     xls::ShiftReferencesUp(other, {0, true}, {2, 3, 0, 255});
     EXPECT_EQ(other[3], 10);
     // =A11+SUM(B11:B20)+"x" on the deleted sheet: both references move up two rows.
-    std::string sum = {0x24, 10, 0, 0, (char)0xC0, 0x25, 10, 0, 19, 0, 1, (char)0xC0, 1, 0,
-                       0x22, 1, 4, 0, 0x03, 0x17, 1, 0, 'x', 0x03};
+    std::string sum = {0x24, 10, 0,    0, (char)0xC0, 0x25, 10,   0,    19, 0, 1,   (char)0xC0,
+                       1,    0,  0x22, 1, 4,          0,    0x03, 0x17, 1,  0, 'x', 0x03};
     xls::ShiftReferencesUp(sum, {-1, true}, {2, 3, 0, 255});
     EXPECT_EQ(sum[1], 8);
     EXPECT_EQ(sum[6], 8);

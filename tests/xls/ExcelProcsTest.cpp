@@ -15,9 +15,9 @@ namespace {
 using xls::CellValue;
 
 TEST(ColumnLetter, CoversOneAndTwoLetterColumns) {
-    const std::pair<int, const char*> cases[] = {{1, "A"},   {26, "Z"},  {27, "AA"}, {52, "AZ"},
-                                                 {53, "BA"}, {256, "IV"}, {702, "ZZ"},
-                                                 {0, ""},    {703, ""}};
+    const std::pair<int, const char*> cases[] = {{1, "A"},    {26, "Z"},  {27, "AA"},
+                                                 {52, "AZ"},  {53, "BA"}, {256, "IV"},
+                                                 {702, "ZZ"}, {0, ""},    {703, ""}};
     for (auto [n, letters] : cases) EXPECT_EQ(ColumnLetter(n), letters) << n;
 }
 
@@ -33,7 +33,9 @@ protected:
     ExcelWorkbook& book = app.Add();
     ExcelWorksheet sheet = book.Worksheets(1);
     // A formatted blank cell stretches the used range without holding a value.
-    void StretchUsedRangeTo(int row, int col) { ASSERT_EQ(sheet.Cells(row, col).SetColorIndex(6), ""); }
+    void StretchUsedRangeTo(int row, int col) {
+        ASSERT_EQ(sheet.Cells(row, col).SetColorIndex(6), "");
+    }
 };
 
 TEST_F(OnNewSheet, EmptySheetIsOneRowByOneColumn) {

@@ -13,7 +13,8 @@ using namespace quillbat::xls;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Workbook book;
-    if (!ReadWorkbook(std::string_view(reinterpret_cast<const char*>(data), size), book).empty()) return 0;
+    if (!ReadWorkbook(std::string_view(reinterpret_cast<const char*>(data), size), book).empty())
+        return 0;
     int sheet = book.FirstWorksheet();
     if (sheet >= 0) {
         DeleteCellsShiftUp(book, sheet, {1, 2, 0, 255});

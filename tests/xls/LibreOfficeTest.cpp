@@ -38,10 +38,14 @@ std::string NamedRangeAddress(const std::string& xml, const std::string& name) {
     return xml.substr(start, xml.find('"', start) - start);
 }
 
-bool Convert(const testing::TempFolder& folder, const std::string& format, const std::vector<std::string>& files) {
-    std::vector<std::string> argv = {"timeout", "180", "soffice",
-                                     "-env:UserInstallation=file://" + folder.path() + "/profile",
-                                     "--headless", "--convert-to", format, "--outdir", folder / "out"};
+bool Convert(const testing::TempFolder& folder, const std::string& format,
+             const std::vector<std::string>& files) {
+    std::vector<std::string> argv = {
+        "timeout",     "180",
+        "soffice",     "-env:UserInstallation=file://" + folder.path() + "/profile",
+        "--headless",  "--convert-to",
+        format,        "--outdir",
+        folder / "out"};
     argv.insert(argv.end(), files.begin(), files.end());
     return RunAndCapture(argv).has_value();
 }
@@ -53,7 +57,8 @@ std::vector<std::string> WriteScorecard(const std::string& path) {
     EXPECT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
     ExcelWorksheet sheet = book->Worksheets(1);
     sheet.Range("team").SetValue("Boston");
-    std::vector<std::string> expected = {"Scorecard,,,,,", "Team,Boston,,,,", "#,Batter,Pos,AVG,HR,WAR"};
+    std::vector<std::string> expected = {"Scorecard,,,,,", "Team,Boston,,,,",
+                                         "#,Batter,Pos,AVG,HR,WAR"};
     for (int i = 1; i <= 9; ++i) {
         int row = 3 + i;
         sheet.Cells(row, 1).SetValue(static_cast<double>(i));
@@ -87,7 +92,9 @@ std::vector<std::string> WriteFlatTable(const std::string& path) {
     for (int r = 1; r <= 30; ++r) {
         std::string line;
         for (int c = 1; c <= 12; ++c) {
-            std::string text = r == 1 ? "col" + std::to_string(c) : c % 2 ? "r" + std::to_string(r) + "c" + std::to_string(c) : std::to_string(r * c);
+            std::string text = r == 1  ? "col" + std::to_string(c)
+                               : c % 2 ? "r" + std::to_string(r) + "c" + std::to_string(c)
+                                       : std::to_string(r * c);
             sheet.Cells(r, c).SetValue(text);
             line += (c > 1 ? "," : "") + text;
         }
@@ -133,7 +140,9 @@ TEST(LibreOffice, ReadsWhatWeWrite) {
     std::vector<std::string> paths;
     for (const auto& [name, expected] : files) {
         paths.push_back(folder / (name + ".xls"));
-        EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(paths.back())), std::vector<std::string>{}) << name;
+        EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(paths.back())),
+                  std::vector<std::string>{})
+            << name;
     }
     ASSERT_TRUE(Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", paths));
     for (const auto& [name, expected] : files)

@@ -67,12 +67,13 @@ TEST(RoundTrip, OursToOursIsStable) {
     EXPECT_EQ(WorkbookStream(second), WorkbookStream(first));
     for (size_t s = 0; s < first.sheets.size(); ++s) {
         EXPECT_EQ(RecordTypes(second.sheets[s]), RecordTypes(first.sheets[s]));
-        const Record* drawing = first.sheets[s].Find(0x00EC);
+        const Record* drawing = first.sheets[s].Find(rec::kMsoDrawing);
         ASSERT_NE(drawing, nullptr);
-        EXPECT_EQ(second.sheets[s].Find(0x00EC)->data, drawing->data);
+        EXPECT_EQ(second.sheets[s].Find(rec::kMsoDrawing)->data, drawing->data);
     }
     EXPECT_EQ(second.globals.size(), first.globals.size());
-    for (size_t i = 0; i < first.globals.size(); ++i) EXPECT_EQ(second.globals[i].data, first.globals[i].data) << i;
+    for (size_t i = 0; i < first.globals.size(); ++i)
+        EXPECT_EQ(second.globals[i].data, first.globals[i].data) << i;
 }
 
 TEST(RoundTrip, KeepsTheOtherStreamsOfTheCompoundFile) {
@@ -110,9 +111,11 @@ TEST(RoundTrip, DropsTemplateRecordWhenSavedAsNormalWorkbook) {
 TEST(RoundTrip, DropsXfExtensionsOnlyOnceFormatsChange) {
     Workbook book = NewWorkbook();
     auto eof = book.globals.end() - 1;
-    book.globals.insert(eof, {{rec::kXfCrc, std::string(20, '\1')}, {rec::kXfExt, std::string(20, '\2')}});
+    book.globals.insert(
+        eof, {{rec::kXfCrc, std::string(20, '\1')}, {rec::kXfExt, std::string(20, '\2')}});
     auto count = [](const Workbook& b, uint16_t type) {
-        return std::count_if(b.globals.begin(), b.globals.end(), [&](const Record& r) { return r.type == type; });
+        return std::count_if(b.globals.begin(), b.globals.end(),
+                             [&](const Record& r) { return r.type == type; });
     };
     Workbook unchanged = Reread(book);
     EXPECT_EQ(count(unchanged, rec::kXfCrc), 1);
