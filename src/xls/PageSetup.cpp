@@ -10,11 +10,36 @@ namespace {
 constexpr size_t kMaxFooterChars = 255;
 constexpr size_t kSetupSize = 34, kFooterMarginAt = 24;
 
-std::string FooterText(const Sheet& sheet) {
-    const Record* footer = sheet.Find(rec::kFooter);
-    if (!footer || footer->data.empty()) return "";
-    ByteReader in(footer->data);
+constexpr uint16_t kWsBool = 0x0081;
+constexpr uint16_t kSetupPortrait = 0x02, kSetupNoPrinter = 0x04, kSetupNoOrientation = 0x40;
+constexpr uint16_t kWsBoolFitToPage = 0x0100;
+
+std::string HeaderFooterText(const Sheet& sheet, uint16_t type) {
+    const Record* record = sheet.Find(type);
+    if (!record || record->data.empty()) return "";
+    ByteReader in(record->data);
     return ReadXlString(in);
+}
+
+std::string FooterText(const Sheet& sheet) { return HeaderFooterText(sheet, rec::kFooter); }
+
+void ReadMargin(const Sheet& sheet, uint16_t type, double& margin) {
+    const Record* record = sheet.Find(type);
+    if (record && record->data.size() >= 8) margin = GetF64At(record->data, 0);
+}
+
+void ReadSetup(const Sheet& sheet, PageSettings& page) {
+    const Record* setup = sheet.Find(rec::kSetup);
+    if (!setup || setup->data.size() < kSetupSize) return;
+    const std::string& d = setup->data;
+    uint16_t flags = GetU16At(d, 10);
+    page.headerMargin = GetF64At(d, 16);
+    page.footerMargin = GetF64At(d, kFooterMarginAt);
+    page.fitWidth = GetU16At(d, 6);
+    page.fitHeight = GetU16At(d, 8);
+    if (flags & kSetupNoPrinter) return;
+    page.scalePercent = GetU16At(d, 2) ? GetU16At(d, 2) : 100;
+    page.landscape = !(flags & kSetupNoOrientation) && !(flags & kSetupPortrait);
 }
 
 // A SETUP record that says only the margins count (fNoPls), portrait, 100 %, one copy.
@@ -102,6 +127,20 @@ void SetFooterMargin(Sheet& sheet, double inches) {
                                     {rec::kSetup, DefaultSetup()});
     if (setup->data.size() < kSetupSize) setup->data.resize(kSetupSize, '\0');
     SetF64At(setup->data, kFooterMarginAt, inches);
+}
+
+PageSettings ReadPageSettings(const Sheet& sheet) {
+    PageSettings page;
+    page.header = HeaderFooterText(sheet, rec::kHeader);
+    page.footer = FooterText(sheet);
+    ReadMargin(sheet, rec::kLeftMargin, page.leftMargin);
+    ReadMargin(sheet, rec::kRightMargin, page.rightMargin);
+    ReadMargin(sheet, rec::kTopMargin, page.topMargin);
+    ReadMargin(sheet, rec::kBottomMargin, page.bottomMargin);
+    ReadSetup(sheet, page);
+    const Record* wsBool = sheet.Find(kWsBool);
+    page.fitToPages = wsBool && (GetU16At(wsBool->data, 0) & kWsBoolFitToPage);
+    return page;
 }
 
 void SelectA1(Sheet& sheet) {

@@ -57,6 +57,25 @@ TEST(RoundTrip, ReadsTheLibreOfficeTemplate) {
     EXPECT_EQ(FillColor(book, 0, 2, 1), 0xC0C0C0u);
     EXPECT_EQ(FillColor(book, 0, 12, 0), 0xFFFFFFu);  // no fill
     EXPECT_EQ(book.fonts[5].name, "Times New Roman");
+    PageSettings page = ReadPageSettings(card);
+    EXPECT_FALSE(page.landscape);
+    EXPECT_EQ(page.scalePercent, 100);
+    EXPECT_FALSE(page.fitToPages);
+    EXPECT_DOUBLE_EQ(page.leftMargin, 0.7875);  // LibreOffice's 2 cm
+    EXPECT_NEAR(page.bottomMargin, 1.71389, 1e-5);
+    EXPECT_EQ(page.footer, "&C&\"DejaVu Sans,Book\"Template footer");
+}
+
+TEST(RoundTrip, PageSettingsDefaultWithoutRecords) {
+    Workbook book = NewWorkbook();
+    PageSettings page = ReadPageSettings(book.sheets[0]);
+    EXPECT_DOUBLE_EQ(page.topMargin, 1.0);
+    EXPECT_DOUBLE_EQ(page.footerMargin, 0.5);
+    SetFooterMargin(book.sheets[0], 0.25);  // adds a SETUP that marks its printer fields invalid
+    page = ReadPageSettings(Reread(book).sheets[0]);
+    EXPECT_DOUBLE_EQ(page.footerMargin, 0.25);
+    EXPECT_FALSE(page.landscape);
+    EXPECT_EQ(page.scalePercent, 100);
 }
 
 // Saving twice gives the same stream, and everything the engine does not interpret comes
