@@ -49,6 +49,28 @@ struct Checker {
         }
     }
 
+    // Each DBCELL points back at its block's first ROW, and from there at a cell record (or
+    // the DBCELL itself, for rows without cells) for every row of the block.
+    void DbCells(const std::map<size_t, uint16_t>& types) {
+        for (const PlacedRecord& r : records) {
+            if (r.type != rec::kDbCell) continue;
+            size_t rowPos = r.offset - GetU32At(r.data, 0);
+            auto row = types.find(rowPos);
+            if (row == types.end() || row->second != rec::kRow) {
+                problems.push_back("DBCELL misses its first ROW");
+                continue;
+            }
+            size_t pos = rowPos + 20;
+            for (size_t k = 4; k + 2 <= r.data.size(); k += 2) {
+                pos += GetU16At(r.data, k);
+                auto at = types.find(pos);
+                bool ok = at != types.end() && at->second != rec::kRow &&
+                          (at->second == rec::kDbCell || pos < r.offset);
+                if (!ok) problems.push_back("DBCELL misses a row's first cell");
+            }
+        }
+    }
+
     // Start positions (absolute, and within their record) of each SST string.
     std::vector<std::pair<size_t, size_t>> SstStringStarts(size_t sst) {
         std::vector<std::pair<size_t, size_t>> starts;
@@ -152,6 +174,7 @@ std::vector<std::string> WorkbookInvariantViolations(const std::string& fileByte
     checker.RecordSizes();
     checker.BoundSheets(types);
     checker.IndexRecords(types);
+    checker.DbCells(types);
     checker.ExtSst();
     checker.Selection();
     return checker.problems;
