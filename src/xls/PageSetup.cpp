@@ -21,7 +21,9 @@ std::string HeaderFooterText(const Sheet& sheet, uint16_t type) {
     return ReadXlString(in);
 }
 
-std::string FooterText(const Sheet& sheet) { return HeaderFooterText(sheet, rec::kFooter); }
+std::string FooterText(const Sheet& sheet) {
+    return HeaderFooterText(sheet, rec::kFooter);
+}
 
 void ReadMargin(const Sheet& sheet, uint16_t type, double& margin) {
     const Record* record = sheet.Find(type);

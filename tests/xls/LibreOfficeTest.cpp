@@ -144,12 +144,14 @@ TEST(LibreOffice, ReadsWhatWeWrite) {
                   std::vector<std::string>{})
             << name;
     }
-    ASSERT_TRUE(Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", paths));
+    ASSERT_TRUE(Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", paths))
+        << "LibreOffice did not convert the files in time";
     for (const auto& [name, expected] : files)
         EXPECT_EQ(Lines(testing::ReadFile(folder / ("out/" + name + ".csv"))), expected) << name;
 
     // Names, merges, fills and the footer, as LibreOffice's own flat XML shows them.
-    ASSERT_TRUE(Convert(folder, "fods", {paths[0]}));
+    ASSERT_TRUE(Convert(folder, "fods", {paths[0]}))
+        << "LibreOffice did not convert the files in time";
     std::string xml = testing::ReadFile(folder / "out/card.fods");
     EXPECT_EQ(NamedRangeAddress(xml, "team"), "$Scorecard.$B$2");
     EXPECT_EQ(NamedRangeAddress(xml, "TeamLogo"), "$Scorecard.$D$1:.$F$2");
