@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "TempFolder.h"
@@ -36,6 +37,17 @@ std::string NamedRangeAddress(const std::string& xml, const std::string& name) {
     if (start == std::string::npos || start > xml.find('>', tag)) return "";
     start += key.size();
     return xml.substr(start, xml.find('"', start) - start);
+}
+
+// Every value of an attribute in LibreOffice's flat XML, in document order.
+std::vector<std::string> AttributeValues(const std::string& xml, const std::string& attribute) {
+    std::vector<std::string> values;
+    std::string key = attribute + "=\"";
+    for (size_t at = xml.find(key); at != std::string::npos; at = xml.find(key, at + 1)) {
+        size_t start = at + key.size();
+        values.push_back(xml.substr(start, xml.find('"', start) - start));
+    }
+    return values;
 }
 
 bool Convert(const testing::TempFolder& folder, const std::string& format,
@@ -150,7 +162,7 @@ TEST(LibreOffice, ReadsWhatWeWrite) {
         EXPECT_EQ(Lines(testing::ReadFile(folder / ("out/" + name + ".csv"))), expected) << name;
 
     // Names, merges, fills and the footer, as LibreOffice's own flat XML shows them.
-    ASSERT_TRUE(Convert(folder, "fods", {paths[0]}))
+    ASSERT_TRUE(Convert(folder, "fods", {paths[0], testing::XlsTestData("template.xlt")}))
         << "LibreOffice did not convert the files in time";
     std::string xml = testing::ReadFile(folder / "out/card.fods");
     EXPECT_EQ(NamedRangeAddress(xml, "team"), "$Scorecard.$B$2");
@@ -164,6 +176,19 @@ TEST(LibreOffice, ReadsWhatWeWrite) {
     ASSERT_NE(footer, std::string::npos);
     EXPECT_EQ(xml.find("Data: gameday sources", footer), xml.find("Data: gameday sources"));
     EXPECT_NE(xml.find("Data: gameday sources"), std::string::npos);
+
+    // The look of the template: the same column widths and row heights as LibreOffice's own.
+    std::string original = testing::ReadFile(folder / "out/template.fods");
+    EXPECT_EQ(AttributeValues(xml, "style:column-width"),
+              AttributeValues(original, "style:column-width"));
+    auto heights = [](const std::string& x) {
+        std::vector<std::string> v = AttributeValues(x, "style:row-height");
+        std::sort(v.begin(), v.end());
+        v.erase(std::unique(v.begin(), v.end()), v.end());
+        return v;
+    };
+    EXPECT_EQ(heights(xml), heights(original));
+    EXPECT_FALSE(heights(original).empty());
 }
 
 }  // namespace
