@@ -21,13 +21,15 @@ bool ParsePlainNumber(std::string_view text, double& out) {
     if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
     if (digits.empty() || digits.front() == '+') return false;
     for (char c : digits)
-        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == 'e' || c == 'E' || c == '+')) return false;
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == 'e' || c == 'E' || c == '+'))
+            return false;
     auto result = std::from_chars(digits.data(), digits.data() + digits.size(), out);
     return result.ec == std::errc() && result.ptr == digits.data() + digits.size();
 }
 
 // A name of the workbook, or of this sheet, that refers to one area of this sheet.
-std::optional<xls::CellRange> ResolveName(const xls::Workbook& book, int sheet, std::string_view text) {
+std::optional<xls::CellRange> ResolveName(const xls::Workbook& book, int sheet,
+                                          std::string_view text) {
     std::optional<xls::CellRange> workbookLevel;
     for (const xls::DefinedName& name : book.names) {
         if (name.IsBuiltIn() || !EqualsNoCase(name.name, text)) continue;
@@ -37,6 +39,13 @@ std::optional<xls::CellRange> ResolveName(const xls::Workbook& book, int sheet, 
         if (name.scope == 0) workbookLevel = ref->range;
     }
     return workbookLevel;
+}
+
+// True for a cell that a merged range covers without being its top-left cell.
+bool IsCoveredByMerge(const xls::Sheet& sheet, int row, int col) {
+    for (const xls::CellRange& m : sheet.merges)
+        if (m.Contains(row, col) && (row != m.firstRow || col != m.firstCol)) return true;
+    return false;
 }
 
 }  // namespace
@@ -62,19 +71,23 @@ std::string ExcelRange::SetValue(const xls::CellValue& value) {
     if (!book_) return kNoRange;
     xls::Sheet& sheet = book_->sheets[sheet_];
     for (int row = cells_.firstRow; row <= cells_.lastRow; ++row)
-        for (int col = cells_.firstCol; col <= cells_.lastCol; ++col) sheet.SetValue(row, col, value);
+        for (int col = cells_.firstCol; col <= cells_.lastCol; ++col)
+            if (!IsCoveredByMerge(sheet, row, col)) sheet.SetValue(row, col, value);
     return "";
 }
 
 std::string ExcelRange::SetValue(std::string_view text) {
-    if (!text.empty() && text.front() == '\'') return SetValue(xls::CellValue::FromText(std::string(text.substr(1))));
+    if (!text.empty() && text.front() == '\'')
+        return SetValue(xls::CellValue::FromText(std::string(text.substr(1))));
     double number;
     if (ParsePlainNumber(text, number)) return SetValue(xls::CellValue::FromNumber(number));
     if (text.empty()) return SetValue(xls::CellValue{});
     return SetValue(xls::CellValue::FromText(std::string(text)));
 }
 
-std::string ExcelRange::SetValue(double number) { return SetValue(xls::CellValue::FromNumber(number)); }
+std::string ExcelRange::SetValue(double number) {
+    return SetValue(xls::CellValue::FromNumber(number));
+}
 
 std::string ExcelRange::Address() const {
     return book_ ? xls::AbsoluteAddress(cells_.firstRow, cells_.firstCol) : "";
@@ -100,10 +113,18 @@ std::string ExcelRange::Delete() {
     return xls::DeleteCellsShiftUp(*book_, sheet_, cells_);
 }
 
-double ExcelRange::Left() const { return book_ ? xls::GeometryOf(*book_, book_->sheets[sheet_], cells_).left : 0; }
-double ExcelRange::Top() const { return book_ ? xls::GeometryOf(*book_, book_->sheets[sheet_], cells_).top : 0; }
-double ExcelRange::Width() const { return book_ ? xls::GeometryOf(*book_, book_->sheets[sheet_], cells_).width : 0; }
-double ExcelRange::Height() const { return book_ ? xls::GeometryOf(*book_, book_->sheets[sheet_], cells_).height : 0; }
+double ExcelRange::Left() const {
+    return book_ ? xls::GeometryOf(*book_, book_->sheets[sheet_], cells_).left : 0;
+}
+double ExcelRange::Top() const {
+    return book_ ? xls::GeometryOf(*book_, book_->sheets[sheet_], cells_).top : 0;
+}
+double ExcelRange::Width() const {
+    return book_ ? xls::GeometryOf(*book_, book_->sheets[sheet_], cells_).width : 0;
+}
+double ExcelRange::Height() const {
+    return book_ ? xls::GeometryOf(*book_, book_->sheets[sheet_], cells_).height : 0;
+}
 
 // --- ExcelWorksheet ---------------------------------------------------------------------
 
@@ -117,7 +138,8 @@ std::string ExcelWorksheet::Range(std::string_view nameOrAddress, ExcelRange& ou
     if (!book_) return "There is no such worksheet.";
     std::optional<xls::CellRange> cells = xls::ParseA1(nameOrAddress);
     if (!cells) cells = ResolveName(*book_, sheet_, nameOrAddress);
-    if (!cells) return "The range \"" + std::string(nameOrAddress) + "\" does not exist on the sheet.";
+    if (!cells)
+        return "The range \"" + std::string(nameOrAddress) + "\" does not exist on the sheet.";
     out = ExcelRange(book_, sheet_, *cells);
     return "";
 }
@@ -129,7 +151,8 @@ ExcelRange ExcelWorksheet::Range(std::string_view nameOrAddress) const {
 }
 
 ExcelRange ExcelWorksheet::Cells(int row, int column) const {
-    if (!book_ || row < 1 || row > xls::kMaxRows || column < 1 || column > xls::kMaxColumns) return {};
+    if (!book_ || row < 1 || row > xls::kMaxRows || column < 1 || column > xls::kMaxColumns)
+        return {};
     return ExcelRange(book_, sheet_, {row - 1, row - 1, column - 1, column - 1});
 }
 
@@ -143,13 +166,17 @@ std::string ExcelWorksheet::SetCenterFooter(const std::string& text) {
     return xls::SetCenterFooter(book_->sheets[sheet_], text);
 }
 
-std::string ExcelWorksheet::CenterFooter() const { return book_ ? xls::CenterFooter(book_->sheets[sheet_]) : ""; }
+std::string ExcelWorksheet::CenterFooter() const {
+    return book_ ? xls::CenterFooter(book_->sheets[sheet_]) : "";
+}
 
 void ExcelWorksheet::SetFooterMargin(double inches) {
     if (book_) xls::SetFooterMargin(book_->sheets[sheet_], inches);
 }
 
-double ExcelWorksheet::FooterMargin() const { return book_ ? xls::FooterMargin(book_->sheets[sheet_]) : 0; }
+double ExcelWorksheet::FooterMargin() const {
+    return book_ ? xls::FooterMargin(book_->sheets[sheet_]) : 0;
+}
 
 void ExcelWorksheet::SelectA1() {
     if (book_) xls::SelectA1(book_->sheets[sheet_]);
@@ -160,7 +187,8 @@ void ExcelWorksheet::SelectA1() {
 ExcelWorksheet ExcelWorkbook::Worksheets(int index) {
     int seen = 0;
     for (size_t i = 0; i < model_.sheets.size(); ++i)
-        if (model_.sheets[i].isWorksheet && ++seen == index) return ExcelWorksheet(&model_, static_cast<int>(i));
+        if (model_.sheets[i].isWorksheet && ++seen == index)
+            return ExcelWorksheet(&model_, static_cast<int>(i));
     return {};
 }
 
@@ -185,7 +213,9 @@ std::string ExcelApplication::Start() {
     return "";
 }
 
-int ExcelApplication::Version() const { return xls::EngineVersion(); }
+int ExcelApplication::Version() const {
+    return xls::EngineVersion();
+}
 
 std::string ExcelApplication::Open(const std::string& path, ExcelWorkbook*& out) {
     out = nullptr;
@@ -203,20 +233,38 @@ ExcelWorkbook& ExcelApplication::Add() {
 }
 
 void ExcelApplication::Close(ExcelWorkbook* workbook) {
-    workbooks_.remove_if([&](const std::unique_ptr<ExcelWorkbook>& w) { return w.get() == workbook; });
+    workbooks_.remove_if(
+        [&](const std::unique_ptr<ExcelWorkbook>& w) { return w.get() == workbook; });
 }
 
-void ExcelApplication::Quit() { workbooks_.clear(); }
+void ExcelApplication::Quit() {
+    workbooks_.clear();
+}
+
+int GetSpreadsheetVersion(std::string& error) {
+    ExcelApplication app;
+    error = app.Start();
+    if (!error.empty()) return 0;
+    int version = app.Version();
+    app.Quit();
+    return version;
+}
 
 // --- Worksheet procedures ---------------------------------------------------------------
 
-int GetUsedRowCount(const ExcelWorksheet& sheet) { return sheet.UsedRange().Rows(); }
+int GetUsedRowCount(const ExcelWorksheet& sheet) {
+    return sheet.UsedRange().Rows();
+}
 
-int GetUsedColumnCount(const ExcelWorksheet& sheet) { return sheet.UsedRange().Columns(); }
+int GetUsedColumnCount(const ExcelWorksheet& sheet) {
+    return sheet.UsedRange().Columns();
+}
 
 namespace {
 
-bool HoldsSomething(const xls::CellValue& value) { return value.IsError() || !value.IsBlank(); }
+bool HoldsSomething(const xls::CellValue& value) {
+    return value.IsError() || !value.IsBlank();
+}
 
 bool RowHoldsSomething(const ValueArray& values) {
     for (int c = 1; c <= values.Columns(); ++c)
@@ -237,7 +285,8 @@ void FindLastRowAndColumn(const ExcelWorksheet& sheet, int& lastRow, int& lastCo
     lastRow = rows;
     lastColumn = columns;
     for (int r = rows; r >= 2; --r) {
-        std::string address = "A" + std::to_string(r) + ":" + ColumnLetter(columns) + std::to_string(r);
+        std::string address =
+            "A" + std::to_string(r) + ":" + ColumnLetter(columns) + std::to_string(r);
         if (RowHoldsSomething(sheet.Range(address).Values())) {
             lastRow = r;
             break;
@@ -245,7 +294,8 @@ void FindLastRowAndColumn(const ExcelWorksheet& sheet, int& lastRow, int& lastCo
     }
     for (int k = columns; k >= 2; --k) {
         std::string letter = ColumnLetter(k);
-        std::string address = lastRow < 2 ? letter + "1" : letter + "1:" + letter + std::to_string(lastRow);
+        std::string address =
+            lastRow < 2 ? letter + "1" : letter + "1:" + letter + std::to_string(lastRow);
         if (ColumnHoldsSomething(sheet.Range(address).Values())) {
             lastColumn = k;
             break;
@@ -254,6 +304,7 @@ void FindLastRowAndColumn(const ExcelWorksheet& sheet, int& lastRow, int& lastCo
 }
 
 std::string ColumnLetter(int column) {
+    if (column < 1 || column > 702) return "";  // outside one- and two-letter columns
     int q = (column - 1) / 26;
     int r = column - 26 * q;
     std::string out;

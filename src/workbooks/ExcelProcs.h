@@ -25,7 +25,9 @@ public:
     ValueArray(int rows, int columns) : rows_(rows), columns_(columns), values_(rows * columns) {}
     int Rows() const { return rows_; }
     int Columns() const { return columns_; }
-    const xls::CellValue& At(int row, int column) const { return values_[(row - 1) * columns_ + column - 1]; }
+    const xls::CellValue& At(int row, int column) const {
+        return values_[(row - 1) * columns_ + column - 1];
+    }
     xls::CellValue& At(int row, int column) { return values_[(row - 1) * columns_ + column - 1]; }
 
 private:
@@ -36,7 +38,8 @@ private:
 class ExcelRange {
 public:
     ExcelRange() = default;
-    ExcelRange(xls::Workbook* book, int sheet, xls::CellRange cells) : book_(book), sheet_(sheet), cells_(cells) {}
+    ExcelRange(xls::Workbook* book, int sheet, xls::CellRange cells)
+        : book_(book), sheet_(sheet), cells_(cells) {}
 
     bool IsValid() const { return book_ != nullptr; }
     const xls::CellRange& Cells() const { return cells_; }
@@ -44,7 +47,8 @@ public:
     // The top-left cell's value.
     xls::CellValue Value() const;
     ValueArray Values() const;
-    // Writes the value into every cell of the range, keeping each cell's format.
+    // Writes the value into every cell of the range, keeping each cell's format; a merged
+    // range takes it in its top-left cell only.
     std::string SetValue(const xls::CellValue& value);
     // Writes text as if typed: a plain decimal number (blanks around it allowed) becomes a
     // number, a leading apostrophe is dropped and keeps the rest text, else it stays text.
@@ -142,6 +146,10 @@ private:
     std::list<std::unique_ptr<ExcelWorkbook>> workbooks_;
 };
 
+// The spreadsheet check of start-up: starts an engine session, takes its version and quits it.
+// Returns the version (11), or 0 with `error` saying why the engine cannot start.
+int GetSpreadsheetVersion(std::string& error);
+
 // Rows and columns of the used range.
 int GetUsedRowCount(const ExcelWorksheet& sheet);
 int GetUsedColumnCount(const ExcelWorksheet& sheet);
@@ -149,7 +157,7 @@ int GetUsedColumnCount(const ExcelWorksheet& sheet);
 // used range's last row up to row 2 and whole columns from its last column back to column 2;
 // the used counts stay when nothing is found, so the results are at least 1.
 void FindLastRowAndColumn(const ExcelWorksheet& sheet, int& lastRow, int& lastColumn);
-// "A".."Z", "AA".."ZZ" for 1..702.
+// "A".."Z", "AA".."ZZ" for 1..702; "" outside that.
 std::string ColumnLetter(int column);
 
 }  // namespace quillbat

@@ -49,7 +49,9 @@ void ByteReader::Skip(size_t n) {
     if (Take(n)) pos_ += n;
 }
 
-void PutU8(std::string& out, uint8_t v) { out.push_back(static_cast<char>(v)); }
+void PutU8(std::string& out, uint8_t v) {
+    out.push_back(static_cast<char>(v));
+}
 
 void PutU16(std::string& out, uint16_t v) {
     out.push_back(static_cast<char>(v & 0xFF));

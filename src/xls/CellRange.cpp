@@ -36,7 +36,8 @@ bool ParseCell(std::string_view text, size_t& pos, int& row, int& col) {
 
 std::string ColumnLetters(int col) {
     std::string out;
-    for (int n = col + 1; n > 0; n = (n - 1) / 26) out.insert(out.begin(), static_cast<char>('A' + (n - 1) % 26));
+    for (int n = col + 1; n > 0; n = (n - 1) / 26)
+        out.insert(out.begin(), static_cast<char>('A' + (n - 1) % 26));
     return out;
 }
 

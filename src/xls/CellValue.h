@@ -41,7 +41,9 @@ struct CellValue {
 
     bool IsError() const { return kind == ValueKind::Error; }
     // Empty, or text "": what a reader of the sheet sees as nothing there.
-    bool IsBlank() const { return kind == ValueKind::Empty || (kind == ValueKind::Text && text.empty()); }
+    bool IsBlank() const {
+        return kind == ValueKind::Empty || (kind == ValueKind::Text && text.empty());
+    }
     bool operator==(const CellValue&) const = default;
 };
 

@@ -38,8 +38,8 @@ std::string ReadStreamBytes(GsfInput* input, std::string& out) {
     gsf_off_t size = gsf_input_size(input);
     if (size < 0) return "a stream has no size";
     out.resize(static_cast<size_t>(size));
-    if (size > 0 && !gsf_input_read(input, static_cast<size_t>(size),
-                                    reinterpret_cast<guint8*>(out.data())))
+    if (size > 0 &&
+        !gsf_input_read(input, static_cast<size_t>(size), reinterpret_cast<guint8*>(out.data())))
         return "a stream is truncated";
     return "";
 }
@@ -53,7 +53,8 @@ std::string ReadStorage(GsfInfile* storage, OleNode& node, int depth) {
         OleNode entry;
         const char* name = gsf_infile_name_by_index(storage, i);
         entry.name = name ? name : "";
-        bool isStorage = GSF_IS_INFILE(child.p) && gsf_infile_num_children(GSF_INFILE(child.p)) >= 0;
+        bool isStorage =
+            GSF_IS_INFILE(child.p) && gsf_infile_num_children(GSF_INFILE(child.p)) >= 0;
         entry.isStream = !isStorage;
         std::string error = isStorage ? ReadStorage(GSF_INFILE(child.p), entry, depth + 1)
                                       : ReadStreamBytes(child.p, entry.data);
@@ -95,7 +96,8 @@ void CompoundFile::SetStream(std::string_view name, std::string data) {
         node->data = std::move(data);
         return;
     }
-    root.children.insert(root.children.begin(), OleNode{std::string(name), true, std::move(data), {}});
+    root.children.insert(root.children.begin(),
+                         OleNode{std::string(name), true, std::move(data), {}});
 }
 
 std::string ReadCompoundFile(std::string_view bytes, CompoundFile& out) {

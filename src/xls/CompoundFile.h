@@ -13,7 +13,7 @@ namespace quillbat::xls {
 struct OleNode {
     std::string name;
     bool isStream = true;
-    std::string data;              // a stream's bytes
+    std::string data;               // a stream's bytes
     std::vector<OleNode> children;  // a storage's entries, in file order
 };
 

@@ -5,6 +5,8 @@
 namespace quillbat::xls {
 
 constexpr int kEngineVersion = 11;
-inline int EngineVersion() { return kEngineVersion; }
+inline int EngineVersion() {
+    return kEngineVersion;
+}
 
 }  // namespace quillbat::xls

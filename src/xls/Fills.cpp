@@ -29,7 +29,8 @@ std::string ApplyFill(Workbook& book, int sheetIndex, const CellRange& range, co
 std::string SetFillColorIndex(Workbook& book, int sheet, const CellRange& range, int colorIndex) {
     Fill fill;
     if (colorIndex != kColorIndexNone) {
-        if (colorIndex < 1 || colorIndex > 56) return "The colour index " + std::to_string(colorIndex) + " is not 1 to 56.";
+        if (colorIndex < 1 || colorIndex > 56)
+            return "The colour index " + std::to_string(colorIndex) + " is not 1 to 56.";
         fill.pattern = kSolidPattern;
         fill.foreground = static_cast<uint16_t>(colorIndex + 7);
     }

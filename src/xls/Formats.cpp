@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "xls/ByteIo.h"
 #include "platform/TextFunctions.h"
+#include "xls/ByteIo.h"
 
 namespace quillbat::xls {
 
@@ -31,7 +31,9 @@ std::string XfWithFill(const std::string& xf, const Fill& fill) {
     return out;
 }
 
-uint16_t XfFont(const std::string& xf) { return GetU16At(xf, 0); }
+uint16_t XfFont(const std::string& xf) {
+    return GetU16At(xf, 0);
+}
 
 Palette DefaultPalette() {
     return {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
@@ -90,10 +92,14 @@ double MaxDigitWidth(const Font& font) {
     // Digit width as a share of the font's pixel height at 96 dpi, for common families.
     std::string name = ToLower(font.name);
     double share = 0.5527;  // Arial, Liberation Sans, Helvetica: 7 px at 10 pt
-    if (name.find("calibri") != std::string::npos) share = 0.4773;
-    else if (name.find("dejavu") != std::string::npos) share = 0.6363;
-    else if (name.find("times") != std::string::npos) share = 0.5;
-    else if (name.find("courier") != std::string::npos) share = 0.6;
+    if (name.find("calibri") != std::string::npos)
+        share = 0.4773;
+    else if (name.find("dejavu") != std::string::npos)
+        share = 0.6363;
+    else if (name.find("times") != std::string::npos)
+        share = 0.5;
+    else if (name.find("courier") != std::string::npos)
+        share = 0.6;
     double pixels = font.heightTwips / 20.0 * 96.0 / 72.0;
     return std::max(1.0, std::round(pixels * share));
 }

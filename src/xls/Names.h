@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "xls/CellRange.h"
+#include "xls/Formula.h"
 #include "xls/Record.h"
 
 namespace quillbat::xls {
@@ -15,10 +16,10 @@ namespace quillbat::xls {
 struct DefinedName {
     uint16_t options = 0;
     uint8_t key = 0;
-    std::string name;      // UTF-8; a built-in name is its one code character
-    uint16_t scope = 0;    // 0 = workbook, else the 1-based sheet it belongs to
-    std::string formula;   // the parsed expression tokens
-    std::string tail;      // what follows the formula (menu, description, help, status texts)
+    std::string name;     // UTF-8; a built-in name is its one code character
+    uint16_t scope = 0;   // 0 = workbook, else the 1-based sheet it belongs to
+    std::string formula;  // the parsed expression tokens
+    std::string tail;     // what follows the formula (menu, description, help, status texts)
     std::vector<Record> continues;  // kept as they were; such a name is never rewritten
 
     bool IsBuiltIn() const { return options & 0x0020; }
@@ -35,19 +36,5 @@ struct ExternSheet {
 std::string ParseName(std::string_view data, DefinedName& out);
 std::string NameRecordData(const DefinedName& name);
 std::vector<ExternSheet> ParseExternSheet(std::string_view data);
-
-// A formula that is exactly one 3-D reference or area: its extern-sheet index and range.
-struct SheetReference {
-    uint16_t externSheet = 0;
-    CellRange range;
-};
-std::optional<SheetReference> SingleReference(const std::string& formula);
-
-// Moves the references of a formula to sheet rows as deleting rows [first, last] of the
-// columns [firstCol, lastCol] moves the cells below up: a reference below moves up, one
-// inside becomes #REF!, an area across the deleted rows shrinks. Only references to extern
-// sheet `externSheet` whose columns lie within the deleted columns change. A formula with
-// tokens other than references, unions and parentheses is left alone.
-void ShiftReferencesUp(std::string& formula, uint16_t externSheet, const CellRange& deleted);
 
 }  // namespace quillbat::xls

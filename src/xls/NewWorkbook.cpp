@@ -28,7 +28,7 @@ std::string FontData(const Font& font) {
     PutU16(d, 400);     // normal weight
     PutU16(d, 0);
     PutU8(d, 0);
-    PutU8(d, 2);        // family: swiss
+    PutU8(d, 2);  // family: swiss
     PutU8(d, 0);
     PutU8(d, 0);
     AppendShortXlString(d, font.name);
@@ -68,11 +68,14 @@ void AddFormats(Workbook& book) {
     for (int i = 0; i < 16; ++i)
         book.formats.xfs.push_back(XfData(0, 0, i < 15, i == 0 || i == 15 ? 0x00 : 0xF4));
     // Comma, Comma [0], Currency, Currency [0], Percent: formats 43, 41, 44, 42, 9.
-    for (uint16_t format : {43, 41, 44, 42, 9}) book.formats.xfs.push_back(XfData(1, format, true, 0xF8));
+    for (uint16_t format : {43, 41, 44, 42, 9})
+        book.formats.xfs.push_back(XfData(1, format, true, 0xF8));
 }
 
 void AddGlobals(Workbook& book) {
-    auto add = [&](uint16_t type, std::string data) { book.globals.push_back({type, std::move(data)}); };
+    auto add = [&](uint16_t type, std::string data) {
+        book.globals.push_back({type, std::move(data)});
+    };
     add(rec::kBof, BofData(0x0005));
     std::string codepage;
     PutU16(codepage, 1200);
@@ -94,7 +97,9 @@ void AddGlobals(Workbook& book) {
 Sheet EmptySheet(const std::string& name) {
     Sheet sheet;
     sheet.name = name;
-    auto add = [&](uint16_t type, std::string data) { sheet.records.push_back({type, std::move(data)}); };
+    auto add = [&](uint16_t type, std::string data) {
+        sheet.records.push_back({type, std::move(data)});
+    };
     add(rec::kBof, BofData(0x0010));
     add(slot::kIndex, {});
     std::string rowHeight;

@@ -10,11 +10,38 @@ namespace {
 constexpr size_t kMaxFooterChars = 255;
 constexpr size_t kSetupSize = 34, kFooterMarginAt = 24;
 
-std::string FooterText(const Sheet& sheet) {
-    const Record* footer = sheet.Find(rec::kFooter);
-    if (!footer || footer->data.empty()) return "";
-    ByteReader in(footer->data);
+constexpr uint16_t kWsBool = 0x0081;
+constexpr uint16_t kSetupPortrait = 0x02, kSetupNoPrinter = 0x04, kSetupNoOrientation = 0x40;
+constexpr uint16_t kWsBoolFitToPage = 0x0100;
+
+std::string HeaderFooterText(const Sheet& sheet, uint16_t type) {
+    const Record* record = sheet.Find(type);
+    if (!record || record->data.empty()) return "";
+    ByteReader in(record->data);
     return ReadXlString(in);
+}
+
+std::string FooterText(const Sheet& sheet) {
+    return HeaderFooterText(sheet, rec::kFooter);
+}
+
+void ReadMargin(const Sheet& sheet, uint16_t type, double& margin) {
+    const Record* record = sheet.Find(type);
+    if (record && record->data.size() >= 8) margin = GetF64At(record->data, 0);
+}
+
+void ReadSetup(const Sheet& sheet, PageSettings& page) {
+    const Record* setup = sheet.Find(rec::kSetup);
+    if (!setup || setup->data.size() < kSetupSize) return;
+    const std::string& d = setup->data;
+    uint16_t flags = GetU16At(d, 10);
+    page.headerMargin = GetF64At(d, 16);
+    page.footerMargin = GetF64At(d, kFooterMarginAt);
+    page.fitWidth = GetU16At(d, 6);
+    page.fitHeight = GetU16At(d, 8);
+    if (flags & kSetupNoPrinter) return;
+    page.scalePercent = GetU16At(d, 2) ? GetU16At(d, 2) : 100;
+    page.landscape = !(flags & kSetupNoOrientation) && !(flags & kSetupPortrait);
 }
 
 // A SETUP record that says only the margins count (fNoPls), portrait, 100 %, one copy.
@@ -35,9 +62,21 @@ FooterSections SplitSections(const std::string& text) {
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '&' && i + 1 < text.size()) {
             char code = text[i + 1];
-            if (code == 'L' || code == 'l') { current = &s.left; ++i; continue; }
-            if (code == 'C' || code == 'c') { current = &s.center; ++i; continue; }
-            if (code == 'R' || code == 'r') { current = &s.right; ++i; continue; }
+            if (code == 'L' || code == 'l') {
+                current = &s.left;
+                ++i;
+                continue;
+            }
+            if (code == 'C' || code == 'c') {
+                current = &s.center;
+                ++i;
+                continue;
+            }
+            if (code == 'R' || code == 'r') {
+                current = &s.right;
+                ++i;
+                continue;
+            }
             current->push_back(text[i]);
             current->push_back(text[++i]);  // keeps "&&", "&P" and the like whole
             continue;
@@ -55,7 +94,9 @@ std::string JoinSections(const FooterSections& s) {
     return out;
 }
 
-std::string CenterFooter(const Sheet& sheet) { return SplitSections(FooterText(sheet)).center; }
+std::string CenterFooter(const Sheet& sheet) {
+    return SplitSections(FooterText(sheet)).center;
+}
 
 std::string SetCenterFooter(Sheet& sheet, const std::string& text) {
     FooterSections sections = SplitSections(FooterText(sheet));
@@ -67,10 +108,10 @@ std::string SetCenterFooter(Sheet& sheet, const std::string& text) {
     if (!joined.empty()) AppendXlString(data, joined);
     Record* footer = sheet.Find(rec::kFooter);
     if (!footer) {
-        footer = &sheet.InsertBefore({rec::kHCenter, rec::kVCenter, rec::kLeftMargin, rec::kRightMargin,
-                                      rec::kTopMargin, rec::kBottomMargin, rec::kSetup, rec::kDefColWidth,
-                                      rec::kColInfo, slot::kDimensions},
-                                     {rec::kFooter, {}});
+        footer = &sheet.InsertBefore(
+            {rec::kHCenter, rec::kVCenter, rec::kLeftMargin, rec::kRightMargin, rec::kTopMargin,
+             rec::kBottomMargin, rec::kSetup, rec::kDefColWidth, rec::kColInfo, slot::kDimensions},
+            {rec::kFooter, {}});
     }
     footer->data = std::move(data);
     return "";
@@ -88,6 +129,20 @@ void SetFooterMargin(Sheet& sheet, double inches) {
                                     {rec::kSetup, DefaultSetup()});
     if (setup->data.size() < kSetupSize) setup->data.resize(kSetupSize, '\0');
     SetF64At(setup->data, kFooterMarginAt, inches);
+}
+
+PageSettings ReadPageSettings(const Sheet& sheet) {
+    PageSettings page;
+    page.header = HeaderFooterText(sheet, rec::kHeader);
+    page.footer = FooterText(sheet);
+    ReadMargin(sheet, rec::kLeftMargin, page.leftMargin);
+    ReadMargin(sheet, rec::kRightMargin, page.rightMargin);
+    ReadMargin(sheet, rec::kTopMargin, page.topMargin);
+    ReadMargin(sheet, rec::kBottomMargin, page.bottomMargin);
+    ReadSetup(sheet, page);
+    const Record* wsBool = sheet.Find(kWsBool);
+    page.fitToPages = wsBool && (GetU16At(wsBool->data, 0) & kWsBoolFitToPage);
+    return page;
 }
 
 void SelectA1(Sheet& sheet) {
@@ -108,7 +163,8 @@ void SelectA1(Sheet& sheet) {
         for (uint16_t v : {0, 0, 0, 1, 0, 0, 0}) PutU16(d, v);
         for (size_t i = 0; i < sheet.records.size(); ++i) {
             if (sheet.records[i].type == rec::kWindow2) {
-                sheet.records.insert(sheet.records.begin() + static_cast<long>(i) + 1, {rec::kSelection, d});
+                sheet.records.insert(sheet.records.begin() + static_cast<long>(i) + 1,
+                                     {rec::kSelection, d});
                 break;
             }
         }

@@ -16,6 +16,19 @@ std::string SetCenterFooter(Sheet& sheet, const std::string& text);
 double FooterMargin(const Sheet& sheet);
 void SetFooterMargin(Sheet& sheet, double inches);
 
+// How the sheet prints, as its page setup records say; the spreadsheet's defaults where a
+// record is missing or says its printer fields are not valid. Margins in inches.
+struct PageSettings {
+    bool landscape = false;
+    int scalePercent = 100;
+    bool fitToPages = false;
+    int fitWidth = 1, fitHeight = 1;  // pages across and down when fitting
+    double leftMargin = 0.75, rightMargin = 0.75, topMargin = 1.0, bottomMargin = 1.0;
+    double headerMargin = 0.5, footerMargin = 0.5;
+    std::string header, footer;  // with their &L, &C and &R section codes
+};
+PageSettings ReadPageSettings(const Sheet& sheet);
+
 // Makes A1 the active and only selected cell of every pane.
 void SelectA1(Sheet& sheet);
 

@@ -22,7 +22,8 @@ std::string SplitRecords(std::string_view stream, std::vector<PlacedRecord>& out
 
 void AppendRecord(std::string& stream, uint16_t type, std::string_view data) {
     const char header[4] = {static_cast<char>(type & 0xFF), static_cast<char>(type >> 8),
-                            static_cast<char>(data.size() & 0xFF), static_cast<char>(data.size() >> 8)};
+                            static_cast<char>(data.size() & 0xFF),
+                            static_cast<char>(data.size() >> 8)};
     stream.append(header, 4);
     stream.append(data);
 }

@@ -39,7 +39,8 @@ void MoveCells(Sheet& sheet, const CellRange& d) {
     for (auto it = sheet.rows.lower_bound(d.firstRow); it != sheet.rows.end(); ++it) {
         int row = it->first;
         auto& cells = it->second.cells;
-        for (int col = d.firstCol; col <= d.lastCol && col < static_cast<int>(cells.size()); ++col) {
+        for (int col = d.firstCol; col <= d.lastCol && col < static_cast<int>(cells.size());
+             ++col) {
             if (!cells[col].present) continue;
             Cell moved = std::move(cells[col]);
             cells[col] = Cell{};
@@ -78,10 +79,28 @@ void MoveMerges(Sheet& sheet, const CellRange& d) {
 }
 
 void MoveNames(Workbook& book, int sheet, const CellRange& d) {
-    int externSheet = book.ExternSheetOfSheet(sheet);
-    if (externSheet < 0) return;
+    DeletionTarget target{book.ExternSheetOfSheet(sheet), false};
+    if (target.externSheet < 0) return;
     for (DefinedName& name : book.names)
-        if (name.continues.empty()) ShiftReferencesUp(name.formula, static_cast<uint16_t>(externSheet), d);
+        if (name.continues.empty()) ShiftReferencesUp(name.formula, target, d);
+}
+
+// The references in every formula cell of the workbook that point at moved or deleted cells.
+void MoveFormulaReferences(Workbook& book, int sheet, const CellRange& d) {
+    constexpr size_t kTokensAt = 22;
+    for (size_t s = 0; s < book.sheets.size(); ++s) {
+        DeletionTarget target{book.ExternSheetOfSheet(sheet), static_cast<int>(s) == sheet};
+        for (auto& [number, row] : book.sheets[s].rows) {
+            for (Cell& cell : row.cells) {
+                if (!cell.IsFormula() || cell.extra->formula[0].data.size() < kTokensAt) continue;
+                std::string& data = cell.extra->formula[0].data;
+                size_t length = std::min<size_t>(GetU16At(data, 20), data.size() - kTokensAt);
+                std::string tokens = data.substr(kTokensAt, length);
+                ShiftReferencesUp(tokens, target, d);
+                data.replace(kTokensAt, length, tokens);
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -99,6 +118,7 @@ std::string DeleteCellsShiftUp(Workbook& book, int sheetIndex, const CellRange& 
         MoveCells(sheet, d);
     MoveMerges(sheet, d);
     MoveNames(book, sheetIndex, d);
+    MoveFormulaReferences(book, sheetIndex, d);
     return "";
 }
 

@@ -10,7 +10,8 @@ namespace {
 // The format a new cell takes: the row's when the row has one, else the column's, else 15.
 uint16_t DefaultXf(const Sheet& sheet, const Row& row, int col) {
     uint32_t flags = GetU32At(row.record, 12);
-    if (row.record.size() >= 16 && (flags & 0x80)) return static_cast<uint16_t>((flags >> 16) & 0x0FFF);
+    if (row.record.size() >= 16 && (flags & 0x80))
+        return static_cast<uint16_t>((flags >> 16) & 0x0FFF);
     for (const Record& r : sheet.records) {
         if (r.type != rec::kColInfo) continue;
         if (col >= GetU16At(r.data, 0) && col <= GetU16At(r.data, 2)) return GetU16At(r.data, 6);
@@ -22,14 +23,20 @@ uint16_t DefaultXf(const Sheet& sheet, const Row& row, int col) {
 
 const Cell* Sheet::CellAt(int row, int col) const {
     auto it = rows.find(row);
-    if (it == rows.end() || col < 0 || col >= static_cast<int>(it->second.cells.size())) return nullptr;
+    if (it == rows.end() || col < 0 || col >= static_cast<int>(it->second.cells.size()))
+        return nullptr;
     const Cell& cell = it->second.cells[col];
     return cell.present ? &cell : nullptr;
 }
 
 Cell& Sheet::CellForWrite(int row, int col) {
     Row& r = rows[row];
-    if (static_cast<int>(r.cells.size()) <= col) r.cells.resize(col + 1);
+    if (static_cast<int>(r.cells.size()) <= col) {
+        if (r.cells.capacity() <= static_cast<size_t>(col))
+            r.cells.reserve(std::max<size_t>(col + 1, widestRow_));
+        r.cells.resize(col + 1);
+        widestRow_ = std::max(widestRow_, r.cells.size());
+    }
     Cell& cell = r.cells[col];
     if (!cell.present) {
         cell.present = true;
@@ -73,7 +80,9 @@ Record* Sheet::Find(uint16_t type) {
     return nullptr;
 }
 
-const Record* Sheet::Find(uint16_t type) const { return const_cast<Sheet*>(this)->Find(type); }
+const Record* Sheet::Find(uint16_t type) const {
+    return const_cast<Sheet*>(this)->Find(type);
+}
 
 Record& Sheet::InsertBefore(std::initializer_list<uint16_t> types, Record record) {
     auto at = std::find_if(records.begin(), records.end(), [&](const Record& r) {

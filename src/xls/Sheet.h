@@ -36,7 +36,7 @@ struct Cell {
 };
 
 struct Row {
-    std::string record;      // the ROW record's data, "" when the file had none
+    std::string record;       // the ROW record's data, "" when the file had none
     std::vector<Cell> cells;  // indexed by column
 };
 
@@ -65,6 +65,9 @@ public:
     const Record* Find(uint16_t type) const;
     // Inserts before the first record of any of the types (or before EOF), returns it.
     Record& InsertBefore(std::initializer_list<uint16_t> types, Record record);
+
+private:
+    size_t widestRow_ = 0;  // new rows reserve this many cells, so tables fill without regrowing
 };
 
 }  // namespace quillbat::xls

@@ -20,13 +20,18 @@ public:
 private:
     bool IsCellRecord(uint16_t type) const;
     std::string TakeCell(const std::vector<PlacedRecord>& records, size_t& i);
+    std::string TakeRow(const PlacedRecord& r);
+    std::string TakeMultipleCells(const PlacedRecord& r);
+    std::string TakeSingleCell(const PlacedRecord& r);
+    void ReadCellValue(uint16_t type, ByteReader& in, Cell& cell);
     std::string TakeFormula(const std::vector<PlacedRecord>& records, size_t& i);
     Cell* NewCell(int row, int col, uint16_t xf);
     void Slot(uint16_t type, bool& placed);
 
     const std::vector<XlText>& sst_;
     Sheet& sheet_;
-    bool indexPlaced_ = false, dimensionsPlaced_ = false, cellsPlaced_ = false, mergesPlaced_ = false;
+    bool indexPlaced_ = false, dimensionsPlaced_ = false, cellsPlaced_ = false,
+         mergesPlaced_ = false;
 };
 
 void SheetParser::Slot(uint16_t type, bool& placed) {
@@ -36,12 +41,19 @@ void SheetParser::Slot(uint16_t type, bool& placed) {
 
 bool SheetParser::IsCellRecord(uint16_t type) const {
     switch (type) {
-        case rec::kRow: case rec::kLabelSst: case rec::kLabel: case rec::kRString:
-        case rec::kNumber: case rec::kRk: case rec::kMulRk: case rec::kBlank:
-        case rec::kMulBlank: case rec::kBoolErr: case rec::kFormula: case rec::kDbCell:
-            return true;
-        default:
-            return false;
+        case rec::kRow:
+        case rec::kLabelSst:
+        case rec::kLabel:
+        case rec::kRString:
+        case rec::kNumber:
+        case rec::kRk:
+        case rec::kMulRk:
+        case rec::kBlank:
+        case rec::kMulBlank:
+        case rec::kBoolErr:
+        case rec::kFormula:
+        case rec::kDbCell: return true;
+        default: return false;
     }
 }
 
@@ -64,12 +76,8 @@ std::string SheetParser::Take(const std::vector<PlacedRecord>& records, size_t& 
         return TakeCell(records, i);
     }
     switch (r.type) {
-        case rec::kIndex:
-            Slot(slot::kIndex, indexPlaced_);
-            return "";
-        case rec::kDimensions:
-            Slot(slot::kDimensions, dimensionsPlaced_);
-            return "";
+        case rec::kIndex: Slot(slot::kIndex, indexPlaced_); return "";
+        case rec::kDimensions: Slot(slot::kDimensions, dimensionsPlaced_); return "";
         case rec::kMergedCells: {
             Slot(slot::kMerges, mergesPlaced_);
             ByteReader in(r.data);
@@ -85,79 +93,84 @@ std::string SheetParser::Take(const std::vector<PlacedRecord>& records, size_t& 
             }
             return "";
         }
-        default:
-            sheet_.records.push_back(r.ToRecord());
-            return "";
+        default: sheet_.records.push_back(r.ToRecord()); return "";
     }
 }
 
 std::string SheetParser::TakeCell(const std::vector<PlacedRecord>& records, size_t& i) {
-    const PlacedRecord& r = records[i];
+    switch (records[i].type) {
+        case rec::kRow: return TakeRow(records[i]);
+        case rec::kDbCell: return "";  // rebuilt on save
+        case rec::kFormula: return TakeFormula(records, i);
+        case rec::kMulRk:
+        case rec::kMulBlank: return TakeMultipleCells(records[i]);
+        default: return TakeSingleCell(records[i]);
+    }
+}
+
+std::string SheetParser::TakeRow(const PlacedRecord& r) {
+    if (r.data.size() < 16) return "a row record is too short";
+    Row& row = sheet_.rows[GetU16At(r.data, 0)];
+    row.record = std::string(r.data.substr(0, 16));
+    row.cells.reserve(
+        std::min<size_t>(GetU16At(r.data, 4), kMaxColumns));  // one past its last cell
+    return "";
+}
+
+// MULRK (format and RK value per cell) or MULBLANK (format per cell) for a run of columns.
+std::string SheetParser::TakeMultipleCells(const PlacedRecord& r) {
     ByteReader in(r.data);
     int row = in.U16();
     int col = in.U16();
-    switch (r.type) {
-        case rec::kRow: {
-            if (r.data.size() < 16) return "a row record is too short";
-            Row& target = sheet_.rows[row];
-            target.record = std::string(r.data.substr(0, 16));
-            target.cells.reserve(std::min<size_t>(GetU16At(r.data, 4), kMaxColumns));  // one past the last column
-            return "";
-        }
-        case rec::kDbCell:
-            return "";
-        case rec::kFormula:
-            return TakeFormula(records, i);
-        case rec::kMulRk:
-        case rec::kMulBlank: {
-            size_t each = r.type == rec::kMulRk ? 6 : 2;
-            size_t count = r.data.size() >= 6 ? (r.data.size() - 6) / each : 0;
-            for (size_t k = 0; k < count; ++k) {
-                uint16_t xf = in.U16();
-                uint32_t rk = each == 6 ? in.U32() : 0;
-                Cell* cell = NewCell(row, col + static_cast<int>(k), xf);
-                if (cell && each == 6) cell->value = CellValue::FromNumber(DecodeRk(rk));
-            }
-            return "";
-        }
-        default:
-            break;
+    bool numbers = r.type == rec::kMulRk;
+    size_t each = numbers ? 6 : 2;
+    size_t count = r.data.size() >= 6 ? (r.data.size() - 6) / each : 0;
+    for (size_t k = 0; k < count; ++k) {
+        uint16_t xf = in.U16();
+        uint32_t rk = numbers ? in.U32() : 0;
+        Cell* cell = NewCell(row, col + static_cast<int>(k), xf);
+        if (cell && numbers) cell->value = CellValue::FromNumber(DecodeRk(rk));
     }
+    return "";
+}
+
+std::string SheetParser::TakeSingleCell(const PlacedRecord& r) {
+    ByteReader in(r.data);
+    int row = in.U16();
+    int col = in.U16();
     uint16_t xf = in.U16();
     if (in.Failed()) return "a cell record is too short";
     Cell* cell = NewCell(row, col, xf);
     if (!cell) return "";
-    switch (r.type) {
-        case rec::kLabelSst: {
-            uint32_t index = in.U32();
-            if (index < sst_.size()) {
-                cell->value = CellValue::FromText(sst_[index].text);
-                if (!sst_[index].runs.empty()) cell->extra = std::make_unique<CellExtra>(CellExtra{{}, sst_[index].runs});
-            } else {
-                cell->value = CellValue::FromText("");
-            }
-            break;
-        }
-        case rec::kLabel:
-        case rec::kRString:
-            cell->value = CellValue::FromText(ReadXlString(in));
-            break;
-        case rec::kNumber:
-            cell->value = CellValue::FromNumber(in.F64());
-            break;
-        case rec::kRk:
-            cell->value = CellValue::FromNumber(DecodeRk(in.U32()));
-            break;
-        case rec::kBoolErr: {
-            uint8_t v = in.U8();
-            cell->value = in.U8() ? CellValue::FromError(v) : CellValue::FromBoolean(v != 0);
-            break;
-        }
-        default:
-            break;
-    }
+    ReadCellValue(r.type, in, *cell);
     if (in.Failed()) return "a cell record is too short";
     return "";
+}
+
+void SheetParser::ReadCellValue(uint16_t type, ByteReader& in, Cell& cell) {
+    switch (type) {
+        case rec::kLabelSst: {
+            uint32_t index = in.U32();
+            if (index >= sst_.size()) {
+                cell.value = CellValue::FromText("");
+                return;
+            }
+            cell.value = CellValue::FromText(sst_[index].text);
+            if (!sst_[index].runs.empty())
+                cell.extra = std::make_unique<CellExtra>(CellExtra{{}, sst_[index].runs});
+            return;
+        }
+        case rec::kLabel:
+        case rec::kRString: cell.value = CellValue::FromText(ReadXlString(in)); return;
+        case rec::kNumber: cell.value = CellValue::FromNumber(in.F64()); return;
+        case rec::kRk: cell.value = CellValue::FromNumber(DecodeRk(in.U32())); return;
+        case rec::kBoolErr: {
+            uint8_t v = in.U8();
+            cell.value = in.U8() ? CellValue::FromError(v) : CellValue::FromBoolean(v != 0);
+            return;
+        }
+        default: return;  // BLANK
+    }
 }
 
 std::string SheetParser::TakeFormula(const std::vector<PlacedRecord>& records, size_t& i) {
@@ -170,10 +183,14 @@ std::string SheetParser::TakeFormula(const std::vector<PlacedRecord>& records, s
     bool special = GetU16At(r.data, 12) == 0xFFFF;
     uint8_t kind = static_cast<uint8_t>(r.data[6]);
     uint8_t v = static_cast<uint8_t>(r.data[8]);
-    if (!special) cell->value = CellValue::FromNumber(GetF64At(r.data, 6));
-    else if (kind == 1) cell->value = CellValue::FromBoolean(v != 0);
-    else if (kind == 2) cell->value = CellValue::FromError(v);
-    else if (kind == 3) cell->value = CellValue::FromText("");
+    if (!special)
+        cell->value = CellValue::FromNumber(GetF64At(r.data, 6));
+    else if (kind == 1)
+        cell->value = CellValue::FromBoolean(v != 0);
+    else if (kind == 2)
+        cell->value = CellValue::FromError(v);
+    else if (kind == 3)
+        cell->value = CellValue::FromText("");
     while (i + 1 < records.size()) {
         const PlacedRecord& next = records[i + 1];
         if (next.type != rec::kString && next.type != rec::kShrFmla && next.type != rec::kArray &&
@@ -192,12 +209,15 @@ std::string SheetParser::TakeFormula(const std::vector<PlacedRecord>& records, s
 void SheetParser::PlaceMissingSlots() {
     auto& recs = sheet_.records;
     auto find = [&](uint16_t type) {
-        return std::find_if(recs.begin(), recs.end(), [&](const Record& r) { return r.type == type; });
+        return std::find_if(recs.begin(), recs.end(),
+                            [&](const Record& r) { return r.type == type; });
     };
     if (!cellsPlaced_) {
         auto at = find(slot::kDimensions);
-        if (at != recs.end()) ++at;
-        else at = find(rec::kWindow2);
+        if (at != recs.end())
+            ++at;
+        else
+            at = find(rec::kWindow2);
         recs.insert(at, Record{slot::kCells, {}});
     }
     if (!dimensionsPlaced_) recs.insert(find(slot::kCells), Record{slot::kDimensions, {}});
@@ -226,7 +246,8 @@ double DecodeRk(uint32_t rk) {
 std::string ReadSheet(const std::vector<PlacedRecord>& records, size_t start,
                       const std::vector<XlText>& sst, Sheet& sheet) {
     const PlacedRecord& bof = records[start];
-    sheet.isWorksheet = GetU16At(bof.data, 2) == kWorksheetType && (sheet.boundSheetOptions >> 8) == 0;
+    sheet.isWorksheet =
+        GetU16At(bof.data, 2) == kWorksheetType && (sheet.boundSheetOptions >> 8) == 0;
     sheet.records.push_back(bof.ToRecord());
     SheetParser parser(sst, sheet);
     int depth = 0;
@@ -243,8 +264,10 @@ std::string ReadSheet(const std::vector<PlacedRecord>& records, size_t start,
             std::string error = parser.Take(records, i);
             if (!error.empty()) return error;
         }
-        if (r.type == rec::kEof && depth > 0) --depth;
-        else if (r.type == rec::kEof && !sheet.isWorksheet) return "";
+        if (r.type == rec::kEof && depth > 0)
+            --depth;
+        else if (r.type == rec::kEof && !sheet.isWorksheet)
+            return "";
     }
     return "it ends before its last record (truncated file)";
 }

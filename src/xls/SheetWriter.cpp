@@ -15,7 +15,8 @@ constexpr uint16_t kWindow2Selected = 0x0200, kWindow2Paged = 0x0400;
 std::vector<int> RowsToWrite(const Sheet& sheet) {
     std::vector<int> out;
     for (const auto& [number, row] : sheet.rows) {
-        bool hasCell = std::any_of(row.cells.begin(), row.cells.end(), [](const Cell& c) { return c.present; });
+        bool hasCell = std::any_of(row.cells.begin(), row.cells.end(),
+                                   [](const Cell& c) { return c.present; });
         if (hasCell || !row.record.empty()) out.push_back(number);
     }
     return out;
@@ -25,8 +26,8 @@ std::string RowRecordData(int number, const Row& row) {
     std::string data = row.record;
     if (data.size() < 16) {
         data.assign(16, '\0');
-        SetU16At(data, 6, 255);             // default height, 12.75 pt
-        SetU32At(data, 12, 0x000F0100);     // format 15, reserved bit set
+        SetU16At(data, 6, 255);          // default height, 12.75 pt
+        SetU32At(data, 12, 0x000F0100);  // format 15, reserved bit set
     }
     int first = -1, last = -1;
     for (int col = 0; col < static_cast<int>(row.cells.size()); ++col) {
@@ -139,8 +140,7 @@ void AppendCell(std::string& stream, int row, int col, const Cell& cell,
             r.Put8(cell.value.kind == ValueKind::Error ? 1 : 0);
             return r.Append(stream);
         }
-        case ValueKind::Empty:
-            return CellRecord(rec::kBlank, row, col, cell.xf).Append(stream);
+        case ValueKind::Empty: return CellRecord(rec::kBlank, row, col, cell.xf).Append(stream);
     }
 }
 
@@ -171,10 +171,12 @@ void AppendRowBlock(std::string& stream, const Sheet& sheet, const std::vector<i
                     const std::vector<uint32_t>& stringIndexes, size_t& nextString,
                     CellTableResult& result) {
     size_t firstRowPos = stream.size();
-    for (int number : rows) AppendRecord(stream, rec::kRow, RowRecordData(number, sheet.rows.at(number)));
+    for (int number : rows)
+        AppendRecord(stream, rec::kRow, RowRecordData(number, sheet.rows.at(number)));
     std::vector<size_t> cellStarts;
     for (int number : rows)
-        cellStarts.push_back(AppendRowCells(stream, number, sheet.rows.at(number), stringIndexes, nextString));
+        cellStarts.push_back(
+            AppendRowCells(stream, number, sheet.rows.at(number), stringIndexes, nextString));
     std::string db;
     size_t dbPos = stream.size();
     PutU32(db, static_cast<uint32_t>(dbPos - firstRowPos));
@@ -187,7 +189,8 @@ void AppendRowBlock(std::string& stream, const Sheet& sheet, const std::vector<i
     result.dbCellPositions.push_back(static_cast<uint32_t>(dbPos));
 }
 
-CellTableResult AppendCellTable(std::string& stream, const Sheet& sheet, const std::vector<int>& rows,
+CellTableResult AppendCellTable(std::string& stream, const Sheet& sheet,
+                                const std::vector<int>& rows,
                                 const std::vector<uint32_t>& stringIndexes, size_t& nextString) {
     CellTableResult result;
     for (size_t i = 0; i < rows.size();) {
@@ -285,11 +288,16 @@ void AppendSheet(std::string& stream, const Sheet& sheet, bool active,
     for (size_t i = 0; i < sheet.records.size(); ++i) {
         const Record& r = sheet.records[i];
         if (!hasWindow && i + 1 == sheet.records.size())
-            AppendRecord(stream, rec::kWindow2, Window2Data({rec::kWindow2, DefaultWindow2()}, active));
+            AppendRecord(stream, rec::kWindow2,
+                         Window2Data({rec::kWindow2, DefaultWindow2()}, active));
         switch (r.type) {
             case slot::kIndex: indexPos = AppendIndexPlaceholder(stream, rows); break;
-            case slot::kDimensions: AppendRecord(stream, rec::kDimensions, DimensionsData(sheet)); break;
-            case slot::kCells: table = AppendCellTable(stream, sheet, rows, stringIndexes, nextString); break;
+            case slot::kDimensions:
+                AppendRecord(stream, rec::kDimensions, DimensionsData(sheet));
+                break;
+            case slot::kCells:
+                table = AppendCellTable(stream, sheet, rows, stringIndexes, nextString);
+                break;
             case slot::kMerges: AppendMerges(stream, sheet.merges); break;
             case rec::kWindow2: AppendRecord(stream, r.type, Window2Data(r, active)); break;
             case rec::kDefColWidth:

@@ -62,7 +62,9 @@ public:
     }
 
 private:
-    std::string_view Current() const { return seg_ < segs_.size() ? segs_[seg_] : std::string_view(); }
+    std::string_view Current() const {
+        return seg_ < segs_.size() ? segs_[seg_] : std::string_view();
+    }
     void SkipExhausted() {
         while (seg_ < segs_.size() && pos_ >= segs_[seg_].size()) {
             ++seg_;

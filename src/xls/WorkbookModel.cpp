@@ -1,6 +1,5 @@
-#include "xls/Workbook.h"
-
 #include "xls/ByteIo.h"
+#include "xls/Workbook.h"
 
 namespace quillbat::xls {
 

@@ -51,73 +51,104 @@ Font ParseFont(std::string_view data) {
 void ParsePalette(std::string_view data, Palette& palette) {
     size_t count = std::min<size_t>(GetU16At(data, 0), palette.size());
     for (size_t i = 0; i < count && 2 + 4 * i + 3 <= data.size(); ++i) {
-        auto byte = [&](size_t k) { return static_cast<uint32_t>(static_cast<uint8_t>(data[2 + 4 * i + k])); };
+        auto byte = [&](size_t k) {
+            return static_cast<uint32_t>(static_cast<uint8_t>(data[2 + 4 * i + k]));
+        };
         palette[i] = (byte(0) << 16) | (byte(1) << 8) | byte(2);
     }
 }
 
-std::string ParseGlobals(const std::vector<PlacedRecord>& records, size_t& i, Workbook& book,
-                         GlobalsState& state) {
-    bool boundPlaced = false, xfPlaced = false, namePlaced = false, sstPlaced = false;
-    for (; i < records.size(); ++i) {
-        const PlacedRecord& r = records[i];
+// Reads the globals substream into the workbook, leaving slots where regenerated parts go.
+class GlobalsParser {
+public:
+    GlobalsParser(const std::vector<PlacedRecord>& records, Workbook& book, GlobalsState& state)
+        : records_(records), book_(book), state_(state) {}
+
+    // From the first record to the globals' EOF; i ends after it.
+    std::string Parse(size_t& i);
+
+private:
+    std::string TakeBoundSheet(const PlacedRecord& r);
+    void TakeXf(const PlacedRecord& r);
+    std::string TakeName(size_t& i);
+    std::string TakeSst(size_t& i);
+    void ReadKeptRecord(const PlacedRecord& r);
+
+    const std::vector<PlacedRecord>& records_;
+    Workbook& book_;
+    GlobalsState& state_;
+    bool boundPlaced_ = false, xfPlaced_ = false, namePlaced_ = false, sstPlaced_ = false;
+};
+
+std::string GlobalsParser::Parse(size_t& i) {
+    for (; i < records_.size(); ++i) {
+        const PlacedRecord& r = records_[i];
+        std::string error;
         switch (r.type) {
-            case rec::kBoundSheet: {
-                ByteReader in(r.data);
-                BoundSheet sheet{in.U32(), in.U16(), ReadShortXlString(in)};
-                if (in.Failed()) return "a sheet entry is damaged";
-                state.boundSheets.push_back(std::move(sheet));
-                AddSlotOnce(book.globals, boundPlaced, slot::kBoundSheets);
-                continue;
-            }
-            case rec::kXf: {
-                std::string data(r.data);
-                data.resize(kXfSize, '\0');
-                book.formats.xfs.push_back(std::move(data));
-                AddSlotOnce(book.globals, xfPlaced, slot::kXfs);
-                continue;
-            }
-            case rec::kName: {
-                DefinedName name;
-                std::string error = ParseName(r.data, name);
-                if (!error.empty()) return error;
-                for (std::string_view c : TakeContinues(records, i))
-                    name.continues.push_back({rec::kContinue, std::string(c)});
-                book.names.push_back(std::move(name));
-                AddSlotOnce(book.globals, namePlaced, slot::kNames);
-                continue;
-            }
-            case rec::kSst: {
-                std::vector<std::string_view> segments{r.data};
-                for (std::string_view c : TakeContinues(records, i)) segments.push_back(c);
-                std::string error = ReadSst(segments, state.sst);
-                if (!error.empty()) return error;
-                AddSlotOnce(book.globals, sstPlaced, slot::kSst);
-                continue;
-            }
-            case rec::kExtSst:
-                continue;  // rebuilt with the SST
-            case rec::kFont:
-                book.fonts.push_back(ParseFont(r.data));
-                if (book.fonts.size() == 4) book.fonts.push_back(book.fonts[0]);  // no index 4
-                break;
-            case rec::kPalette:
-                ParsePalette(r.data, book.palette);
-                break;
-            case rec::kExternSheet:
-                book.externSheets = ParseExternSheet(r.data);
-                break;
-            default:
-                break;
+            case rec::kBoundSheet: error = TakeBoundSheet(r); break;
+            case rec::kXf: TakeXf(r); break;
+            case rec::kName: error = TakeName(i); break;
+            case rec::kSst: error = TakeSst(i); break;
+            case rec::kExtSst: break;  // rebuilt with the SST
+            default: ReadKeptRecord(r);
         }
-        book.globals.push_back(r.ToRecord());
+        if (!error.empty()) return error;
         if (r.type == rec::kEof) {
             ++i;
-            if (!sstPlaced) book.globals.insert(book.globals.end() - 1, Record{slot::kSst, {}});
+            if (!sstPlaced_) book_.globals.insert(book_.globals.end() - 1, Record{slot::kSst, {}});
             return "";
         }
     }
     return "the workbook stream ends before its globals end (truncated file)";
+}
+
+std::string GlobalsParser::TakeBoundSheet(const PlacedRecord& r) {
+    ByteReader in(r.data);
+    BoundSheet sheet{in.U32(), in.U16(), ReadShortXlString(in)};
+    if (in.Failed()) return "a sheet entry is damaged";
+    state_.boundSheets.push_back(std::move(sheet));
+    AddSlotOnce(book_.globals, boundPlaced_, slot::kBoundSheets);
+    return "";
+}
+
+void GlobalsParser::TakeXf(const PlacedRecord& r) {
+    std::string data(r.data);
+    data.resize(kXfSize, '\0');
+    book_.formats.xfs.push_back(std::move(data));
+    AddSlotOnce(book_.globals, xfPlaced_, slot::kXfs);
+}
+
+std::string GlobalsParser::TakeName(size_t& i) {
+    DefinedName name;
+    std::string error = ParseName(records_[i].data, name);
+    if (!error.empty()) return error;
+    for (std::string_view c : TakeContinues(records_, i))
+        name.continues.push_back({rec::kContinue, std::string(c)});
+    book_.names.push_back(std::move(name));
+    AddSlotOnce(book_.globals, namePlaced_, slot::kNames);
+    return "";
+}
+
+std::string GlobalsParser::TakeSst(size_t& i) {
+    std::vector<std::string_view> segments{records_[i].data};
+    for (std::string_view c : TakeContinues(records_, i)) segments.push_back(c);
+    std::string error = ReadSst(segments, state_.sst);
+    if (!error.empty()) return error;
+    AddSlotOnce(book_.globals, sstPlaced_, slot::kSst);
+    return "";
+}
+
+// A record kept as it is; fonts, palette and extern sheets are also read for their values.
+void GlobalsParser::ReadKeptRecord(const PlacedRecord& r) {
+    if (r.type == rec::kFont) {
+        book_.fonts.push_back(ParseFont(r.data));
+        if (book_.fonts.size() == 4) book_.fonts.push_back(book_.fonts[0]);  // there is no font 4
+    } else if (r.type == rec::kPalette) {
+        ParsePalette(r.data, book_.palette);
+    } else if (r.type == rec::kExternSheet) {
+        book_.externSheets = ParseExternSheet(r.data);
+    }
+    book_.globals.push_back(r.ToRecord());
 }
 
 std::string CheckBof(const std::vector<PlacedRecord>& records) {
@@ -174,9 +205,10 @@ std::string ReadWorkbook(std::string_view bytes, Workbook& out) {
     if (error.empty()) error = CheckBof(records);
     GlobalsState state;
     size_t next = 0;
-    if (error.empty()) error = ParseGlobals(records, next, out, state);
+    if (error.empty()) error = GlobalsParser(records, out, state).Parse(next);
     if (error.empty()) error = ReadSheets(records, state, out);
     if (error.empty() && out.formats.xfs.empty()) error = "the workbook has no cell formats";
+    if (error.empty() && out.sheets.empty()) error = "the workbook has no sheets";
     if (!error.empty()) out = Workbook{};
     // Everything is copied out of the stream by now, and saving builds a new one.
     for (OleNode& node : out.container.root.children)

@@ -13,6 +13,8 @@
 namespace quillbat::xls {
 namespace {
 
+constexpr size_t kMiniStreamCutoff = 4096;
+
 // Text cells in writing order, mapped to shared string table entries.
 struct StringTable {
     std::vector<XlText> strings;
@@ -28,13 +30,15 @@ StringTable CollectStrings(const Workbook& book) {
         if (!sheet.isWorksheet) continue;
         for (const auto& [rowNumber, row] : sheet.rows) {
             for (const Cell& cell : row.cells) {
-                if (!cell.present || cell.IsFormula() || cell.value.kind != ValueKind::Text) continue;
+                if (!cell.present || cell.IsFormula() || cell.value.kind != ValueKind::Text)
+                    continue;
                 bool hasRuns = cell.extra && !cell.extra->runs.empty();
                 auto next = static_cast<uint32_t>(table.strings.size());
                 uint32_t index;
                 bool added;
                 if (hasRuns) {
-                    auto [it, isNew] = rich.try_emplace(cell.value.text + '\0' + cell.extra->runs, next);
+                    auto [it, isNew] =
+                        rich.try_emplace(cell.value.text + '\0' + cell.extra->runs, next);
                     index = it->second;
                     added = isNew;
                 } else {
@@ -42,7 +46,9 @@ StringTable CollectStrings(const Workbook& book) {
                     index = it->second;
                     added = isNew;
                 }
-                if (added) table.strings.push_back({cell.value.text, hasRuns ? cell.extra->runs : std::string()});
+                if (added)
+                    table.strings.push_back(
+                        {cell.value.text, hasRuns ? cell.extra->runs : std::string()});
                 table.cellIndexes.push_back(index);
             }
         }
@@ -102,16 +108,12 @@ void AppendGlobals(std::string& stream, const Workbook& book, const StringTable&
             case slot::kXfs:
                 for (const std::string& xf : book.formats.xfs) AppendRecord(stream, rec::kXf, xf);
                 break;
-            case slot::kNames:
-                AppendNames(stream, book);
-                break;
+            case slot::kNames: AppendNames(stream, book); break;
             case slot::kSst:
                 AppendSstAndExtSst(stream, strings.strings,
                                    static_cast<uint32_t>(strings.cellIndexes.size()));
                 break;
-            case rec::kWindow1:
-                AppendRecord(stream, rec::kWindow1, Window1Data(book, r));
-                break;
+            case rec::kWindow1: AppendRecord(stream, rec::kWindow1, Window1Data(book, r)); break;
             default:
                 if (!DroppedOnSave(book, r.type, asTemplate)) AppendRawRecord(stream, r);
         }
@@ -145,7 +147,11 @@ std::string WriteWorkbook(const Workbook& book, std::string& bytes, bool asTempl
     std::erase_if(file.root.children, [](const OleNode& n) {
         return n.isStream && (EqualsNoCase(n.name, "Book") || EqualsNoCase(n.name, "Workbook"));
     });
-    file.SetStream("Workbook", WorkbookStream(book, asTemplate));
+    std::string stream = WorkbookStream(book, asTemplate);
+    // Zeros after the last EOF keep a small workbook out of the mini stream, which some
+    // readers do not look in for it.
+    if (stream.size() < kMiniStreamCutoff) stream.resize(kMiniStreamCutoff, '\0');
+    file.SetStream("Workbook", std::move(stream));
     return WriteCompoundFile(file, bytes);
 }
 

@@ -16,9 +16,13 @@ std::string ReadChars(ByteReader& in, size_t count) {
     return Utf16ToUtf8(units);
 }
 
-std::string ReadShortXlString(ByteReader& in) { return ReadChars(in, in.U8()); }
+std::string ReadShortXlString(ByteReader& in) {
+    return ReadChars(in, in.U8());
+}
 
-std::string ReadXlString(ByteReader& in) { return ReadChars(in, in.U16()); }
+std::string ReadXlString(ByteReader& in) {
+    return ReadChars(in, in.U16());
+}
 
 bool FitsIn8Bits(std::u16string_view text) {
     for (char16_t c : text)

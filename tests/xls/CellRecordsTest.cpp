@@ -26,52 +26,81 @@ struct Case {
 
 std::vector<Case> Cases() {
     std::vector<Case> cases;
-    auto rk = [](uint32_t value) { std::string d = Header(0, 0, 15); PutU32(d, value); return d; };
-    cases.push_back({"RK integer", {{rec::kRk, rk((123u << 2) | 0x02)}}, {CellValue::FromNumber(123)}});
-    cases.push_back({"RK integer / 100", {{rec::kRk, rk((static_cast<uint32_t>(-285) << 2) | 0x03)}}, {CellValue::FromNumber(-2.85)}});
+    auto rk = [](uint32_t value) {
+        std::string d = Header(0, 0, 15);
+        PutU32(d, value);
+        return d;
+    };
+    cases.push_back(
+        {"RK integer", {{rec::kRk, rk((123u << 2) | 0x02)}}, {CellValue::FromNumber(123)}});
+    cases.push_back({"RK integer / 100",
+                     {{rec::kRk, rk((static_cast<uint32_t>(-285) << 2) | 0x03)}},
+                     {CellValue::FromNumber(-2.85)}});
     cases.push_back({"RK double", {{rec::kRk, rk(0x3FF80000)}}, {CellValue::FromNumber(1.5)}});
 
     std::string mulrk;
-    PutU16(mulrk, 0); PutU16(mulrk, 0);
-    for (uint32_t v : {1u, 2u, 3u}) { PutU16(mulrk, 15); PutU32(mulrk, (v << 2) | 0x02); }
+    PutU16(mulrk, 0);
+    PutU16(mulrk, 0);
+    for (uint32_t v : {1u, 2u, 3u}) {
+        PutU16(mulrk, 15);
+        PutU32(mulrk, (v << 2) | 0x02);
+    }
     PutU16(mulrk, 2);
-    cases.push_back({"MULRK", {{rec::kMulRk, mulrk}}, {CellValue::FromNumber(1), CellValue::FromNumber(2), CellValue::FromNumber(3)}});
+    cases.push_back(
+        {"MULRK",
+         {{rec::kMulRk, mulrk}},
+         {CellValue::FromNumber(1), CellValue::FromNumber(2), CellValue::FromNumber(3)}});
 
     std::string label = Header(0, 0, 15);
-    PutU16(label, 3); PutU8(label, 0); label += "abc";
+    PutU16(label, 3);
+    PutU8(label, 0);
+    label += "abc";
     std::string wide = Header(0, 1, 15);
-    PutU16(wide, 2); PutU8(wide, 1); PutU16(wide, 0x00E9); PutU16(wide, 0x2014);
-    cases.push_back({"LABEL 8 and 16 bit", {{rec::kLabel, label}, {rec::kLabel, wide}},
+    PutU16(wide, 2);
+    PutU8(wide, 1);
+    PutU16(wide, 0x00E9);
+    PutU16(wide, 0x2014);
+    cases.push_back({"LABEL 8 and 16 bit",
+                     {{rec::kLabel, label}, {rec::kLabel, wide}},
                      {CellValue::FromText("abc"), CellValue::FromText("\xC3\xA9\xE2\x80\x94")}});
 
     std::string boolean = Header(0, 0, 15) + std::string("\x01\x00", 2);
     std::string error = Header(0, 1, 15) + std::string("\x2A\x01", 2);
-    cases.push_back({"BOOLERR", {{rec::kBoolErr, boolean}, {rec::kBoolErr, error}},
+    cases.push_back({"BOOLERR",
+                     {{rec::kBoolErr, boolean}, {rec::kBoolErr, error}},
                      {CellValue::FromBoolean(true), CellValue::FromError(0x2A)}});
 
     auto formula = [](int col, std::string value) {
         std::string d = Header(0, col, 15) + value;
-        PutU16(d, 0); PutU32(d, 0);
-        PutU16(d, 3); d += std::string("\x1E\x05\x00", 3);  // =5
+        PutU16(d, 0);
+        PutU32(d, 0);
+        PutU16(d, 3);
+        d += std::string("\x1E\x05\x00", 3);  // =5
         return d;
     };
     std::string cachedNumber;
     PutF64(cachedNumber, 5);
     std::string stringValue;
-    PutU16(stringValue, 2); PutU8(stringValue, 0); stringValue += "ok";
-    cases.push_back({"FORMULA with cached number, text, empty text and error",
-                     {{rec::kFormula, formula(0, cachedNumber)},
-                      {rec::kFormula, formula(1, std::string("\x00\x00\x00\x00\x00\x00\xFF\xFF", 8))},
-                      {rec::kString, stringValue},
-                      {rec::kFormula, formula(2, std::string("\x03\x00\x00\x00\x00\x00\xFF\xFF", 8))},
-                      {rec::kFormula, formula(3, std::string("\x02\x00\x07\x00\x00\x00\xFF\xFF", 8))}},
-                     {CellValue::FromNumber(5), CellValue::FromText("ok"), CellValue::FromText(""), CellValue::FromError(0x07)}});
+    PutU16(stringValue, 2);
+    PutU8(stringValue, 0);
+    stringValue += "ok";
+    cases.push_back(
+        {"FORMULA with cached number, text, empty text and error",
+         {{rec::kFormula, formula(0, cachedNumber)},
+          {rec::kFormula, formula(1, std::string("\x00\x00\x00\x00\x00\x00\xFF\xFF", 8))},
+          {rec::kString, stringValue},
+          {rec::kFormula, formula(2, std::string("\x03\x00\x00\x00\x00\x00\xFF\xFF", 8))},
+          {rec::kFormula, formula(3, std::string("\x02\x00\x07\x00\x00\x00\xFF\xFF", 8))}},
+         {CellValue::FromNumber(5), CellValue::FromText("ok"), CellValue::FromText(""),
+          CellValue::FromError(0x07)}});
 
     std::string mulblank;
-    PutU16(mulblank, 0); PutU16(mulblank, 0);
+    PutU16(mulblank, 0);
+    PutU16(mulblank, 0);
     for (int i = 0; i < 3; ++i) PutU16(mulblank, 16);
     PutU16(mulblank, 2);
-    cases.push_back({"MULBLANK", {{rec::kMulBlank, mulblank}}, {CellValue{}, CellValue{}, CellValue{}}});
+    cases.push_back(
+        {"MULBLANK", {{rec::kMulBlank, mulblank}}, {CellValue{}, CellValue{}, CellValue{}}});
     return cases;
 }
 
@@ -79,7 +108,8 @@ TEST(CellRecords, EveryKindReadsAsItsValue) {
     for (const Case& c : Cases()) {
         Workbook book = NewWorkbook();
         auto& records = book.sheets[0].records;
-        auto cells = std::find_if(records.begin(), records.end(), [](const Record& r) { return r.type == slot::kCells; });
+        auto cells = std::find_if(records.begin(), records.end(),
+                                  [](const Record& r) { return r.type == slot::kCells; });
         records.insert(cells + 1, c.records.begin(), c.records.end());
         std::string bytes;
         ASSERT_EQ(WriteWorkbook(book, bytes), "") << c.what;

@@ -14,7 +14,9 @@
 namespace quillbat::xls {
 namespace {
 
-std::string TemplateBytes() { return testing::ReadFile(testing::XlsTestData("template.xlt")); }
+std::string TemplateBytes() {
+    return testing::ReadFile(testing::XlsTestData("template.xlt"));
+}
 
 std::string TemplateStream() {
     CompoundFile file;
@@ -68,8 +70,10 @@ TEST(CorruptInput, TruncatedFilesGiveAnErrorOrAWorkbook) {
     for (size_t cut = 0; cut < bytes.size(); cut += 61) {
         Workbook book;
         std::string error = ReadWorkbook(bytes.substr(0, cut), book);
-        if (error.empty()) EXPECT_FALSE(book.sheets.empty());
-        else EXPECT_TRUE(book.sheets.empty());
+        if (error.empty())
+            EXPECT_FALSE(book.sheets.empty());
+        else
+            EXPECT_TRUE(book.sheets.empty());
     }
     EXPECT_NE(ReadError(bytes.substr(0, 512)), "");
 }
@@ -82,15 +86,17 @@ TEST(CorruptInput, DamagedFieldsAreCaught) {
         std::string s = stream;
         for (const PlacedRecord& r : records) {
             if (r.type != type) continue;
-            if (bytes == 2) SetU16At(s, r.offset + 4 + at, static_cast<uint16_t>(value));
-            else SetU32At(s, r.offset + 4 + at, value);
+            if (bytes == 2)
+                SetU16At(s, r.offset + 4 + at, static_cast<uint16_t>(value));
+            else
+                SetU32At(s, r.offset + 4 + at, value);
             break;
         }
         return Wrap("Workbook", s);
     };
     EXPECT_NE(ReadError(patched(rec::kBoundSheet, 0, 12345, 4)), "");  // sheet elsewhere
-    EXPECT_NE(ReadError(patched(rec::kSst, 8, 0xFFFF, 2)), "");          // a string longer than the table
-    EXPECT_NE(ReadError(patched(rec::kBof, 0, 0xFFFF, 2)), "");         // unknown BOF version
+    EXPECT_NE(ReadError(patched(rec::kSst, 8, 0xFFFF, 2)), "");  // a string longer than the table
+    EXPECT_NE(ReadError(patched(rec::kBof, 0, 0xFFFF, 2)), "");  // unknown BOF version
     std::string s = stream;
     SetU16At(s, records[3].offset + 2, 0xFFFF);  // a record length past the end of the stream
     EXPECT_NE(ReadError(Wrap("Workbook", s)), "");

@@ -4,6 +4,7 @@
 
 #include "XlsInvariants.h"
 #include "workbooks/ExcelProcs.h"
+#include "xls/ByteIo.h"
 #include "xls/Geometry.h"
 #include "xls/Names.h"
 
@@ -77,6 +78,18 @@ TEST_F(DeleteRows, RefusesToCutAMergedRange) {
     EXPECT_EQ(sheet.Cells(2, 1).Value(), CellValue::FromText("Team"));
 }
 
+// The template's D13 holds =C13/0; deleting rows 5-6 moves it to D11 pointing at C11.
+TEST_F(DeleteRows, FormulaReferencesFollowTheirCells) {
+    ASSERT_EQ(sheet.Range("A5:F6").Delete(), "");
+    const xls::Cell* cell = book->Model().sheets[0].CellAt(10, 3);
+    ASSERT_NE(cell, nullptr);
+    ASSERT_TRUE(cell->IsFormula());
+    const std::string& data = cell->extra->formula[0].data;
+    ASSERT_EQ(static_cast<uint8_t>(data[22]) & 0x1F, 0x04);  // a plain reference
+    EXPECT_EQ(xls::GetU16At(data, 23), 10);
+    EXPECT_EQ(xls::GetU16At(data, 25) & 0xFF, 2);
+}
+
 TEST_F(DeleteRows, MergesBelowMoveUp) {
     book->Model().sheets[0].merges.push_back({20, 21, 0, 1});
     ASSERT_EQ(sheet.Range("A5:F6").Delete(), "");
@@ -86,11 +99,20 @@ TEST_F(DeleteRows, MergesBelowMoveUp) {
 TEST(ShiftReferences, LeavesFormulasWithOtherTokensAlone) {
     std::string formula = {0x3A, 0, 0, 10, 0, 1, 0, 0x1E, 5, 0};  // ref + an integer token
     std::string before = formula;
-    xls::ShiftReferencesUp(formula, 0, {2, 3, 0, 255});
-    EXPECT_EQ(formula, before);
+    formula[7] = 0x18;  // not a token this knows
+    xls::ShiftReferencesUp(formula, {0, true}, {2, 3, 0, 255});
+    EXPECT_EQ(formula, before.substr(0, 7) + '\x18' + before.substr(8));
     std::string other = {0x3A, 1, 0, 10, 0, 1, 0};  // another sheet
-    xls::ShiftReferencesUp(other, 0, {2, 3, 0, 255});
+    xls::ShiftReferencesUp(other, {0, true}, {2, 3, 0, 255});
     EXPECT_EQ(other[3], 10);
+    // =A11+SUM(B11:B20)+"x" on the deleted sheet: both references move up two rows.
+    std::string sum = {0x24, 10, 0,    0, (char)0xC0, 0x25, 10,   0,    19, 0, 1,   (char)0xC0,
+                       1,    0,  0x22, 1, 4,          0,    0x03, 0x17, 1,  0, 'x', 0x03};
+    xls::ShiftReferencesUp(sum, {-1, true}, {2, 3, 0, 255});
+    EXPECT_EQ(sum[1], 8);
+    EXPECT_EQ(sum[6], 8);
+    EXPECT_EQ(sum[8], 17);
+    EXPECT_EQ(sum[3] & 0xFF, 0);
 }
 
 }  // namespace

@@ -15,9 +15,16 @@ namespace {
 using xls::CellValue;
 
 TEST(ColumnLetter, CoversOneAndTwoLetterColumns) {
-    const std::pair<int, const char*> cases[] = {{1, "A"},   {26, "Z"},  {27, "AA"}, {52, "AZ"},
-                                                 {53, "BA"}, {256, "IV"}, {702, "ZZ"}};
+    const std::pair<int, const char*> cases[] = {{1, "A"},    {26, "Z"},  {27, "AA"},
+                                                 {52, "AZ"},  {53, "BA"}, {256, "IV"},
+                                                 {702, "ZZ"}, {0, ""},    {703, ""}};
     for (auto [n, letters] : cases) EXPECT_EQ(ColumnLetter(n), letters) << n;
+}
+
+TEST(SpreadsheetCheck, TheEngineStartsAndReportsVersion11) {
+    std::string error = "not run";
+    EXPECT_EQ(GetSpreadsheetVersion(error), 11);
+    EXPECT_EQ(error, "");
 }
 
 class OnNewSheet : public ::testing::Test {
@@ -26,7 +33,9 @@ protected:
     ExcelWorkbook& book = app.Add();
     ExcelWorksheet sheet = book.Worksheets(1);
     // A formatted blank cell stretches the used range without holding a value.
-    void StretchUsedRangeTo(int row, int col) { ASSERT_EQ(sheet.Cells(row, col).SetColorIndex(6), ""); }
+    void StretchUsedRangeTo(int row, int col) {
+        ASSERT_EQ(sheet.Cells(row, col).SetColorIndex(6), "");
+    }
 };
 
 TEST_F(OnNewSheet, EmptySheetIsOneRowByOneColumn) {
@@ -168,6 +177,15 @@ TEST_F(OnTemplate, WritesKeepTheCellFormat) {
     EXPECT_EQ(team.Value(), CellValue::FromText("Boston"));
     EXPECT_EQ(book->Model().sheets[0].CellAt(1, 1)->xf, 22);
     EXPECT_EQ(team.Color(), boxedColour);
+}
+
+TEST_F(OnTemplate, AMergedRangeTakesAValueInItsTopLeftCell) {
+    ASSERT_EQ(sheet.Range("TeamLogo").SetValue("logo"), "");
+    EXPECT_EQ(sheet.Cells(1, 4).Value(), CellValue::FromText("logo"));
+    EXPECT_TRUE(sheet.Cells(1, 5).Value().IsBlank());
+    EXPECT_TRUE(sheet.Cells(2, 6).Value().IsBlank());
+    ASSERT_EQ(sheet.Range("A12:C12").SetValue(CellValue::FromNumber(0)), "");  // not merged
+    EXPECT_EQ(sheet.Cells(12, 3).Value(), CellValue::FromNumber(0));
 }
 
 TEST_F(OnTemplate, FillsByPaletteIndexAndByCopiedColour) {

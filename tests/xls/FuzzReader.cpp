@@ -1,18 +1,31 @@
-// libFuzzer entry point: any bytes must give a workbook or an error text, and a workbook that
-// was read must write and read back.
+// libFuzzer entry point: any bytes must give a workbook or an error text; a workbook that was
+// read must take the usual changes (delete rows, fill, footer, select A1), write, and read back.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "xls/Fills.h"
+#include "xls/PageSetup.h"
+#include "xls/RowDeletion.h"
 #include "xls/Workbook.h"
 
+using namespace quillbat::xls;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    quillbat::xls::Workbook book;
-    std::string error = quillbat::xls::ReadWorkbook(std::string_view(reinterpret_cast<const char*>(data), size), book);
-    if (!error.empty()) return 0;
+    Workbook book;
+    if (!ReadWorkbook(std::string_view(reinterpret_cast<const char*>(data), size), book).empty())
+        return 0;
+    int sheet = book.FirstWorksheet();
+    if (sheet >= 0) {
+        DeleteCellsShiftUp(book, sheet, {1, 2, 0, 255});
+        SetFillColorIndex(book, sheet, {0, 0, 0, 3}, 16);
+        SetCenterFooter(book.sheets[sheet], "Data: fuzz");
+        SetFooterMargin(book.sheets[sheet], 0.25);
+        SelectA1(book.sheets[sheet]);
+    }
     std::string bytes;
-    if (!quillbat::xls::WriteWorkbook(book, bytes).empty()) return 0;
-    quillbat::xls::Workbook again;
-    if (!quillbat::xls::ReadWorkbook(bytes, again).empty()) __builtin_trap();
+    if (!WriteWorkbook(book, bytes).empty()) return 0;
+    Workbook again;
+    if (!ReadWorkbook(bytes, again).empty()) __builtin_trap();
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "TempFolder.h"
@@ -38,10 +39,25 @@ std::string NamedRangeAddress(const std::string& xml, const std::string& name) {
     return xml.substr(start, xml.find('"', start) - start);
 }
 
-bool Convert(const testing::TempFolder& folder, const std::string& format, const std::vector<std::string>& files) {
-    std::vector<std::string> argv = {"timeout", "180", "soffice",
-                                     "-env:UserInstallation=file://" + folder.path() + "/profile",
-                                     "--headless", "--convert-to", format, "--outdir", folder / "out"};
+// Every value of an attribute in LibreOffice's flat XML, in document order.
+std::vector<std::string> AttributeValues(const std::string& xml, const std::string& attribute) {
+    std::vector<std::string> values;
+    std::string key = attribute + "=\"";
+    for (size_t at = xml.find(key); at != std::string::npos; at = xml.find(key, at + 1)) {
+        size_t start = at + key.size();
+        values.push_back(xml.substr(start, xml.find('"', start) - start));
+    }
+    return values;
+}
+
+bool Convert(const testing::TempFolder& folder, const std::string& format,
+             const std::vector<std::string>& files) {
+    std::vector<std::string> argv = {
+        "timeout",     "180",
+        "soffice",     "-env:UserInstallation=file://" + folder.path() + "/profile",
+        "--headless",  "--convert-to",
+        format,        "--outdir",
+        folder / "out"};
     argv.insert(argv.end(), files.begin(), files.end());
     return RunAndCapture(argv).has_value();
 }
@@ -53,7 +69,8 @@ std::vector<std::string> WriteScorecard(const std::string& path) {
     EXPECT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
     ExcelWorksheet sheet = book->Worksheets(1);
     sheet.Range("team").SetValue("Boston");
-    std::vector<std::string> expected = {"Scorecard,,,,,", "Team,Boston,,,,", "#,Batter,Pos,AVG,HR,WAR"};
+    std::vector<std::string> expected = {"Scorecard,,,,,", "Team,Boston,,,,",
+                                         "#,Batter,Pos,AVG,HR,WAR"};
     for (int i = 1; i <= 9; ++i) {
         int row = 3 + i;
         sheet.Cells(row, 1).SetValue(static_cast<double>(i));
@@ -87,7 +104,9 @@ std::vector<std::string> WriteFlatTable(const std::string& path) {
     for (int r = 1; r <= 30; ++r) {
         std::string line;
         for (int c = 1; c <= 12; ++c) {
-            std::string text = r == 1 ? "col" + std::to_string(c) : c % 2 ? "r" + std::to_string(r) + "c" + std::to_string(c) : std::to_string(r * c);
+            std::string text = r == 1  ? "col" + std::to_string(c)
+                               : c % 2 ? "r" + std::to_string(r) + "c" + std::to_string(c)
+                                       : std::to_string(r * c);
             sheet.Cells(r, c).SetValue(text);
             line += (c > 1 ? "," : "") + text;
         }
@@ -112,24 +131,39 @@ std::vector<std::string> WriteLongStrings(const std::string& path) {
     return expected;
 }
 
+// Small enough that its stream is padded to stay out of the mini stream.
+std::vector<std::string> WriteTiny(const std::string& path) {
+    ExcelApplication app;
+    ExcelWorkbook& book = app.Add();
+    book.Worksheets(1).Cells(1, 1).SetValue("tiny");
+    book.Worksheets(1).Cells(2, 2).SetValue(2.5);
+    EXPECT_EQ(book.SaveAs(path, kXlWorkbookNormal), "");
+    return {"tiny,", ",2.5"};
+}
+
 TEST(LibreOffice, ReadsWhatWeWrite) {
     if (FindOnPath("soffice").empty()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     testing::TempFolder folder;
     std::vector<std::pair<std::string, std::vector<std::string>>> files = {
         {"card", WriteScorecard(folder / "card.xls")},
         {"flat", WriteFlatTable(folder / "flat.xls")},
-        {"strings", WriteLongStrings(folder / "strings.xls")}};
+        {"strings", WriteLongStrings(folder / "strings.xls")},
+        {"tiny", WriteTiny(folder / "tiny.xls")}};
     std::vector<std::string> paths;
     for (const auto& [name, expected] : files) {
         paths.push_back(folder / (name + ".xls"));
-        EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(paths.back())), std::vector<std::string>{}) << name;
+        EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(paths.back())),
+                  std::vector<std::string>{})
+            << name;
     }
-    ASSERT_TRUE(Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", paths));
+    ASSERT_TRUE(Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", paths))
+        << "LibreOffice did not convert the files in time";
     for (const auto& [name, expected] : files)
         EXPECT_EQ(Lines(testing::ReadFile(folder / ("out/" + name + ".csv"))), expected) << name;
 
     // Names, merges, fills and the footer, as LibreOffice's own flat XML shows them.
-    ASSERT_TRUE(Convert(folder, "fods", {paths[0]}));
+    ASSERT_TRUE(Convert(folder, "fods", {paths[0], testing::XlsTestData("template.xlt")}))
+        << "LibreOffice did not convert the files in time";
     std::string xml = testing::ReadFile(folder / "out/card.fods");
     EXPECT_EQ(NamedRangeAddress(xml, "team"), "$Scorecard.$B$2");
     EXPECT_EQ(NamedRangeAddress(xml, "TeamLogo"), "$Scorecard.$D$1:.$F$2");
@@ -142,6 +176,19 @@ TEST(LibreOffice, ReadsWhatWeWrite) {
     ASSERT_NE(footer, std::string::npos);
     EXPECT_EQ(xml.find("Data: gameday sources", footer), xml.find("Data: gameday sources"));
     EXPECT_NE(xml.find("Data: gameday sources"), std::string::npos);
+
+    // The look of the template: the same column widths and row heights as LibreOffice's own.
+    std::string original = testing::ReadFile(folder / "out/template.fods");
+    EXPECT_EQ(AttributeValues(xml, "style:column-width"),
+              AttributeValues(original, "style:column-width"));
+    auto heights = [](const std::string& x) {
+        std::vector<std::string> v = AttributeValues(x, "style:row-height");
+        std::sort(v.begin(), v.end());
+        v.erase(std::unique(v.begin(), v.end()), v.end());
+        return v;
+    };
+    EXPECT_EQ(heights(xml), heights(original));
+    EXPECT_FALSE(heights(original).empty());
 }
 
 }  // namespace

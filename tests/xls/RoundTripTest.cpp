@@ -57,6 +57,25 @@ TEST(RoundTrip, ReadsTheLibreOfficeTemplate) {
     EXPECT_EQ(FillColor(book, 0, 2, 1), 0xC0C0C0u);
     EXPECT_EQ(FillColor(book, 0, 12, 0), 0xFFFFFFu);  // no fill
     EXPECT_EQ(book.fonts[5].name, "Times New Roman");
+    PageSettings page = ReadPageSettings(card);
+    EXPECT_FALSE(page.landscape);
+    EXPECT_EQ(page.scalePercent, 100);
+    EXPECT_FALSE(page.fitToPages);
+    EXPECT_DOUBLE_EQ(page.leftMargin, 0.7875);  // LibreOffice's 2 cm
+    EXPECT_NEAR(page.bottomMargin, 1.71389, 1e-5);
+    EXPECT_EQ(page.footer, "&C&\"DejaVu Sans,Book\"Template footer");
+}
+
+TEST(RoundTrip, PageSettingsDefaultWithoutRecords) {
+    Workbook book = NewWorkbook();
+    PageSettings page = ReadPageSettings(book.sheets[0]);
+    EXPECT_DOUBLE_EQ(page.topMargin, 1.0);
+    EXPECT_DOUBLE_EQ(page.footerMargin, 0.5);
+    SetFooterMargin(book.sheets[0], 0.25);  // adds a SETUP that marks its printer fields invalid
+    page = ReadPageSettings(Reread(book).sheets[0]);
+    EXPECT_DOUBLE_EQ(page.footerMargin, 0.25);
+    EXPECT_FALSE(page.landscape);
+    EXPECT_EQ(page.scalePercent, 100);
 }
 
 // Saving twice gives the same stream, and everything the engine does not interpret comes
@@ -67,12 +86,13 @@ TEST(RoundTrip, OursToOursIsStable) {
     EXPECT_EQ(WorkbookStream(second), WorkbookStream(first));
     for (size_t s = 0; s < first.sheets.size(); ++s) {
         EXPECT_EQ(RecordTypes(second.sheets[s]), RecordTypes(first.sheets[s]));
-        const Record* drawing = first.sheets[s].Find(0x00EC);
+        const Record* drawing = first.sheets[s].Find(rec::kMsoDrawing);
         ASSERT_NE(drawing, nullptr);
-        EXPECT_EQ(second.sheets[s].Find(0x00EC)->data, drawing->data);
+        EXPECT_EQ(second.sheets[s].Find(rec::kMsoDrawing)->data, drawing->data);
     }
     EXPECT_EQ(second.globals.size(), first.globals.size());
-    for (size_t i = 0; i < first.globals.size(); ++i) EXPECT_EQ(second.globals[i].data, first.globals[i].data) << i;
+    for (size_t i = 0; i < first.globals.size(); ++i)
+        EXPECT_EQ(second.globals[i].data, first.globals[i].data) << i;
 }
 
 TEST(RoundTrip, KeepsTheOtherStreamsOfTheCompoundFile) {
@@ -110,9 +130,11 @@ TEST(RoundTrip, DropsTemplateRecordWhenSavedAsNormalWorkbook) {
 TEST(RoundTrip, DropsXfExtensionsOnlyOnceFormatsChange) {
     Workbook book = NewWorkbook();
     auto eof = book.globals.end() - 1;
-    book.globals.insert(eof, {{rec::kXfCrc, std::string(20, '\1')}, {rec::kXfExt, std::string(20, '\2')}});
+    book.globals.insert(
+        eof, {{rec::kXfCrc, std::string(20, '\1')}, {rec::kXfExt, std::string(20, '\2')}});
     auto count = [](const Workbook& b, uint16_t type) {
-        return std::count_if(b.globals.begin(), b.globals.end(), [&](const Record& r) { return r.type == type; });
+        return std::count_if(b.globals.begin(), b.globals.end(),
+                             [&](const Record& r) { return r.type == type; });
     };
     Workbook unchanged = Reread(book);
     EXPECT_EQ(count(unchanged, rec::kXfCrc), 1);

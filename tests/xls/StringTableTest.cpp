@@ -17,7 +17,9 @@ TEST(Utf, ConvertsBothWaysAndReplacesBadInput) {
     std::u16string units = Utf8ToUtf16(text);
     EXPECT_EQ(units.size(), 9u);  // the emoji takes a surrogate pair
     EXPECT_EQ(Utf16ToUtf8(units), text);
-    EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToUtf16("a\xFF"
+                          "b"),
+              u"a\uFFFDb");
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }
 
@@ -27,13 +29,19 @@ TEST(Sst, ReadsAStringThatChangesWidthAcrossContinue) {
     std::string sst;
     PutU32(sst, 3);
     PutU32(sst, 3);
-    PutU16(sst, 2); PutU8(sst, 0); sst += "ab";
-    PutU16(sst, 5); PutU8(sst, 0); sst += "xyz";  // 3 of 5 characters here
+    PutU16(sst, 2);
+    PutU8(sst, 0);
+    sst += "ab";
+    PutU16(sst, 5);
+    PutU8(sst, 0);
+    sst += "xyz";  // 3 of 5 characters here
     std::string cont;
     PutU8(cont, 1);  // the rest is 16-bit
     PutU16(cont, 0x00E9);
     PutU16(cont, 0x2014);
-    PutU16(cont, 1); PutU8(cont, 0); cont += "z";
+    PutU16(cont, 1);
+    PutU8(cont, 0);
+    cont += "z";
     std::vector<XlText> out;
     ASSERT_EQ(ReadSst({sst, cont}, out), "");
     ASSERT_EQ(out.size(), 3u);
@@ -46,7 +54,9 @@ TEST(Sst, ReportsATableCutShort) {
     std::string sst;
     PutU32(sst, 1);
     PutU32(sst, 1);
-    PutU16(sst, 10); PutU8(sst, 0); sst += "abc";
+    PutU16(sst, 10);
+    PutU8(sst, 0);
+    sst += "abc";
     std::vector<XlText> out;
     EXPECT_NE(ReadSst({sst}, out), "");
 }
@@ -93,13 +103,17 @@ TEST(Sst, BucketSizeFollowsTheStringCount) {
 TEST(Sst, WorkbookWithLongStringsPassesTheFileChecks) {
     Workbook book = NewWorkbook();
     for (int r = 0; r < 400; ++r)
-        book.sheets[0].SetValue(r, 0, CellValue::FromText(std::string(r % 90 + 1, 'x') + (r % 2 ? "\xC3\xA9\xE2\x80\x94" : "") + std::to_string(r)));
+        book.sheets[0].SetValue(
+            r, 0,
+            CellValue::FromText(std::string(r % 90 + 1, 'x') +
+                                (r % 2 ? "\xC3\xA9\xE2\x80\x94" : "") + std::to_string(r)));
     std::string bytes;
     ASSERT_EQ(WriteWorkbook(book, bytes), "");
     EXPECT_EQ(testing::WorkbookInvariantViolations(bytes), std::vector<std::string>{});
     Workbook back;
     ASSERT_EQ(ReadWorkbook(bytes, back), "");
-    for (int r = 0; r < 400; ++r) EXPECT_EQ(back.sheets[0].ValueAt(r, 0), book.sheets[0].ValueAt(r, 0));
+    for (int r = 0; r < 400; ++r)
+        EXPECT_EQ(back.sheets[0].ValueAt(r, 0), book.sheets[0].ValueAt(r, 0));
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ struct Checker {
         for (const PlacedRecord& r : records) {
             if (r.type != rec::kBoundSheet) continue;
             auto at = types.find(GetU32At(r.data, 0));
-            if (at == types.end() || at->second != rec::kBof) problems.push_back("BOUNDSHEET offset misses a BOF");
+            if (at == types.end() || at->second != rec::kBof)
+                problems.push_back("BOUNDSHEET offset misses a BOF");
         }
     }
 
@@ -42,7 +43,30 @@ struct Checker {
             if (r.type != rec::kIndex) continue;
             for (size_t pos = 16; pos + 4 <= r.data.size(); pos += 4) {
                 auto at = types.find(GetU32At(r.data, pos));
-                if (at == types.end() || at->second != rec::kDbCell) problems.push_back("INDEX misses a DBCELL");
+                if (at == types.end() || at->second != rec::kDbCell)
+                    problems.push_back("INDEX misses a DBCELL");
+            }
+        }
+    }
+
+    // Each DBCELL points back at its block's first ROW, and from there at a cell record (or
+    // the DBCELL itself, for rows without cells) for every row of the block.
+    void DbCells(const std::map<size_t, uint16_t>& types) {
+        for (const PlacedRecord& r : records) {
+            if (r.type != rec::kDbCell) continue;
+            size_t rowPos = r.offset - GetU32At(r.data, 0);
+            auto row = types.find(rowPos);
+            if (row == types.end() || row->second != rec::kRow) {
+                problems.push_back("DBCELL misses its first ROW");
+                continue;
+            }
+            size_t pos = rowPos + 20;
+            for (size_t k = 4; k + 2 <= r.data.size(); k += 2) {
+                pos += GetU16At(r.data, k);
+                auto at = types.find(pos);
+                bool ok = at != types.end() && at->second != rec::kRow &&
+                          (at->second == rec::kDbCell || pos < r.offset);
+                if (!ok) problems.push_back("DBCELL misses a row's first cell");
             }
         }
     }
@@ -56,14 +80,21 @@ struct Checker {
         uint32_t unique = GetU32At(data, 4);
         auto advance = [&](size_t n) {  // skip raw bytes, moving into CONTINUE records
             while (n > 0) {
-                if (pos >= data.size()) { data = records[++index].data; pos = 0; continue; }
+                if (pos >= data.size()) {
+                    data = records[++index].data;
+                    pos = 0;
+                    continue;
+                }
                 size_t take = std::min(n, data.size() - pos);
                 pos += take;
                 n -= take;
             }
         };
         for (uint32_t i = 0; i < unique; ++i) {
-            if (pos >= data.size()) { data = records[++index].data; pos = 0; }
+            if (pos >= data.size()) {
+                data = records[++index].data;
+                pos = 0;
+            }
             starts.push_back({records[index].offset + 4 + pos, 4 + pos});
             uint16_t count = GetU16At(data, pos);
             uint8_t flags = static_cast<uint8_t>(data[pos + 2]);
@@ -99,7 +130,8 @@ struct Checker {
             std::string_view e = records[ext].data;
             uint16_t bucket = GetU16At(e, 0);
             size_t buckets = bucket ? (starts.size() + bucket - 1) / bucket : 0;
-            if ((e.size() - 2) / 8 != buckets) problems.push_back("EXTSST has the wrong number of buckets");
+            if ((e.size() - 2) / 8 != buckets)
+                problems.push_back("EXTSST has the wrong number of buckets");
             for (size_t b = 0; b < buckets && 2 + 8 * b + 8 <= e.size(); ++b) {
                 auto [absolute, within] = starts[b * bucket];
                 if (GetU32At(e, 2 + 8 * b) != absolute || GetU16At(e, 6 + 8 * b) != within)
@@ -119,8 +151,10 @@ struct Checker {
                 selectedSheet = sheet;
             }
         }
-        if (selected != 1) problems.push_back(std::to_string(selected) + " sheets are selected");
-        else if (selectedSheet != std::max(active, 0)) problems.push_back("the selected sheet is not the active one");
+        if (selected != 1)
+            problems.push_back(std::to_string(selected) + " sheets are selected");
+        else if (selectedSheet != std::max(active, 0))
+            problems.push_back("the selected sheet is not the active one");
     }
 };
 
@@ -140,11 +174,14 @@ std::vector<std::string> WorkbookInvariantViolations(const std::string& fileByte
     checker.RecordSizes();
     checker.BoundSheets(types);
     checker.IndexRecords(types);
+    checker.DbCells(types);
     checker.ExtSst();
     checker.Selection();
     return checker.problems;
 }
 
-std::string XlsTestData(const std::string& name) { return std::string(QUILLBAT_XLS_TEST_DATA) + "/" + name; }
+std::string XlsTestData(const std::string& name) {
+    return std::string(QUILLBAT_XLS_TEST_DATA) + "/" + name;
+}
 
 }  // namespace quillbat::testing

@@ -1,8 +1,9 @@
 #pragma once
 // Checks that hold for every workbook file the engine writes, straight from its bytes:
 // each BOUNDSHEET points at a BOF, no record has more than 8224 bytes of data, EXTSST points
-// at the strings it indexes, INDEX points at DBCELLs, and exactly one sheet is selected, the
-// one WINDOW1 names. Returns one line per violation.
+// at the strings it indexes, INDEX points at DBCELLs and each DBCELL at its rows and their
+// first cells, and exactly one sheet is selected, the one WINDOW1 names. Returns one line
+// per violation.
 
 #include <string>
 #include <vector>
