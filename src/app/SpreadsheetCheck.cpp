@@ -6,10 +6,8 @@
 namespace quillbat {
 
 bool CheckSpreadsheet(AppContext& ctx) {
-    ExcelApplication excel;
-    std::string error = excel.Start();
-    int version = excel.Version();
-    excel.Quit();
+    std::string error;
+    int version = GetSpreadsheetVersion(error);
     return CheckSpreadsheet(ctx, error, version);
 }
 
