@@ -50,32 +50,29 @@ BatterTalent PitcherAllowed(Random& random) {
     return t;
 }
 
-BattingSplits BattingSplitsOf(const BattingLine& season, const BattingLine& before, Random& random) {
-    BattingSplits s;
+// The splits of a season, each a division of its outcomes; vsLeftShare is the share of plate
+// appearances against left-handers.
+template <typename Splits, typename Line, typename SplitFn>
+Splits SplitsOf(const Line& season, const Line& before, double vsLeftShare, Random& random, SplitFn split) {
+    Splits s;
     s.season = season;
     s.career = season;
     s.career.Add(before);
-    s.month = SplitBatting(season, 0.12, random).first;
-    std::tie(s.home, s.away) = SplitBatting(season, 0.5, random);
-    std::tie(s.empty, s.menOn) = SplitBatting(season, 0.55, random);
-    s.risp = SplitBatting(s.menOn, 0.6, random).first;
-    s.loaded = SplitBatting(s.risp, 0.15, random).first;
-    std::tie(s.vsLeft, s.vsRight) = SplitBatting(season, 0.28, random);
+    s.month = split(season, 0.12, random).first;
+    std::tie(s.home, s.away) = split(season, 0.5, random);
+    std::tie(s.empty, s.menOn) = split(season, 0.55, random);
+    s.risp = split(s.menOn, 0.6, random).first;
+    s.loaded = split(s.risp, 0.15, random).first;
+    std::tie(s.vsLeft, s.vsRight) = split(season, vsLeftShare, random);
     return s;
 }
 
+BattingSplits BattingSplitsOf(const BattingLine& season, const BattingLine& before, Random& random) {
+    return SplitsOf<BattingSplits>(season, before, 0.28, random, SplitBatting);
+}
+
 PitchingSplits PitchingSplitsOf(const PitchingLine& season, const PitchingLine& before, Random& random) {
-    PitchingSplits s;
-    s.season = season;
-    s.career = season;
-    s.career.Add(before);
-    s.month = SplitPitching(season, 0.12, random).first;
-    std::tie(s.home, s.away) = SplitPitching(season, 0.5, random);
-    std::tie(s.empty, s.menOn) = SplitPitching(season, 0.55, random);
-    s.risp = SplitPitching(s.menOn, 0.6, random).first;
-    s.loaded = SplitPitching(s.risp, 0.15, random).first;
-    std::tie(s.vsLeft, s.vsRight) = SplitPitching(season, 0.45, random);
-    return s;
+    return SplitsOf<PitchingSplits>(season, before, 0.45, random, SplitPitching);
 }
 
 // Active players count for the 25-man roster; of the others two are on the 60-day list (the
