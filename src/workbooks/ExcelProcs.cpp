@@ -7,7 +7,9 @@
 #include "xls/Fills.h"
 #include "xls/Geometry.h"
 #include "xls/PageSetup.h"
+#include "xls/Pictures.h"
 #include "xls/RowDeletion.h"
+#include "xls/SheetDrawing.h"
 
 namespace quillbat {
 namespace {
@@ -310,6 +312,100 @@ std::string ColumnLetter(int column) {
     std::string out;
     if (q > 0) out.push_back(static_cast<char>(64 + q));
     out.push_back(static_cast<char>(64 + r));
+    return out;
+}
+
+}  // namespace quillbat
+
+namespace quillbat {
+namespace {
+
+xls::ShapeBox SinglePrecision(xls::ShapeBox box) {
+    for (double* v : {&box.left, &box.top, &box.width, &box.height})
+        *v = static_cast<float>(*v);
+    return box;
+}
+
+const char* const kNoShape = "The shape does not exist.";
+
+}  // namespace
+
+ExcelShape::ExcelShape(xls::Workbook* book, int sheet, uint32_t id, const xls::ShapeBox& box)
+    : book_(book), sheet_(sheet), id_(id), box_(SinglePrecision(box)) {
+    if (book_) anchor_ = xls::AnchorOnSheet(*book_, book_->sheets[sheet_], box_);
+}
+
+xls::ShapeBox ExcelShape::Box() const {
+    if (!book_) return {};
+    for (const xls::ShapeAnchor& shape : xls::ShapeAnchors(book_->sheets[sheet_])) {
+        if (shape.shapeId != id_ || shape.anchor == anchor_) continue;
+        xls::ShapeBox moved;
+        xls::ShapeBoxOf(*book_, book_->sheets[sheet_], id_, moved);
+        return SinglePrecision(moved);
+    }
+    return box_;
+}
+
+std::string ExcelShape::Place(const xls::ShapeBox& box) {
+    if (!book_) return kNoShape;
+    if (box.width < 0 || box.height < 0) return "A shape cannot have a negative size.";
+    xls::Sheet& sheet = book_->sheets[sheet_];
+    xls::ShapeBox single = SinglePrecision(box);
+    xls::ClientAnchor anchor = xls::AnchorOnSheet(*book_, sheet, single);
+    if (!xls::SetShapeAnchor(sheet, id_, anchor)) return kNoShape;
+    box_ = single;
+    anchor_ = anchor;
+    return "";
+}
+
+std::string ExcelShape::SetLeft(double points) {
+    xls::ShapeBox box = Box();
+    box.left = points;
+    return Place(box);
+}
+
+std::string ExcelShape::SetTop(double points) {
+    xls::ShapeBox box = Box();
+    box.top = points;
+    return Place(box);
+}
+
+std::string ExcelShape::SetWidth(double points) {
+    xls::ShapeBox box = Box();
+    if (lockAspectRatio_ && box.width > 0) box.height *= points / box.width;
+    box.width = points;
+    return Place(box);
+}
+
+std::string ExcelShape::SetHeight(double points) {
+    xls::ShapeBox box = Box();
+    if (lockAspectRatio_ && box.height > 0) box.width *= points / box.height;
+    box.height = points;
+    return Place(box);
+}
+
+std::string ExcelWorksheet::AddPicture(const std::string& path, bool linkToFile,
+                                       bool saveWithDocument, double left, double top,
+                                       double width, double height, ExcelShape& out) {
+    if (!book_) return "The worksheet does not exist.";
+    if (linkToFile || !saveWithDocument)
+        return "Only pictures saved with the workbook, not linked, are supported.";
+    xls::ShapeBox box = SinglePrecision({left, top, width, height});
+    uint32_t id = 0;
+    std::string error = xls::AddPicture(*book_, sheet_, path, box, id);
+    if (error.empty()) out = ExcelShape(book_, sheet_, id, box);
+    return error;
+}
+
+std::vector<ExcelShape> ExcelWorksheet::Shapes() const {
+    std::vector<ExcelShape> out;
+    if (!book_) return out;
+    const xls::Sheet& sheet = book_->sheets[sheet_];
+    for (const xls::ShapeAnchor& shape : xls::ShapeAnchors(sheet)) {
+        xls::ShapeBox box;
+        xls::ShapeBoxOf(*book_, sheet, shape.shapeId, box);
+        out.emplace_back(book_, sheet_, shape.shapeId, box);
+    }
     return out;
 }
 

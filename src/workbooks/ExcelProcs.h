@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "xls/CellValue.h"
+#include "xls/ClientAnchor.h"
 #include "xls/Workbook.h"
 
 namespace quillbat {
@@ -78,6 +79,45 @@ private:
     xls::CellRange cells_;
 };
 
+// A shape on a worksheet (Shapes.AddPicture gives one). Positions and sizes in points, kept
+// in single precision; the saved anchor follows every change. With the aspect ratio locked,
+// setting the width or the height scales the other side by the same factor.
+class ExcelShape {
+public:
+    ExcelShape() = default;
+    ExcelShape(xls::Workbook* book, int sheet, uint32_t id, const xls::ShapeBox& box);
+
+    bool IsValid() const { return book_ != nullptr; }
+    uint32_t Id() const { return id_; }
+
+    // Makes the shape the selection of this handle; the saved file is not affected.
+    void Select() { selected_ = true; }
+    bool IsSelected() const { return selected_; }
+    void SetLockAspectRatio(bool locked) { lockAspectRatio_ = locked; }
+    bool LockAspectRatio() const { return lockAspectRatio_; }
+
+    double Left() const { return Box().left; }
+    double Top() const { return Box().top; }
+    double Width() const { return Box().width; }
+    double Height() const { return Box().height; }
+    std::string SetLeft(double points);
+    std::string SetTop(double points);
+    std::string SetWidth(double points);
+    std::string SetHeight(double points);
+
+private:
+    // The box as last set, unless the anchor was moved since (by deleting rows).
+    xls::ShapeBox Box() const;
+    std::string Place(const xls::ShapeBox& box);
+
+    xls::Workbook* book_ = nullptr;
+    int sheet_ = -1;
+    uint32_t id_ = 0;
+    xls::ShapeBox box_;
+    xls::ClientAnchor anchor_;
+    bool selected_ = false, lockAspectRatio_ = false;
+};
+
 class ExcelWorksheet {
 public:
     ExcelWorksheet() = default;
@@ -101,6 +141,15 @@ public:
     double FooterMargin() const;
     // Cells(1, 1).Select
     void SelectA1();
+
+    // Shapes.AddPicture: the picture is stored in the workbook (GIF, PNG, JPEG and the other
+    // formats Qt reads, kept as PNG); linked pictures are not supported. Left, top, width and
+    // height in points. "" or an error text (missing, empty or unreadable file among them).
+    std::string AddPicture(const std::string& path, bool linkToFile, bool saveWithDocument,
+                           double left, double top, double width, double height,
+                           ExcelShape& out);
+    // The shapes anchored to the sheet's cells, pictures of the template included.
+    std::vector<ExcelShape> Shapes() const;
 
 private:
     xls::Workbook* book_ = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "xls/ByteIo.h"
+#include "xls/SheetDrawing.h"
 
 namespace quillbat::xls {
 namespace {
@@ -117,6 +118,7 @@ std::string DeleteCellsShiftUp(Workbook& book, int sheetIndex, const CellRange& 
     else
         MoveCells(sheet, d);
     MoveMerges(sheet, d);
+    MoveShapesUp(sheet, d);
     MoveNames(book, sheetIndex, d);
     MoveFormulaReferences(book, sheetIndex, d);
     return "";

@@ -1,0 +1,197 @@
+// Pictures: anchors from points, the picture store and the sheet's drawing, shape geometry with
+// a locked aspect ratio, pictures moving with deleted rows, and bad picture files.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "TempFolder.h"
+#include "XlsInvariants.h"
+#include "workbooks/ExcelProcs.h"
+#include "xls/DrawingGroup.h"
+#include "xls/ImageConversion.h"
+#include "xls/Pictures.h"
+#include "xls/SheetDrawing.h"
+
+namespace quillbat {
+namespace {
+
+using xls::ClientAnchor;
+
+const std::string kLogo = testing::XlsTestData("logo.gif");
+
+TEST(ClientAnchor, TheBoxOfTheNotesExampleAnchorsWhereLibreOfficePutsIt) {
+    auto column = [](int) { return 64.0; };
+    auto row = [](int) { return 12.8; };
+    ClientAnchor a = xls::AnchorOfBox({216, 21.6, 108, 54}, column, row);
+    EXPECT_EQ(a.col1, 3);
+    EXPECT_EQ(a.dx1, 384);
+    EXPECT_EQ(a.row1, 1);
+    EXPECT_EQ(a.dy1, 176);
+    EXPECT_EQ(a.col2, 5);
+    EXPECT_EQ(a.dx2, 63);
+    EXPECT_EQ(a.row2, 5);
+    EXPECT_EQ(a.dy2, 231);
+    xls::ShapeBox back = xls::BoxOfAnchor(a, column, row);
+    EXPECT_NEAR(back.left, 216, 0.1);
+    EXPECT_NEAR(back.top, 21.6, 0.1);
+    EXPECT_NEAR(back.width, 108, 0.1);
+    EXPECT_NEAR(back.height, 54, 0.1);
+    EXPECT_EQ(xls::AnchorFromBytes(xls::AnchorBytes(a)), a);
+}
+
+TEST(ClientAnchor, SkipsHiddenColumnsAndStaysOnTheSheet) {
+    auto column = [](int c) { return c == 1 ? 0.0 : 50.0; };
+    auto row = [](int) { return 10.0; };
+    ClientAnchor a = xls::AnchorOfBox({50, 0, 1e7, 1e7}, column, row);
+    EXPECT_EQ(a.col1, 2);  // column B has no width
+    EXPECT_EQ(a.dx1, 0);
+    EXPECT_EQ(a.col2, 255);
+    EXPECT_EQ(a.row2, 65535);
+}
+
+TEST(PictureFiles, GifBecomesPngOfTheSameSize) {
+    xls::PngImage png;
+    ASSERT_EQ(xls::LoadPictureAsPng(kLogo, png), "");
+    EXPECT_EQ(png.width, 48);
+    EXPECT_EQ(png.height, 24);
+    EXPECT_EQ(png.bytes.substr(1, 3), "PNG");
+}
+
+class PictureOnTemplate : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
+        sheet = book->Worksheets(1);
+        logoRange = sheet.Range("TeamLogo");
+        ASSERT_TRUE(logoRange.IsValid());
+    }
+    std::string AddOverLogoRange(ExcelShape& shape, const std::string& path = kLogo) {
+        return sheet.AddPicture(path, false, true, logoRange.Left(), logoRange.Top(),
+                                logoRange.Width(), logoRange.Height(), shape);
+    }
+    // Saves, checks the file and opens it again.
+    ExcelWorkbook* SaveAndReopen(ExcelWorkbook* which) {
+        std::string path = folder / ("saved" + std::to_string(++saves) + ".xls");
+        EXPECT_EQ(which->SaveAs(path, kXlWorkbookNormal), "");
+        EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(path)),
+                  std::vector<std::string>{});
+        ExcelWorkbook* reopened = nullptr;
+        EXPECT_EQ(app.Open(path, reopened), "");
+        return reopened;
+    }
+    testing::TempFolder folder;
+    ExcelApplication app;
+    ExcelWorkbook* book = nullptr;
+    ExcelWorksheet sheet;
+    ExcelRange logoRange;
+    int saves = 0;
+};
+
+TEST_F(PictureOnTemplate, APictureOverTheMergedLogoRangeAnchorsAtItsCorners) {
+    ExcelShape shape;
+    ASSERT_EQ(AddOverLogoRange(shape), "");
+    auto anchors = xls::ShapeAnchors(book->Model().sheets[0]);
+    ASSERT_EQ(anchors.size(), 1u);
+    // D1:F2 ends where G3 starts. Column positions are summed from widths rounded to 1/100 mm
+    // each, as LibreOffice does, so a corner on a column's edge may land one unit before it.
+    const ClientAnchor& a = anchors[0].anchor;
+    EXPECT_NEAR(a.col1 * 1024 + a.dx1, 3 * 1024, 1);
+    EXPECT_NEAR(a.col2 * 1024 + a.dx2, 6 * 1024, 1);
+    EXPECT_EQ(std::vector<int>({a.row1, a.dy1, a.row2, a.dy2}), std::vector<int>({0, 0, 2, 0}));
+    EXPECT_FLOAT_EQ(shape.Left(), logoRange.Left());
+    EXPECT_FLOAT_EQ(shape.Width(), logoRange.Width());
+}
+
+TEST_F(PictureOnTemplate, ALockedAspectRatioScalesTheOtherSide) {
+    ExcelShape shape;
+    ASSERT_EQ(sheet.AddPicture(kLogo, false, true, 10, 20, 100, 50, shape), "");
+    ASSERT_EQ(shape.SetWidth(80), "");  // not locked yet
+    EXPECT_FLOAT_EQ(shape.Height(), 50);
+    shape.Select();
+    shape.SetLockAspectRatio(true);
+    ASSERT_EQ(shape.SetWidth(40), "");
+    EXPECT_FLOAT_EQ(shape.Height(), 25);
+    ASSERT_EQ(shape.SetHeight(50), "");
+    EXPECT_FLOAT_EQ(shape.Width(), 80);
+    ASSERT_EQ(shape.SetLeft(30.5), "");
+    ASSERT_EQ(shape.SetTop(40.25), "");
+    EXPECT_FLOAT_EQ(shape.Left(), 30.5);
+    EXPECT_FLOAT_EQ(shape.Top(), 40.25);
+    EXPECT_FLOAT_EQ(shape.Width(), 80);
+    // The file holds the box last set.
+    xls::ShapeBox saved;
+    ASSERT_TRUE(xls::ShapeBoxOf(book->Model(), book->Model().sheets[0], shape.Id(), saved));
+    EXPECT_NEAR(saved.left, 30.5, 0.1);
+    EXPECT_NEAR(saved.top, 40.25, 0.1);
+    EXPECT_NEAR(saved.width, 80, 0.1);
+    EXPECT_NEAR(saved.height, 50, 0.1);
+}
+
+TEST_F(PictureOnTemplate, BadPictureFilesGiveAnErrorAndLeaveTheWorkbookAlone) {
+    std::string empty = folder.Write("empty.gif", "");
+    std::string text = folder.Write("text.gif", "this is not a picture");
+    for (const std::string& path : {folder / "missing.gif", empty, text}) {
+        ExcelShape shape;
+        std::string error = AddOverLogoRange(shape, path);
+        EXPECT_NE(error.find(path), std::string::npos) << error;
+        EXPECT_FALSE(shape.IsValid());
+    }
+    EXPECT_EQ(xls::BlipCount(book->Model()), 0u);
+    EXPECT_TRUE(sheet.Shapes().empty());
+    ExcelShape linked;
+    EXPECT_NE(sheet.AddPicture(kLogo, true, false, 0, 0, 10, 10, linked), "");
+}
+
+TEST_F(PictureOnTemplate, PicturesSurviveSavingAndMorePicturesJoinThem) {
+    ExcelShape first;
+    ASSERT_EQ(AddOverLogoRange(first), "");
+    ExcelWorkbook* reopened = SaveAndReopen(book);
+    ASSERT_NE(reopened, nullptr);
+    ExcelWorksheet again = reopened->Worksheets(1);
+    ASSERT_EQ(again.Shapes().size(), 1u);
+    EXPECT_NEAR(again.Shapes()[0].Left(), logoRange.Left(), 0.1);
+    EXPECT_NEAR(again.Shapes()[0].Height(), logoRange.Height(), 0.1);
+    // The same picture again shares the stored one; another picture adds one.
+    ExcelShape second, third;
+    ASSERT_EQ(again.AddPicture(kLogo, false, true, 0, 100, 48, 24, second), "");
+    EXPECT_EQ(xls::BlipCount(reopened->Model()), 1u);
+    std::string png = folder / "mirrored.png";
+    ASSERT_TRUE(QImage(QString::fromStdString(kLogo)).mirrored(true, false).save(
+        QString::fromStdString(png)));
+    ASSERT_EQ(again.AddPicture(png, false, true, 60, 100, 48, 24, third), "");
+    EXPECT_EQ(xls::BlipCount(reopened->Model()), 2u);
+    EXPECT_NE(second.Id(), first.Id());
+    EXPECT_NE(third.Id(), second.Id());
+    ExcelWorkbook* last = SaveAndReopen(reopened);
+    ASSERT_NE(last, nullptr);
+    auto shapes = last->Worksheets(1).Shapes();
+    ASSERT_EQ(shapes.size(), 3u);
+    EXPECT_NEAR(shapes[2].Left(), 60, 0.1);
+    EXPECT_NEAR(shapes[2].Top(), 100, 0.1);
+    // The second sheet gets a drawing of its own with ids of its own.
+    ExcelShape onNotes;
+    ASSERT_EQ(last->Worksheets(2).AddPicture(kLogo, false, true, 0, 0, 48, 24, onNotes), "");
+    EXPECT_GE(onNotes.Id(), shapes[2].Id() + 1);
+    EXPECT_NE(onNotes.Id() / 1024, shapes[2].Id() / 1024);
+    ExcelWorkbook* both = SaveAndReopen(last);
+    ASSERT_NE(both, nullptr);
+    EXPECT_EQ(both->Worksheets(2).Shapes().size(), 1u);
+    EXPECT_EQ(both->Worksheets(1).Shapes().size(), 3u);
+}
+
+TEST_F(PictureOnTemplate, DeletingRowsMovesThePicturesBelowThemUp) {
+    ExcelShape below, beside;
+    double rowTop = sheet.Range("A8").Top();
+    ASSERT_EQ(sheet.AddPicture(kLogo, false, true, 1, rowTop + 2, 20, 10, below), "");
+    double columnH = sheet.Range("H1").Left();
+    ASSERT_EQ(sheet.AddPicture(kLogo, false, true, columnH, rowTop + 2, 20, 10, beside), "");
+    double deletedHeight = sheet.Range("A5:A6").Height();
+    ASSERT_EQ(sheet.Range("A5:F6").Delete(), "");
+    EXPECT_NEAR(below.Top(), rowTop + 2 - deletedHeight, 0.2);
+    EXPECT_NEAR(below.Height(), 10, 0.2);
+    EXPECT_NEAR(beside.Top(), rowTop + 2, 0.2);  // its columns kept their cells
+}
+
+}  // namespace
+}  // namespace quillbat
