@@ -211,18 +211,72 @@ std::string TakeShapeId(Workbook& book, uint32_t drawingId, uint32_t lastShapeId
     return "";
 }
 
-uint32_t BlipCount(const Workbook& book) {
+namespace {
+
+// The drawing group's records joined from MSODRAWINGGROUP and its CONTINUE records.
+std::string GroupData(const Workbook& book) {
     auto it = std::find_if(book.globals.begin(), book.globals.end(),
                            [](const Record& r) { return r.type == rec::kMsoDrawingGroup; });
-    if (it == book.globals.end()) return 0;
+    if (it == book.globals.end()) return "";
     std::string data = it->data;
     for (auto next = it + 1; next != book.globals.end() && next->type == rec::kContinue; ++next)
         data += next->data;
+    return data;
+}
+
+constexpr uint16_t kBlipJpeg = 0xF01D, kBlipDib = 0xF01F, kBlipTiff = 0xF029,
+                   kBlipJpegCmyk = 0xF02A;
+
+// A DIB blip holds the bitmap without its file header; image readers want one.
+std::string WithBitmapFileHeader(std::string_view dib) {
+    uint32_t headerSize = GetU32At(dib, 0);
+    uint16_t bitCount = GetU16At(dib, 14);
+    uint32_t compression = GetU32At(dib, 16), colours = GetU32At(dib, 32);
+    if (colours == 0 && bitCount <= 8) colours = 1u << bitCount;
+    uint32_t offset = 14 + headerSize + colours * 4 + (compression == 3 ? 12 : 0);
+    std::string out = "BM";
+    PutU32(out, static_cast<uint32_t>(14 + dib.size()));
+    PutU32(out, 0);
+    PutU32(out, offset);
+    out += dib;
+    return out;
+}
+
+// The picture bytes of a bitmap blip record at pos: PNG, JPEG, TIFF or a bitmap file.
+std::string BitmapOfBlip(std::string_view data, size_t pos, const art::Header& blip) {
+    bool bitmap = blip.type == kBlipJpeg || blip.type == art::kBlipPng || blip.type == kBlipDib ||
+                  blip.type == kBlipTiff || blip.type == kBlipJpegCmyk;
+    size_t skip = 16 + ((blip.instance & 1) ? 16 : 0) + 1;  // one or two UIDs and a tag
+    if (!bitmap || blip.length < skip) return "";
+    std::string_view body = data.substr(pos + art::kHeaderSize + skip, blip.length - skip);
+    return blip.type == kBlipDib ? WithBitmapFileHeader(body) : std::string(body);
+}
+
+}  // namespace
+
+uint32_t BlipCount(const Workbook& book) {
+    std::string data = GroupData(book);
     uint32_t count = 0;
     art::Walk(data, 0, data.size(), [&](const art::Header& h, size_t) {
         if (h.type == art::kFbse) ++count;
     });
     return count;
+}
+
+std::string PictureBytes(const Workbook& book, uint32_t blipIndex) {
+    std::string data = GroupData(book);
+    uint32_t count = 0;
+    std::string out;
+    art::Walk(data, 0, data.size(), [&](const art::Header& h, size_t pos) {
+        if (h.type != art::kFbse || ++count != blipIndex || h.length < kFbseFixedSize) return;
+        size_t nameLength = static_cast<uint8_t>(data[pos + art::kHeaderSize + 33]);
+        size_t blipAt = pos + art::kHeaderSize + kFbseFixedSize + nameLength;
+        art::Header blip;
+        if (blipAt < pos + art::kHeaderSize + h.length && art::ReadHeader(data, blipAt, blip) &&
+            blipAt + art::kHeaderSize + blip.length <= data.size())
+            out = BitmapOfBlip(data, blipAt, blip);
+    });
+    return out;
 }
 
 }  // namespace quillbat::xls

@@ -23,5 +23,8 @@ std::string TakeShapeId(Workbook& book, uint32_t drawingId, uint32_t lastShapeId
 
 // Number of pictures in the store (0 without a drawing group).
 uint32_t BlipCount(const Workbook& book);
+// The bytes of picture `blipIndex` (1-based) as an image file (PNG, JPEG, TIFF or bitmap);
+// "" when there is no such picture or it is a metafile.
+std::string PictureBytes(const Workbook& book, uint32_t blipIndex);
 
 }  // namespace quillbat::xls

@@ -28,6 +28,9 @@ uint16_t XfFont(const std::string& xf);
 struct Font {
     uint16_t heightTwips = 200;
     std::string name = "Arial";
+    bool bold = false, italic = false, strikeout = false;
+    uint8_t underline = 0;  // 0 none, 1 single, 2 double, 0x21/0x22 accounting
+    uint16_t colorIcv = 0x7FFF;  // 0x7FFF: automatic
 };
 
 // The 56 colours of the palette (icv 8..63) as 0xRRGGBB, Excel's defaults to start with.

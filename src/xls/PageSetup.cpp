@@ -10,7 +10,9 @@ namespace {
 constexpr size_t kMaxFooterChars = 255;
 constexpr size_t kSetupSize = 34, kFooterMarginAt = 24;
 
-constexpr uint16_t kWsBool = 0x0081;
+constexpr uint16_t kWsBool = 0x0081, kPrintGridlines = 0x002B, kRowBreaks = 0x001B,
+                   kColumnBreaks = 0x001A;
+constexpr uint16_t kSetupLeftToRight = 0x01;
 constexpr uint16_t kSetupPortrait = 0x02, kSetupNoPrinter = 0x04, kSetupNoOrientation = 0x40;
 constexpr uint16_t kWsBoolFitToPage = 0x0100;
 
@@ -39,9 +41,27 @@ void ReadSetup(const Sheet& sheet, PageSettings& page) {
     page.footerMargin = GetF64At(d, kFooterMarginAt);
     page.fitWidth = GetU16At(d, 6);
     page.fitHeight = GetU16At(d, 8);
+    page.overThenDown = flags & kSetupLeftToRight;
     if (flags & kSetupNoPrinter) return;
+    page.paperSize = GetU16At(d, 0);
     page.scalePercent = GetU16At(d, 2) ? GetU16At(d, 2) : 100;
     page.landscape = !(flags & kSetupNoOrientation) && !(flags & kSetupPortrait);
+}
+
+bool FlagRecord(const Sheet& sheet, uint16_t type) {
+    const Record* record = sheet.Find(type);
+    return record && GetU16At(record->data, 0) != 0;
+}
+
+// The first field of each 6-byte entry of a page-break record.
+std::vector<int> PageBreaks(const Sheet& sheet, uint16_t type) {
+    std::vector<int> out;
+    const Record* record = sheet.Find(type);
+    if (!record) return out;
+    size_t count = GetU16At(record->data, 0);
+    for (size_t i = 0; i < count && 2 + 6 * (i + 1) <= record->data.size(); ++i)
+        out.push_back(GetU16At(record->data, 2 + 6 * i));
+    return out;
 }
 
 // A SETUP record that says only the margins count (fNoPls), portrait, 100 %, one copy.
@@ -142,6 +162,11 @@ PageSettings ReadPageSettings(const Sheet& sheet) {
     ReadSetup(sheet, page);
     const Record* wsBool = sheet.Find(kWsBool);
     page.fitToPages = wsBool && (GetU16At(wsBool->data, 0) & kWsBoolFitToPage);
+    page.centerHorizontally = FlagRecord(sheet, rec::kHCenter);
+    page.centerVertically = FlagRecord(sheet, rec::kVCenter);
+    page.printGridlines = FlagRecord(sheet, kPrintGridlines);
+    page.rowBreaks = PageBreaks(sheet, kRowBreaks);
+    page.columnBreaks = PageBreaks(sheet, kColumnBreaks);
     return page;
 }
 

@@ -2,6 +2,7 @@
 // Page setup of a worksheet: the footer's centre section, the footer margin, the selection.
 
 #include <string>
+#include <vector>
 
 #include "xls/Sheet.h"
 
@@ -26,6 +27,11 @@ struct PageSettings {
     double leftMargin = 0.75, rightMargin = 0.75, topMargin = 1.0, bottomMargin = 1.0;
     double headerMargin = 0.5, footerMargin = 0.5;
     std::string header, footer;  // with their &L, &C and &R section codes
+    uint16_t paperSize = 0;      // the file's paper code (1 Letter, 9 A4, ...), 0 when not set
+    bool centerHorizontally = false, centerVertically = false;
+    bool printGridlines = false;
+    bool overThenDown = false;  // page order: across the columns first, then down
+    std::vector<int> rowBreaks, columnBreaks;  // first row or column of a new page, from 0
 };
 PageSettings ReadPageSettings(const Sheet& sheet);
 

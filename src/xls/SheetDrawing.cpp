@@ -54,17 +54,30 @@ void WriteBack(Sheet& sheet, const DrawingStream& s, size_t pos, size_t n) {
 
 struct AnchorPlace {
     uint32_t shapeId;
-    size_t at;  // of the anchor's body in the stream
+    size_t at;           // of the anchor's body in the stream
+    uint32_t blipIndex;  // the picture a picture frame shows, 0 for other shapes
 };
+
+constexpr uint16_t kPropertyPictureIndex = 0x0104;
+
+// The picture index among a shape's properties (an FOPT body), or 0.
+uint32_t PictureIndexOf(std::string_view bytes, size_t body, const art::Header& fopt) {
+    for (size_t i = 0; i < fopt.instance && (i + 1) * 6 <= fopt.length; ++i) {
+        uint16_t id = GetU16At(bytes, body + i * 6);
+        if ((id & 0x3FFF) == kPropertyPictureIndex) return GetU32At(bytes, body + i * 6 + 2);
+    }
+    return 0;
+}
 
 std::vector<AnchorPlace> AnchorPlaces(const DrawingStream& s) {
     std::vector<AnchorPlace> out;
-    uint32_t shapeId = 0;
+    uint32_t shapeId = 0, blipIndex = 0;
     art::Walk(s.bytes, 0, s.bytes.size(), [&](const art::Header& h, size_t pos) {
-        if (h.type == art::kSpContainer) shapeId = 0;
+        if (h.type == art::kSpContainer) shapeId = blipIndex = 0;
         if (h.type == art::kFsp) shapeId = GetU32At(s.bytes, pos + art::kHeaderSize);
+        if (h.type == art::kFopt) blipIndex = PictureIndexOf(s.bytes, pos + art::kHeaderSize, h);
         if (h.type == art::kClientAnchor && h.length >= 18 && shapeId)
-            out.push_back({shapeId, pos + art::kHeaderSize});
+            out.push_back({shapeId, pos + art::kHeaderSize, blipIndex});
     });
     return out;
 }
@@ -197,7 +210,8 @@ std::vector<ShapeAnchor> ShapeAnchors(const Sheet& sheet) {
     DrawingStream s = CollectDrawing(sheet);
     std::vector<ShapeAnchor> out;
     for (const AnchorPlace& p : AnchorPlaces(s))
-        out.push_back({p.shapeId, AnchorFromBytes(std::string_view(s.bytes).substr(p.at, 18))});
+        out.push_back({p.shapeId, AnchorFromBytes(std::string_view(s.bytes).substr(p.at, 18)),
+                       p.blipIndex});
     return out;
 }
 

@@ -14,6 +14,7 @@ namespace quillbat::xls {
 struct ShapeAnchor {
     uint32_t shapeId = 0;
     ClientAnchor anchor;
+    uint32_t blipIndex = 0;  // the picture of a picture frame (1-based), 0 for other shapes
 };
 
 // Every shape of the sheet that is anchored to its cells, in drawing order.

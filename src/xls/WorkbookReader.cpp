@@ -42,6 +42,12 @@ void AddSlotOnce(std::vector<Record>& records, bool& placed, uint16_t slot) {
 Font ParseFont(std::string_view data) {
     Font font;
     font.heightTwips = GetU16At(data, 0);
+    uint16_t options = GetU16At(data, 2);
+    font.italic = options & 0x0002;
+    font.strikeout = options & 0x0008;
+    font.colorIcv = GetU16At(data, 4);
+    font.bold = GetU16At(data, 6) >= 600;
+    if (data.size() > 10) font.underline = static_cast<uint8_t>(data[10]);
     ByteReader in(data, 14);
     std::string name = ReadShortXlString(in);
     if (!in.Failed()) font.name = name;
