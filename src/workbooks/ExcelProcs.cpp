@@ -409,4 +409,9 @@ std::vector<ExcelShape> ExcelWorksheet::Shapes() const {
     return out;
 }
 
+xls::PrintResult ExcelWorksheet::PrintOut(const std::function<std::string()>& defaultPrinter) const {
+    if (!book_) return {xls::PrintStatus::Failed, "There is no such worksheet."};
+    return xls::PrintSheet(*book_, sheet_, Name(), defaultPrinter);
+}
+
 }  // namespace quillbat

@@ -5,6 +5,7 @@
 // FindLastRowAndColumn and ColumnLetter. Coordinates count from 1. Operations that can fail
 // return an error text ("" on success); the caller ends its run at the first one.
 
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include "xls/CellValue.h"
 #include "xls/ClientAnchor.h"
+#include "xls/SheetPrinting.h"
 #include "xls/Workbook.h"
 
 namespace quillbat {
@@ -150,6 +152,12 @@ public:
                            ExcelShape& out);
     // The shapes anchored to the sheet's cells, pictures of the template included.
     std::vector<ExcelShape> Shapes() const;
+
+    // PrintOut with every argument omitted: the sheet's pages on the default printer, as its
+    // page setup lays them out. The workbook is not changed, so the caller saves it whether or
+    // not printing worked; without a printer the result says so in a plain message.
+    xls::PrintResult PrintOut(
+        const std::function<std::string()>& defaultPrinter = xls::SystemDefaultPrinter) const;
 
 private:
     xls::Workbook* book_ = nullptr;

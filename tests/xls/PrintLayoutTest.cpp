@@ -1,0 +1,207 @@
+// Printed pages: the paper and margins a sheet's page setup gives, scaling and fitting to
+// pages, splitting at the page's edges and at manual breaks, page order, centring, and the
+// header and footer field codes.
+
+#include <gtest/gtest.h>
+
+#include "xls/ByteIo.h"
+#include "xls/HeaderFooter.h"
+#include "xls/PrintLayout.h"
+#include "xls/Record.h"
+
+namespace quillbat::xls {
+namespace {
+
+constexpr uint16_t kSetupPortrait = 0x02, kWsBool = 0x0081, kRowBreaks = 0x001B;
+
+// A SETUP record: paper, scale, fit width and height, flags.
+Record SetupRecord(uint16_t paper, uint16_t scale, uint16_t fitWidth, uint16_t fitHeight, uint16_t flags) {
+    std::string d;
+    for (uint16_t v : {paper, scale, uint16_t(1), fitWidth, fitHeight, flags, uint16_t(600), uint16_t(600)})
+        PutU16(d, v);
+    PutF64(d, 0.3);
+    PutF64(d, 0.3);
+    PutU16(d, 1);
+    return {rec::kSetup, d};
+}
+
+Record Margin(uint16_t type, double inches) {
+    std::string d;
+    PutF64(d, inches);
+    return {type, d};
+}
+
+Record Flag(uint16_t type, uint16_t value) {
+    std::string d;
+    PutU16(d, value);
+    return {type, d};
+}
+
+class Layout : public ::testing::Test {
+protected:
+    // A grid of numbers, `rows` by `cols`, on the new workbook's sheet.
+    void Fill(int rows, int cols) {
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c) sheet().SetValue(r, c, CellValue::FromNumber(r * cols + c));
+    }
+    Sheet& sheet() { return book.sheets[0]; }
+    void Add(Record record) { sheet().InsertBefore({rec::kEof}, std::move(record)); }
+    PrintLayout Lay() { return LayOutPrint(book, 0); }
+
+    Workbook book = NewWorkbook();
+};
+
+TEST(SplitIntoRuns, FillsEachRunAndStartsOneAtEveryBreak) {
+    std::vector<double> sizes{10, 10, 10, 25, 10};
+    EXPECT_EQ(SplitIntoRuns(sizes, 30, {}), (std::vector<int>{0, 3, 4}));
+    EXPECT_EQ(SplitIntoRuns(sizes, 20, {}), (std::vector<int>{0, 2, 3, 4}));  // 25 alone
+    EXPECT_EQ(SplitIntoRuns(sizes, 100, {1, 4}), (std::vector<int>{0, 1, 4}));
+    EXPECT_TRUE(SplitIntoRuns({}, 100, {}).empty());
+}
+
+TEST_F(Layout, AnEmptySheetHasNoPages) {
+    EXPECT_TRUE(Lay().pages.empty());
+}
+
+TEST_F(Layout, DefaultsAreLetterPortraitWithTheSpreadsheetsMargins) {
+    Fill(3, 2);
+    PrintLayout l = Lay();
+    EXPECT_EQ(l.area, (CellRange{0, 2, 0, 1}));
+    EXPECT_DOUBLE_EQ(l.paperWidth, 612);
+    EXPECT_DOUBLE_EQ(l.paperHeight, 792);
+    ASSERT_EQ(l.pages.size(), 1u);
+    EXPECT_DOUBLE_EQ(l.pages[0].left, 0.75 * 72);
+    EXPECT_DOUBLE_EQ(l.pages[0].top, 72);
+    EXPECT_DOUBLE_EQ(l.scale, 1);
+}
+
+TEST_F(Layout, PaperOrientationAndMarginsComeFromThePageSetup) {
+    Fill(1, 1);
+    Add(SetupRecord(9, 100, 1, 1, 0));  // A4, landscape (not portrait)
+    Add(Margin(rec::kLeftMargin, 0.25));
+    Add(Margin(rec::kTopMargin, 0.5));
+    PrintLayout l = Lay();
+    EXPECT_DOUBLE_EQ(l.paperWidth, 842);
+    EXPECT_DOUBLE_EQ(l.paperHeight, 595);
+    EXPECT_DOUBLE_EQ(l.pages[0].left, 18);
+    EXPECT_DOUBLE_EQ(l.pages[0].top, 36);
+}
+
+TEST_F(Layout, PrinterFieldsMarkedNotValidAreIgnored) {
+    Fill(1, 1);
+    Add(SetupRecord(9, 50, 1, 1, 0x0004));  // fNoPls: paper, scale and orientation not set
+    PrintLayout l = Lay();
+    EXPECT_DOUBLE_EQ(l.paperWidth, 612);
+    EXPECT_DOUBLE_EQ(l.scale, 1);
+}
+
+TEST_F(Layout, RowsSplitAtThePageEdgeAndAtManualBreaks) {
+    Fill(100, 2);  // 12.75 pt rows: 648 pt of the 792 - 144 printable, so 50 a page
+    PrintLayout l = Lay();
+    ASSERT_EQ(l.pages.size(), 2u);
+    EXPECT_EQ(l.pages[0].cells, (CellRange{0, 49, 0, 1}));
+    EXPECT_EQ(l.pages[1].cells, (CellRange{50, 99, 0, 1}));
+
+    std::string breaks;
+    PutU16(breaks, 1);
+    for (uint16_t v : {10, 0, 255}) PutU16(breaks, v);
+    Add({kRowBreaks, breaks});
+    l = Lay();
+    ASSERT_EQ(l.pages.size(), 3u);
+    EXPECT_EQ(l.pages[0].cells.lastRow, 9);
+    EXPECT_EQ(l.pages[1].cells, (CellRange{10, 59, 0, 1}));
+    EXPECT_EQ(l.pages[2].cells, (CellRange{60, 99, 0, 1}));
+}
+
+TEST_F(Layout, PagesGoDownFirstUnlessTheSetupSaysAcross) {
+    Fill(60, 12);  // 48 pt columns: 10 fit in 504 pt across, 50 rows down
+    std::vector<CellRange> downFirst;
+    for (const PrintedPage& p : Lay().pages) downFirst.push_back(p.cells);
+    EXPECT_EQ(downFirst, (std::vector<CellRange>{{0, 49, 0, 9}, {50, 59, 0, 9}, {0, 49, 10, 11}, {50, 59, 10, 11}}));
+    Add(SetupRecord(1, 100, 1, 1, kSetupPortrait | 0x01));
+    std::vector<CellRange> acrossFirst;
+    for (const PrintedPage& p : Lay().pages) acrossFirst.push_back(p.cells);
+    EXPECT_EQ(acrossFirst, (std::vector<CellRange>{{0, 49, 0, 9}, {0, 49, 10, 11}, {50, 59, 0, 9}, {50, 59, 10, 11}}));
+}
+
+TEST_F(Layout, ScalePercentShrinksTheCellsOntoFewerPages) {
+    Fill(100, 2);
+    Add(SetupRecord(1, 50, 1, 1, kSetupPortrait));
+    PrintLayout l = Lay();
+    EXPECT_DOUBLE_EQ(l.scale, 0.5);
+    EXPECT_EQ(l.pages.size(), 1u);
+}
+
+TEST_F(Layout, FittingToPagesTakesTheLargestPercentThatFitsAndNeverEnlarges) {
+    Fill(100, 12);
+    Add(SetupRecord(1, 100, 1, 1, kSetupPortrait));
+    Add(Flag(kWsBool, 0x0100 | 0x04C1));
+    PrintLayout l = Lay();
+    ASSERT_EQ(l.pages.size(), 1u);
+    // 100 rows of 12.75 pt in 648 pt: 50 %; 12 columns of 48 pt in 504 pt would allow 87 %.
+    EXPECT_DOUBLE_EQ(l.scale, 0.50);
+
+    Workbook small = NewWorkbook();
+    small.sheets[0].SetValue(0, 0, CellValue::FromNumber(1));
+    small.sheets[0].InsertBefore({rec::kEof}, SetupRecord(1, 100, 1, 1, kSetupPortrait));
+    small.sheets[0].InsertBefore({rec::kEof}, Flag(kWsBool, 0x0100));
+    EXPECT_DOUBLE_EQ(LayOutPrint(small, 0).scale, 1);
+}
+
+TEST_F(Layout, FittingOnlyTheWidthLeavesThePagesDownOpen) {
+    Fill(100, 12);
+    Add(SetupRecord(1, 100, 1, 0, kSetupPortrait));
+    Add(Flag(kWsBool, 0x0100));
+    PrintLayout l = Lay();
+    EXPECT_DOUBLE_EQ(l.scale, 0.87);
+    for (const PrintedPage& p : l.pages) EXPECT_EQ(p.cells.Columns(), 12);
+    EXPECT_EQ(l.pages.size(), 2u);
+}
+
+TEST_F(Layout, CentringPutsTheCellsInTheMiddleOfTheMargins) {
+    Fill(2, 2);  // 96 x 25.5 pt
+    Add(Flag(rec::kHCenter, 1));
+    Add(Flag(0x0084, 1));  // VCENTER
+    PrintLayout l = Lay();
+    EXPECT_DOUBLE_EQ(l.pages[0].left, 54 + (504 - 96) / 2.0);
+    EXPECT_DOUBLE_EQ(l.pages[0].top, 72 + (648 - 25.5) / 2.0);
+}
+
+TEST_F(Layout, MergedRangesWidenTheArea) {
+    Fill(1, 1);
+    sheet().merges.push_back({3, 4, 2, 5});
+    EXPECT_EQ(Lay().area, (CellRange{0, 4, 0, 5}));
+}
+
+TEST(HeaderFooterCodes, FieldsAreFilledAndFontCodesLeftOut) {
+    PageFields f;
+    f.page = 3;
+    f.pages = 7;
+    f.sheetName = "Scorecard";
+    f.fileName = "ScorecardHome.xls";
+    f.folder = "/home/me/Scorecards/";
+    f.date = "12/7/2026";
+    f.time = "5:23 AM";
+    struct Case {
+        std::string code, printed;
+    } cases[] = {
+        {"Page &P of &N", "Page 3 of 7"},
+        {"&A - &F", "Scorecard - ScorecardHome.xls"},
+        {"&Z&F", "/home/me/Scorecards/ScorecardHome.xls"},
+        {"&D &T", "12/7/2026 5:23 AM"},
+        {"Smith && Sons", "Smith & Sons"},
+        {"&\"Times New Roman,Bold\"&14Title", "Title"},
+        {"&B&IBold&B &Uunder&U", "Bold under"},
+        {"&KFF0000red", "red"},
+        {"trailing &", "trailing &"},
+        {"&\"unclosed", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ExpandFieldCodes(c.code, f), c.printed) << c.code;
+    FooterSections s = PrintedSections("&LLeft &P&CData: a && b&R&A", f);
+    EXPECT_EQ(s.left, "Left 3");
+    EXPECT_EQ(s.center, "Data: a & b");
+    EXPECT_EQ(s.right, "Scorecard");
+}
+
+}  // namespace
+}  // namespace quillbat::xls
