@@ -9,9 +9,9 @@
 #include <map>
 #include <sstream>
 
+#include "LibreOfficeRun.h"
 #include "TempFolder.h"
 #include "XlsInvariants.h"
-#include "platform/Process.h"
 #include "workbooks/ExcelProcs.h"
 #include "xls/Geometry.h"
 #include "xls/SheetDrawing.h"
@@ -52,18 +52,6 @@ std::vector<std::string> AttributeValues(const std::string& xml, const std::stri
         values.push_back(xml.substr(start, xml.find('"', start) - start));
     }
     return values;
-}
-
-bool Convert(const testing::TempFolder& folder, const std::string& format,
-             const std::vector<std::string>& files) {
-    std::vector<std::string> argv = {
-        "timeout",     "180",
-        "soffice",     "-env:UserInstallation=file://" + folder.path() + "/profile",
-        "--headless",  "--convert-to",
-        format,        "--outdir",
-        folder / "out"};
-    argv.insert(argv.end(), files.begin(), files.end());
-    return RunAndCapture(argv).has_value();
 }
 
 // The template filled as a scorecard stage fills it, with the second lineup row deleted.
@@ -146,7 +134,7 @@ std::vector<std::string> WriteTiny(const std::string& path) {
 }
 
 TEST(LibreOffice, ReadsWhatWeWrite) {
-    if (FindOnPath("soffice").empty()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     testing::TempFolder folder;
     std::vector<std::pair<std::string, std::vector<std::string>>> files = {
         {"card", WriteScorecard(folder / "card.xls")},
@@ -160,13 +148,13 @@ TEST(LibreOffice, ReadsWhatWeWrite) {
                   std::vector<std::string>{})
             << name;
     }
-    ASSERT_TRUE(Convert(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", paths))
+    ASSERT_TRUE(testing::ConvertWithLibreOffice(folder, "csv:Text - txt - csv (StarCalc):44,34,76,1", paths))
         << "LibreOffice did not convert the files in time";
     for (const auto& [name, expected] : files)
         EXPECT_EQ(Lines(testing::ReadFile(folder / ("out/" + name + ".csv"))), expected) << name;
 
     // Names, merges, fills and the footer, as LibreOffice's own flat XML shows them.
-    ASSERT_TRUE(Convert(folder, "fods", {paths[0], testing::XlsTestData("template.xlt")}))
+    ASSERT_TRUE(testing::ConvertWithLibreOffice(folder, "fods", {paths[0], testing::XlsTestData("template.xlt")}))
         << "LibreOffice did not convert the files in time";
     std::string xml = testing::ReadFile(folder / "out/card.fods");
     EXPECT_EQ(NamedRangeAddress(xml, "team"), "$Scorecard.$B$2");
@@ -286,7 +274,7 @@ std::string AddAndSave(ExcelWorkbook& book, const std::vector<xls::ShapeBox>& bo
 }
 
 TEST(LibreOffice, ShowsOurPicturesWhereThePointsSayAndKeepsThemInItsOwnFiles) {
-    if (FindOnPath("soffice").empty()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     testing::TempFolder folder;
     ExcelApplication app;
     ExcelWorkbook* book = nullptr;
@@ -296,16 +284,16 @@ TEST(LibreOffice, ShowsOurPicturesWhereThePointsSayAndKeepsThemInItsOwnFiles) {
         {logo.Left() + 3, logo.Top() + 1, logo.Width() * 0.97, logo.Height() * 0.97},
         {20.5, 150.25, 60, 30}};
     ASSERT_EQ(AddAndSave(*book, boxes, folder / "logo.xls"), "");
-    ASSERT_TRUE(Convert(folder, "fods", {folder / "logo.xls"}));
+    ASSERT_TRUE(testing::ConvertWithLibreOffice(folder, "fods", {folder / "logo.xls"}));
     ExpectFramesAtAnchors(folder / "logo.xls", folder / "out/logo.fods", 2);
-    ASSERT_TRUE(Convert(folder, "pdf", {folder / "logo.xls"}));
+    ASSERT_TRUE(testing::ConvertWithLibreOffice(folder, "pdf", {folder / "logo.xls"}));
     std::string pdf = testing::ReadFile(folder / "out/logo.pdf");
     EXPECT_TRUE(pdf.find("/Subtype/Image") != std::string::npos ||
                 pdf.find("/Subtype /Image") != std::string::npos)
         << "the PDF page has no image";
 
     // LibreOffice's own file with those pictures takes one more; all three show.
-    ASSERT_TRUE(Convert(folder, "xls:MS Excel 97", {folder / "logo.xls"}));
+    ASSERT_TRUE(testing::ConvertWithLibreOffice(folder, "xls:MS Excel 97", {folder / "logo.xls"}));
     ExcelWorkbook* theirs = nullptr;
     ASSERT_EQ(app.Open(folder / "out/logo.xls", theirs), "");
     ASSERT_EQ(theirs->Worksheets(1).Shapes().size(), 2u);
@@ -314,7 +302,7 @@ TEST(LibreOffice, ShowsOurPicturesWhereThePointsSayAndKeepsThemInItsOwnFiles) {
     ASSERT_EQ(AddAndSave(*theirs, {boxes.back()}, folder / "again/logo3.xls"), "");
     EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(folder / "again/logo3.xls")),
               std::vector<std::string>{});
-    ASSERT_TRUE(Convert(folder, "fods", {folder / "again/logo3.xls"}));
+    ASSERT_TRUE(testing::ConvertWithLibreOffice(folder, "fods", {folder / "again/logo3.xls"}));
     ExpectFramesAtAnchors(folder / "again/logo3.xls", folder / "out/logo3.fods", 3);
 }
 
