@@ -13,6 +13,8 @@
 #include "gameday/XmlToWorkbook.h"
 #include "platform/DateEntry.h"
 #include "platform/TextFunctions.h"
+#include "workbooks/ExcelProcs.h"
+#include "xls/PageOutput.h"
 
 namespace quillbat {
 
@@ -30,6 +32,10 @@ const char* const kUsage =
     "               posted yet is not made\n"
     "  flatten FILE.xml\n"
     "               write the XML file's flat table beside it, as FILE.xls\n"
+    "  pdf FILE.xls OUT.pdf\n"
+    "               write the printed pages of the workbook's first worksheet as a PDF file\n"
+    "  print FILE.xls\n"
+    "               print the workbook's first worksheet on the default printer\n"
     "  settings     start up as the window does, then show the folders and data sources in use\n"
     "  help         show this text\n"
     "\n"
@@ -166,6 +172,43 @@ int Flatten(Run& run) {
     return kExitSuccess;
 }
 
+// The first worksheet of a workbook file, or a message box saying why there is none.
+bool OpenFirstWorksheet(Run& run, ExcelApplication& app, ExcelWorksheet& sheet) {
+    ExcelWorkbook* book = nullptr;
+    std::string error = app.Open(run.words[1], book);
+    if (error.empty() && book->WorksheetCount() == 0) error = run.words[1] + ": the workbook has no worksheet.";
+    if (!error.empty()) {
+        run.ctx.ui.Message(MsgIcon::Exclamation, "Error", error);
+        return false;
+    }
+    sheet = book->Worksheets(1);
+    return true;
+}
+
+int WritePdf(Run& run) {
+    ExcelApplication app;
+    ExcelWorksheet sheet;
+    if (!OpenFirstWorksheet(run, app, sheet)) return kExitFailure;
+    const std::string& pdf = run.words[2];
+    std::string error = sheet.SaveAsPdf(pdf);
+    if (!error.empty()) {
+        run.ctx.ui.Message(MsgIcon::Exclamation, "Error", error);
+        return kExitFailure;
+    }
+    run.out << pdf << '\n';
+    return kExitSuccess;
+}
+
+int Print(Run& run) {
+    ExcelApplication app;
+    ExcelWorksheet sheet;
+    if (!OpenFirstWorksheet(run, app, sheet)) return kExitFailure;
+    xls::PrintResult result = sheet.PrintOut();
+    if (result.status == xls::PrintStatus::Printed) return kExitSuccess;
+    run.ctx.ui.Message(MsgIcon::Exclamation, "Print", result.message);
+    return kExitFailure;
+}
+
 // The right number of plain words, and only options the command takes.
 bool FitsCommand(const Command& command, const Parsed& parsed) {
     for (const auto& option : parsed.options)
@@ -178,6 +221,8 @@ const std::map<std::string, Command>& Commands() {
         {"create", {2, {"--scorecards", "--rosters", "--profiles", "--print", "--proceed-without-lineups"}, Create}},
         {"flatten", {1, {}, Flatten}},
         {"games", {1, {}, ListGames}},
+        {"pdf", {2, {}, WritePdf}},
+        {"print", {1, {}, Print}},
         {"settings", {0, {}, PrintSettings}},
     };
     return commands;

@@ -6,6 +6,7 @@
 #include "xls/EngineVersion.h"
 #include "xls/Fills.h"
 #include "xls/Geometry.h"
+#include "xls/PageOutput.h"
 #include "xls/PageSetup.h"
 #include "xls/Pictures.h"
 #include "xls/RowDeletion.h"
@@ -412,6 +413,11 @@ std::vector<ExcelShape> ExcelWorksheet::Shapes() const {
 xls::PrintResult ExcelWorksheet::PrintOut(const std::function<std::string()>& defaultPrinter) const {
     if (!book_) return {xls::PrintStatus::Failed, "There is no such worksheet."};
     return xls::PrintSheet(*book_, sheet_, Name(), defaultPrinter);
+}
+
+std::string ExcelWorksheet::SaveAsPdf(const std::string& path) const {
+    if (!book_) return "There is no such worksheet.";
+    return xls::SaveSheetAsPdf(*book_, sheet_, path);
 }
 
 }  // namespace quillbat

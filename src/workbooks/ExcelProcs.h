@@ -158,6 +158,8 @@ public:
     // not printing worked; without a printer the result says so in a plain message.
     xls::PrintResult PrintOut(
         const std::function<std::string()>& defaultPrinter = xls::SystemDefaultPrinter) const;
+    // The same pages as a PDF file, written whole or not at all. "" or an error text.
+    std::string SaveAsPdf(const std::string& path) const;
 
 private:
     xls::Workbook* book_ = nullptr;

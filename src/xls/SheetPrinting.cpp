@@ -32,7 +32,7 @@ PrintResult PrintSheetOn(QPrinter& printer, const Workbook& book, int sheet,
         return {PrintStatus::Failed, error};
     printer.setDocName(QString::fromStdString(documentName));
     printer.setFullPage(true);
-    std::string error = PaintSheetPages(printer, book, sheet, documentName);
+    std::string error = PaintSheetPages(printer, book, sheet, "");
     if (!error.empty())
         return {PrintStatus::Failed, "\"" + documentName + "\" was not printed: " + error};
     return {};

@@ -20,8 +20,8 @@ struct PrintResult {
 // The system's default printer's name, "" when there is none.
 std::string SystemDefaultPrinter();
 
-// Prints the sheet's pages on the default printer as `documentName`. `defaultPrinter` finds
-// the printer; tests pass their own.
+// Prints the sheet's pages on the default printer as the print job `documentName`.
+// `defaultPrinter` finds the printer; tests pass their own.
 PrintResult PrintSheet(const Workbook& book, int sheet, const std::string& documentName,
                        const std::function<std::string()>& defaultPrinter = SystemDefaultPrinter);
 // Prints on a printer set up by the caller.

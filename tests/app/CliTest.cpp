@@ -7,7 +7,9 @@
 #include <sstream>
 
 #include "GameWorld.h"
+#include "TempFolder.h"
 #include "platform/FileSystem.h"
+#include "workbooks/ExcelProcs.h"
 
 namespace quillbat {
 namespace {
@@ -122,6 +124,21 @@ TEST_F(CliTest, FlattenWritesTheTableBesideTheFile) {
     std::string bad = world.root.Write("in/bad.xml", "<game>");
     EXPECT_EQ(Run({"flatten", bad}), kExitFailure);
     EXPECT_EQ(err.str().rfind("Error: " + bad + ": not well-formed XML", 0), 0u) << err.str();
+}
+
+TEST_F(CliTest, PdfWritesTheFirstWorksheetsPages) {
+    ExcelApplication app;
+    ExcelWorkbook& book = app.Add();
+    ASSERT_EQ(book.Worksheets(1).Cells(1, 1).SetValue("Home"), "");
+    std::string xls = world.root / "card.xls", pdf = world.root / "card.pdf";
+    ASSERT_EQ(book.SaveAs(xls, kXlWorkbookNormal), "");
+    EXPECT_EQ(Run({"pdf", xls, pdf}), kExitSuccess) << err.str();
+    EXPECT_EQ(out.str(), pdf + "\n");
+    EXPECT_EQ(testing::ReadFile(pdf).rfind("%PDF-", 0), 0u);
+
+    EXPECT_EQ(Run({"pdf", world.root / "missing.xls", pdf}), kExitFailure);
+    EXPECT_EQ(err.str().rfind("Error: ", 0), 0u) << err.str();
+    EXPECT_EQ(Run({"pdf", xls}), kExitUsage);
 }
 
 }  // namespace
