@@ -1,5 +1,6 @@
 #include "xls/NumberFormats.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -32,11 +33,11 @@ const std::map<uint16_t, std::string_view>& BuiltInCodes() {
 
 // --- Tokens of one section ----------------------------------------------------------------
 
-enum class Tok { Literal, Digit, Point, Comma, Percent, Exponent, Date, Text, General };
+enum class Tok { Literal, Digit, Point, Comma, Percent, Exponent, Slash, Date, Text, General };
 
 struct Token {
     Tok kind;
-    std::string text;  // the literal, the digit place ('0', '#', '?'), the date code, "E+"/"E-"
+    std::string text;  // the literal, the digit place ('0', '#', '?'), the date code, "E+", "e-"...
 };
 
 bool StartsWithNoCase(std::string_view text, size_t at, std::string_view prefix) {
@@ -92,10 +93,12 @@ std::vector<Token> Tokenize(std::string_view code) {
             out.push_back({Tok::Comma, ","});
         } else if (c == '%') {
             out.push_back({Tok::Percent, "%"});
+        } else if (c == '/') {
+            out.push_back({Tok::Slash, "/"});
         } else if (c == '@') {
             out.push_back({Tok::Text, "@"});
         } else if ((lower == 'e') && i + 1 < code.size() && (code[i + 1] == '+' || code[i + 1] == '-')) {
-            out.push_back({Tok::Exponent, std::string("E") + code[++i]});
+            out.push_back({Tok::Exponent, std::string(1, c) + code[++i]});
         } else if (StartsWithNoCase(code, i, "General")) {
             out.push_back({Tok::General, ""});
             i += 6;
@@ -141,24 +144,32 @@ bool Has(const std::vector<Token>& tokens, Tok kind) {
 
 // --- General --------------------------------------------------------------------------------
 
+// Six significant digits and a two-digit exponent at least, without trailing zeros.
+std::string GeneralScientific(double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.5E", v);
+    std::string s = buf;
+    size_t e = s.find('E');
+    std::string mantissa = s.substr(0, e);
+    while (mantissa.back() == '0') mantissa.pop_back();
+    if (mantissa.back() == '.') mantissa.pop_back();
+    return mantissa + s.substr(e);
+}
+
+// Up to ten significant digits (eleven for an integer); scientific from 1E+11 up, below
+// 1E-04, and when rounding carries an integer into a twelfth digit.
 std::string GeneralNumber(double v) {
     if (v == 0) return "0";
     double magnitude = std::fabs(v);
-    char buf[64];
-    if (magnitude >= 1e11 || magnitude < 1e-9) {
-        std::snprintf(buf, sizeof buf, "%.5E", v);
-        std::string s = buf;
-        size_t e = s.find('E');
-        std::string mantissa = s.substr(0, e), exponent = s.substr(e);
-        while (mantissa.back() == '0') mantissa.pop_back();
-        if (mantissa.back() == '.') mantissa.pop_back();
-        if (exponent.size() > 4 && exponent[2] == '0') exponent.erase(2, 1);
-        return mantissa + exponent;
-    }
+    if (magnitude >= 1e11 || magnitude < 1e-4) return GeneralScientific(v);
     int integerDigits = magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     std::string code = "0";
     if (integerDigits < 10) code += "." + std::string(10 - integerDigits, '#');
-    return FormatNumber(v, code);
+    std::string fixed = FormatNumber(v, code);
+    if (fixed.back() == '.') fixed.pop_back();  // "0.##" leaves the point after an integer
+    size_t digits = fixed.size() - (v < 0 ? 1 : 0);
+    if (fixed.find('.') == std::string::npos && digits > 11) return GeneralScientific(v);
+    return fixed;
 }
 
 // --- Numbers ----------------------------------------------------------------------------------
@@ -182,10 +193,11 @@ NumberShape ShapeOf(const std::vector<Token>& tokens) {
             inExponent = true;
         } else if (t.kind == Tok::Percent) {
             ++s.percents;
-        } else if (t.kind == Tok::Comma && !afterPoint && !inExponent) {
+        } else if (t.kind == Tok::Comma && !inExponent) {
+            // Between digit places it groups thousands; after the last one it divides by 1000.
             bool digitAfter = i + 1 < tokens.size() && tokens[i + 1].kind == Tok::Digit;
-            if (digitAfter && s.integerPlaces > 0) s.grouping = true;
-            else if (!digitAfter && s.integerPlaces > 0) ++s.thousandsScale;
+            if (digitAfter && !afterPoint && s.integerPlaces > 0) s.grouping = true;
+            else if (!digitAfter && s.integerPlaces + s.fractionPlaces > 0) ++s.thousandsScale;
         }
     }
     return s;
@@ -220,14 +232,18 @@ public:
                 else out += IntegerDigits(t.text[0], integerPlace++);
                 break;
             case Tok::Point:
+                // Without integer places the integer digits still show, before the point.
+                if (!inExponent && !afterPoint && shape_.integerPlaces == 0) out += integer_;
                 if (!inExponent) afterPoint = true;
                 out += '.';
                 break;
             case Tok::Exponent:
                 inExponent = true;
-                out += "E" + (exponentSign_.empty() && t.text[1] == '+' ? "+" : exponentSign_);
+                out += t.text.substr(0, 1) +
+                       (exponentSign_.empty() && t.text[1] == '+' ? "+" : exponentSign_);
                 break;
             case Tok::Percent: out += '%'; break;
+            case Tok::Slash: out += '/'; break;
             case Tok::Literal: out += t.text; break;
             default: break;
             }
@@ -269,21 +285,37 @@ private:
     int remaining_ = 0, lastSignificant_ = -1;
 };
 
+// The magnitude rounded half away from zero to the places, as "123.45".
+std::string Rounded(double magnitude, int fractionPlaces) {
+    return FormatNumber(magnitude, fractionPlaces ? "0." + std::string(fractionPlaces, '0') : "0");
+}
+
+int IntegerDigitCount(const std::string& rounded) {
+    return static_cast<int>(std::min(rounded.find('.'), rounded.size()));
+}
+
+// The exponent for scientific notation: a multiple of the number of integer places (Excel's
+// engineering notation with "##0.0E+0"), chosen so the rounded mantissa fits those places.
+int ScientificExponent(double magnitude, const NumberShape& shape) {
+    int step = std::max(shape.integerPlaces, 1);
+    double power = std::floor(std::log10(magnitude));
+    int exponent = static_cast<int>(std::floor(power / step)) * step;
+    // Rounding up can give the mantissa one digit too many (9.999 as "10.00").
+    std::string mantissa = Rounded(magnitude / std::pow(10.0, exponent), shape.fractionPlaces);
+    if (IntegerDigitCount(mantissa) > step) exponent += step;
+    return exponent;
+}
+
 std::string FormatNumberSection(double v, const std::vector<Token>& tokens, bool showMinus) {
     NumberShape shape = ShapeOf(tokens);
     double magnitude = std::fabs(v) * std::pow(100.0, shape.percents) /
                        std::pow(1000.0, shape.thousandsScale);
     int exponent = 0;
     if (Has(tokens, Tok::Exponent) && magnitude != 0) {
-        exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-        int step = std::max(shape.integerPlaces, 1);
-        if (step > 1) exponent = static_cast<int>(std::floor(exponent / static_cast<double>(step))) * step;
-        else exponent -= std::max(shape.integerPlaces, 1) - 1;
+        exponent = ScientificExponent(magnitude, shape);
         magnitude /= std::pow(10.0, exponent);
     }
-    std::string rounded = FormatNumber(magnitude, shape.fractionPlaces
-                                                      ? "0." + std::string(shape.fractionPlaces, '0')
-                                                      : "0");
+    std::string rounded = Rounded(magnitude, shape.fractionPlaces);
     size_t point = rounded.find('.');
     std::string integer = rounded.substr(0, point);
     std::string fraction = point == std::string::npos ? "" : rounded.substr(point + 1);
@@ -299,10 +331,11 @@ std::string FormatNumberSection(double v, const std::vector<Token>& tokens, bool
 struct DateTime {
     int year = 1900, month = 1, day = 0, weekday = 0;  // weekday 0 = Sunday
     int hour = 0, minute = 0, second = 0;
-    double elapsedDays = 0;
+    long long elapsedSeconds = 0;  // for [h], [m] and [s]
+    std::string subsecond;         // the digits after "ss."
 };
 
-// Days since 1 March 0000 to a civil date (the proleptic Gregorian calendar).
+// Days since 1 January 1970 to a civil date (the proleptic Gregorian calendar).
 void CivilFromDays(long z, int& y, int& m, int& d) {
     z += 719468;
     long era = (z >= 0 ? z : z - 146096) / 146097;
@@ -315,28 +348,41 @@ void CivilFromDays(long z, int& y, int& m, int& d) {
     y = static_cast<int>(yoe + era * 400 + (m <= 2));
 }
 
-DateTime FromSerial(double serial, bool date1904) {
+// The date of a day number. The 1900 system has a day 0 (0 January 1900) and counts a
+// 29 February 1900 (day 60); its weekdays follow the day number, so serial 1 is a Sunday.
+void SetDate(long days, bool date1904, DateTime& t) {
+    // Day numbers since 1970: 1 Jan 1904 is -24107, 31 Dec 1899 is -25568.
+    if (date1904) {
+        CivilFromDays(days - 24107, t.year, t.month, t.day);
+        t.weekday = static_cast<int>((days + 5) % 7);  // 1 Jan 1904 was a Friday
+        return;
+    }
+    t.weekday = static_cast<int>((days + 6) % 7);
+    if (days == 0) {
+        t.year = 1900, t.month = 1, t.day = 0;
+    } else if (days == 60) {
+        t.year = 1900, t.month = 2, t.day = 29;
+    } else {
+        CivilFromDays(days - 25568 - (days > 60 ? 1 : 0), t.year, t.month, t.day);
+    }
+}
+
+// Rounds to the second, or to the fraction of a second the code shows, before splitting.
+DateTime FromSerial(double serial, bool date1904, int subsecondPlaces) {
+    long long perSecond = 1;
+    for (int i = 0; i < subsecondPlaces; ++i) perSecond *= 10;
+    long long ticks = std::llround(serial * 86400.0 * static_cast<double>(perSecond));
     DateTime t;
-    t.elapsedDays = serial;
-    long seconds = std::lround(serial * 86400.0);
-    long days = seconds / 86400;
-    long daySeconds = seconds % 86400;
+    t.elapsedSeconds = ticks / perSecond;
+    if (subsecondPlaces > 0) {
+        t.subsecond = std::to_string(ticks % perSecond);
+        t.subsecond.insert(0, subsecondPlaces - t.subsecond.size(), '0');
+    }
+    long long daySeconds = t.elapsedSeconds % 86400;
     t.hour = static_cast<int>(daySeconds / 3600);
     t.minute = static_cast<int>(daySeconds / 60 % 60);
     t.second = static_cast<int>(daySeconds % 60);
-    // Unix day numbers: 1 Jan 1904 is -24107, 31 Dec 1899 is -25568.
-    if (date1904) {
-        CivilFromDays(days - 24107, t.year, t.month, t.day);
-        t.weekday = static_cast<int>(((days - 24107) % 7 + 11) % 7);
-        return t;
-    }
-    if (days == 60) {  // the 29 February 1900 the 1900 date system counts
-        t.year = 1900, t.month = 2, t.day = 29, t.weekday = 3;
-        return t;
-    }
-    long unixDay = days - 25568 - (days > 60 ? 1 : 0);
-    CivilFromDays(unixDay, t.year, t.month, t.day);
-    t.weekday = static_cast<int>((unixDay % 7 + 11) % 7);
+    SetDate(static_cast<long>(t.elapsedSeconds / 86400), date1904, t);
     return t;
 }
 
@@ -364,17 +410,17 @@ bool IsMinuteAt(const std::vector<Token>& tokens, size_t i) {
     return false;
 }
 
+std::string ElapsedPart(const std::string& code, const DateTime& t) {
+    long long divisor = code[1] == 'h' ? 3600 : code[1] == 'm' ? 60 : 1;
+    return std::to_string(t.elapsedSeconds / divisor);
+}
+
 std::string DatePart(const std::string& code, const DateTime& t, bool minute, bool twelveHour) {
     char c = code[0];
     size_t n = code.size();
     if (code == "am/pm") return t.hour < 12 ? "AM" : "PM";
     if (code == "a/p") return t.hour < 12 ? "A" : "P";
-    if (c == '[') {
-        double hours = t.elapsedDays * 24;
-        if (code[1] == 'h') return std::to_string(static_cast<long>(std::floor(hours)));
-        if (code[1] == 'm') return std::to_string(static_cast<long>(std::floor(hours * 60)));
-        return std::to_string(static_cast<long>(std::floor(hours * 3600)));
-    }
+    if (c == '[') return ElapsedPart(code, t);
     if (c == 'y') return n <= 2 ? TwoDigits(t.year % 100) : std::to_string(t.year);
     if (c == 'm' && minute) return n == 1 ? std::to_string(t.minute) : TwoDigits(t.minute);
     if (c == 'm') {
@@ -398,30 +444,106 @@ std::string DatePart(const std::string& code, const DateTime& t, bool minute, bo
     return "";
 }
 
+bool IsSecondsCode(const Token& t) {
+    return t.kind == Tok::Date && (t.text[0] == 's' || t.text.starts_with("[s"));
+}
+
+// The "0" places of a point right after a seconds code ("ss.00"): at most three.
+int SubsecondPlacesAt(const std::vector<Token>& tokens, size_t point) {
+    if (tokens[point].kind != Tok::Point || point == 0 || !IsSecondsCode(tokens[point - 1]))
+        return 0;
+    int places = 0;
+    while (places < 3 && point + 1 + places < tokens.size() &&
+           tokens[point + 1 + places].kind == Tok::Digit && tokens[point + 1 + places].text == "0")
+        ++places;
+    return places;
+}
+
 std::string FormatDateSection(double serial, const std::vector<Token>& tokens, bool date1904) {
-    if (serial < 0) return "########";
-    DateTime t = FromSerial(serial, date1904);
+    // Before day 0 or after 31 December 9999 there is no date to show.
+    if (serial < 0 || serial >= (date1904 ? 2957004 : 2958466)) return "########";
+    int subsecondPlaces = 0;
     bool twelveHour = false;
-    for (const Token& tok : tokens)
-        if (tok.kind == Tok::Date && (tok.text == "am/pm" || tok.text == "a/p")) twelveHour = true;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        subsecondPlaces = std::max(subsecondPlaces, SubsecondPlacesAt(tokens, i));
+        if (tokens[i].kind == Tok::Date && (tokens[i].text == "am/pm" || tokens[i].text == "a/p"))
+            twelveHour = true;
+    }
+    DateTime t = FromSerial(serial, date1904, subsecondPlaces);
     std::string out;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token& tok = tokens[i];
-        if (tok.kind == Tok::Date) out += DatePart(tok.text, t, tok.text[0] == 'm' && IsMinuteAt(tokens, i), twelveHour);
-        else if (tok.kind != Tok::General) out += tok.text;
+        if (int places = SubsecondPlacesAt(tokens, i); places > 0) {
+            out += "." + t.subsecond.substr(0, places);
+            i += places;
+        } else if (tok.kind == Tok::Date) {
+            out += DatePart(tok.text, t, tok.text[0] == 'm' && IsMinuteAt(tokens, i), twelveHour);
+        } else if (tok.kind != Tok::General) {
+            out += tok.text;
+        }
     }
     return out;
 }
 
 // --- Sections ---------------------------------------------------------------------------------
 
+// The fourth section, or a single one with "@", shows text; an empty fourth section hides it.
 std::string FormatText(const std::string& text, const std::vector<std::string>& sections) {
     std::string section;
     if (sections.size() >= 4) section = sections[3];
     else if (sections.size() == 1 && sections[0].find('@') != std::string::npos) section = sections[0];
-    if (section.empty()) return text;
+    else return text;
     std::string out;
-    for (const Token& t : Tokenize(section)) out += t.kind == Tok::Text ? text : t.kind == Tok::Literal ? t.text : "";
+    for (const Token& t : Tokenize(section))
+        if (t.kind != Tok::Date && t.kind != Tok::General) out += t.kind == Tok::Text ? text : t.text;
+    return out;
+}
+
+// A fixed denominator ("?/8"): a literal of digits right after the slash.
+size_t DenominatorDigits(const std::vector<Token>& tokens, size_t i) {
+    if (i == 0 || tokens[i].kind != Tok::Literal || tokens[i - 1].kind != Tok::Slash) return 0;
+    return std::min(tokens[i].text.find_first_not_of("0123456789"), tokens[i].text.size());
+}
+
+// A fraction code ("# ?/?", "?/8"): digit places before a slash, a denominator after it.
+bool IsFraction(const std::vector<Token>& tokens) {
+    bool digitBefore = false, slash = false;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        bool digit = tokens[i].kind == Tok::Digit;
+        if (slash && (digit || DenominatorDigits(tokens, i) > 0)) return true;
+        digitBefore = digitBefore || digit;
+        slash = slash || (tokens[i].kind == Tok::Slash && digitBefore);
+    }
+    return false;
+}
+
+// Fractions show as decimals: the digit places from the first to the last, denominator
+// included, become General.
+std::vector<Token> FractionAsGeneral(const std::vector<Token>& tokens) {
+    size_t first = tokens.size(), last = 0, denominator = 0;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        size_t digits = DenominatorDigits(tokens, i);
+        if (tokens[i].kind != Tok::Digit && digits == 0) continue;
+        first = std::min(first, i);
+        last = i;
+        denominator = digits;
+    }
+    std::vector<Token> out(tokens.begin(), tokens.begin() + first);
+    out.push_back({Tok::General, ""});
+    if (denominator > 0 && denominator < tokens[last].text.size())
+        out.push_back({Tok::Literal, tokens[last].text.substr(denominator)});
+    out.insert(out.end(), tokens.begin() + last + 1, tokens.end());
+    return out;
+}
+
+// A section without digit places: its literals, and the number as General where the code
+// says General or "@".
+std::string FormatWithoutDigits(double v, const std::vector<Token>& tokens) {
+    std::string out;
+    for (const Token& t : tokens) {
+        if (t.kind == Tok::General || t.kind == Tok::Text) out += GeneralNumber(v);
+        else if (t.kind == Tok::Literal || t.kind == Tok::Slash) out += t.text;
+    }
     return out;
 }
 
@@ -430,15 +552,11 @@ std::string FormatNumberValue(double v, const std::vector<std::string>& sections
     bool showMinus = true;
     if (sections.size() >= 2 && v < 0) section = sections[1], showMinus = false;
     if (sections.size() >= 3 && v == 0) section = sections[2];
+    double shown = showMinus ? v : std::fabs(v);
     std::vector<Token> tokens = Tokenize(section);
-    if (Has(tokens, Tok::Date)) return FormatDateSection(std::fabs(v), tokens, date1904);
-    if (!Has(tokens, Tok::Digit)) {
-        std::string out;
-        for (const Token& t : tokens)
-            out += t.kind == Tok::General ? GeneralNumber(showMinus ? v : std::fabs(v))
-                                          : t.kind == Tok::Literal ? t.text : "";
-        return out;
-    }
+    if (Has(tokens, Tok::Date)) return FormatDateSection(shown, tokens, date1904);
+    if (IsFraction(tokens)) return FormatWithoutDigits(shown, FractionAsGeneral(tokens));
+    if (!Has(tokens, Tok::Digit)) return FormatWithoutDigits(shown, tokens);
     return FormatNumberSection(v, tokens, showMinus);
 }
 
@@ -462,7 +580,7 @@ bool UsesDate1904(const Workbook& book) {
 }
 
 std::string FormatValue(const CellValue& value, std::string_view code, bool date1904) {
-    std::vector<std::string> sections = SplitCodeSections(code);
+    std::vector<std::string> sections = SplitCodeSections(code.empty() ? "General" : code);
     switch (value.kind) {
     case ValueKind::Empty: return "";
     case ValueKind::Text: return FormatText(value.text, sections);

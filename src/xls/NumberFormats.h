@@ -19,7 +19,8 @@ std::string FormatCode(const Workbook& book, uint16_t index);
 bool UsesDate1904(const Workbook& book);
 
 // The text a cell with this value shows under the code. Colours and conditions in brackets
-// and fill characters are left out; fractions show as decimals.
+// and fill characters are left out; fractions show as decimals; a date before day 0 or after
+// 31 December 9999 shows as "########".
 std::string FormatValue(const CellValue& value, std::string_view code, bool date1904 = false);
 
 }  // namespace quillbat::xls
