@@ -203,6 +203,28 @@ private:
         return flags;
     }
 
+    static bool Wraps(const CellStyle& style) {
+        return style.wrap || style.horizontal == HAlign::Justify || style.vertical == VAlign::Justify;
+    }
+
+    // The text as it fits its cell: letters stacked, shrunk to fit (by making the font
+    // smaller), repeated to fill, or ### for a number that does not fit.
+    QString FittedText(const CellText& shown, const CellStyle& style, const QRectF& area, QFont& font) const {
+        QString text = QString::fromStdString(shown.text);
+        if (style.rotation == 255) return text.split(QString(), Qt::SkipEmptyParts).join('\n');
+        if (Wraps(style) || style.rotation != 0) return text;
+        QFontMetricsF metrics(font, p_.device());
+        double width = metrics.horizontalAdvance(text);
+        if (style.shrinkToFit && width > area.width() && area.width() > 0) {
+            font.setPointSizeF(font.pointSizeF() * area.width() / width);
+            return text;
+        }
+        if (shown.isNumber && width > area.width())
+            return QString(std::max(1, static_cast<int>(area.width() / metrics.horizontalAdvance('#'))), '#');
+        if (shown.horizontal == HAlign::Fill) return Repeated(text, metrics, area.width());
+        return text;
+    }
+
     void PaintText(int row, int col, const QRectF& box) {
         const Cell* cell = sheet_.CellAt(row, col);
         if (!cell || cell->value.IsBlank()) return;
@@ -211,22 +233,16 @@ private:
         if (shown.text.empty()) return;
         const Font& font = book_.FontOfXf(cell->xf);
         QFont qfont = FontOf(font);
-        QFontMetricsF metrics(qfont, p_.device());
-        QString text = QString::fromStdString(shown.text);
-        if (style.rotation == 255) text = text.split(QString()).join('\n').trimmed();
         QRectF area = box.adjusted(kTextPadding + style.indent * 3 * Indent(), 0, -kTextPadding, 0);
-        double width = metrics.horizontalAdvance(text) + 2 * kTextPadding;
-        bool wrap = style.wrap || style.horizontal == HAlign::Justify || style.vertical == VAlign::Justify;
-        if (shown.isNumber && !wrap && style.rotation == 0 && width > box.width())
-            text = QString(std::max(1, static_cast<int>(area.width() / metrics.horizontalAdvance('#'))), '#');
-        if (shown.horizontal == HAlign::Fill && !text.isEmpty()) text = Repeated(text, metrics, area.width());
+        QString text = FittedText(shown, style, area, qfont);
+        double width = QFontMetricsF(qfont, p_.device()).horizontalAdvance(text) + 2 * kTextPadding;
         QRectF clip = MaySpill(shown, style) && MergeAt(row, col) < 0
                           ? SpillBox(row, col, box, shown.horizontal, width) : box;
         p_.save();
         p_.setClipRect(clip, Qt::IntersectClip);
         p_.setFont(qfont);
         p_.setPen(ColourOf(book_.palette, font.colorIcv, Qt::black));
-        int flags = AlignmentFlags(shown.horizontal, style.vertical) | (wrap ? Qt::TextWordWrap : 0);
+        int flags = AlignmentFlags(shown.horizontal, style.vertical) | (Wraps(style) ? Qt::TextWordWrap : 0);
         if (style.rotation != 0 && style.rotation != 255)
             DrawRotated(text, area, flags, style.rotation);
         else
@@ -238,6 +254,7 @@ private:
 
     static QString Repeated(const QString& text, const QFontMetricsF& metrics, double width) {
         QString out = text;
+        if (text.isEmpty()) return out;
         while (metrics.horizontalAdvance(out + text) <= width) out += text;
         return out;
     }
