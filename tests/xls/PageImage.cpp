@@ -27,26 +27,25 @@ bool PageImage::HasInkIn(double left, double top, double right, double bottom) c
     return false;
 }
 
-std::optional<std::pair<double, double>> PageImage::RunAcross(double y, QColor colour) const {
-    int py = static_cast<int>(y * scale_), first = -1, last = -1;
-    for (int px = 0; px < image_.width(); ++px)
-        if (Matches(px, py, colour, 8)) {
-            if (first < 0) first = px;
-            last = px;
-        }
+std::optional<std::pair<double, double>> PageImage::Run(int length, const std::function<bool(int)>& has) const {
+    int first = -1, last = -1;
+    for (int i = 0; i < length; ++i) {
+        if (!has(i)) continue;
+        if (first < 0) first = i;
+        last = i;
+    }
     if (first < 0) return std::nullopt;
     return std::make_pair(first / scale_, (last + 1) / scale_);
 }
 
+std::optional<std::pair<double, double>> PageImage::RunAcross(double y, QColor colour) const {
+    int py = static_cast<int>(y * scale_);
+    return Run(image_.width(), [&](int px) { return Matches(px, py, colour, 8); });
+}
+
 std::optional<std::pair<double, double>> PageImage::RunDown(double x, QColor colour) const {
-    int px = static_cast<int>(x * scale_), first = -1, last = -1;
-    for (int py = 0; py < image_.height(); ++py)
-        if (Matches(px, py, colour, 8)) {
-            if (first < 0) first = py;
-            last = py;
-        }
-    if (first < 0) return std::nullopt;
-    return std::make_pair(first / scale_, (last + 1) / scale_);
+    int px = static_cast<int>(x * scale_);
+    return Run(image_.height(), [&](int py) { return Matches(px, py, colour, 8); });
 }
 
 }  // namespace quillbat::testing

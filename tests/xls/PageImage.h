@@ -3,6 +3,7 @@
 // colour along a line.
 
 #include <QImage>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -25,6 +26,8 @@ public:
 
 private:
     bool Matches(int px, int py, QColor colour, int tolerance) const;
+    // The first and last of `length` pixels along a line for which `has` holds.
+    std::optional<std::pair<double, double>> Run(int length, const std::function<bool(int)>& has) const;
     QImage image_;
     double scale_;
 };
