@@ -91,34 +91,13 @@ TEST(CellStyle, DecodesEachFieldFromItsOwnBits) {
     EXPECT_EQ(s.fill.background, 26);
 }
 
-TEST(CellStyle, DecodesEveryAlignment) {
-    const HAlign horizontal[] = {HAlign::General, HAlign::Left,    HAlign::Center,
-                                 HAlign::Right,   HAlign::Fill,    HAlign::Justify,
-                                 HAlign::CenterAcross, HAlign::Distributed};
-    for (uint8_t code = 0; code < 8; ++code) {
-        XfFields f;
-        f.horizontal = code;
-        EXPECT_EQ(DecodeXf(XfBytes(f)).horizontal, horizontal[code]) << int(code);
-    }
-    const VAlign vertical[] = {VAlign::Top, VAlign::Center, VAlign::Bottom, VAlign::Justify,
-                               VAlign::Distributed};
-    for (uint8_t code = 0; code < 5; ++code) {
-        XfFields f;
-        f.vertical = code;
-        f.horizontal = 7;
-        CellStyle s = DecodeXf(XfBytes(f));
-        EXPECT_EQ(s.vertical, vertical[code]) << int(code);
-        EXPECT_EQ(s.horizontal, HAlign::Distributed) << int(code);
-    }
-}
-
+// Wrap and shrink-to-fit are flags next to the alignment and indent fields.
 TEST(CellStyle, WrapAndShrinkAreSeparateFlags) {
     XfFields wrap;
     wrap.wrap = true;
     CellStyle s = DecodeXf(XfBytes(wrap));
     EXPECT_TRUE(s.wrap);
     EXPECT_FALSE(s.shrinkToFit);
-    EXPECT_EQ(s.horizontal, HAlign::General);
     EXPECT_EQ(s.vertical, VAlign::Bottom);
 
     XfFields shrink;
@@ -128,66 +107,6 @@ TEST(CellStyle, WrapAndShrinkAreSeparateFlags) {
     EXPECT_FALSE(s.wrap);
     EXPECT_TRUE(s.shrinkToFit);
     EXPECT_EQ(s.indent, 15);
-}
-
-TEST(CellStyle, RotationKeepsTheWholeByte) {
-    for (int rotation : {0, 1, 45, 90, 91, 180, 255}) {
-        XfFields f;
-        f.rotation = static_cast<uint8_t>(rotation);
-        f.vertical = 4;
-        CellStyle s = DecodeXf(XfBytes(f));
-        EXPECT_EQ(s.rotation, rotation);
-        EXPECT_EQ(s.vertical, VAlign::Distributed) << rotation;
-    }
-}
-
-// One side at a time, with every line style: the others stay without a line.
-TEST(CellStyle, EachSideGetsItsOwnLineAndColour) {
-    struct Side {
-        const char* name;
-        uint8_t XfFields::*style;
-        uint8_t XfFields::*icv;
-        BorderLine CellStyle::*line;
-    };
-    const Side sides[] = {
-        {"left", &XfFields::left, &XfFields::icvLeft, &CellStyle::left},
-        {"right", &XfFields::right, &XfFields::icvRight, &CellStyle::right},
-        {"top", &XfFields::top, &XfFields::icvTop, &CellStyle::top},
-        {"bottom", &XfFields::bottom, &XfFields::icvBottom, &CellStyle::bottom},
-    };
-    for (const Side& side : sides) {
-        for (uint8_t style = 1; style <= 13; ++style) {
-            XfFields f;
-            f.*side.style = style;
-            f.*side.icv = static_cast<uint8_t>(8 + style);
-            CellStyle s = DecodeXf(XfBytes(f));
-            for (const Side& other : sides) {
-                const BorderLine& line = s.*other.line;
-                if (&other == &side) {
-                    EXPECT_EQ(line.style, static_cast<LineStyle>(style)) << side.name;
-                    EXPECT_EQ(line.icv, 8 + style) << side.name;
-                } else {
-                    EXPECT_EQ(line.style, LineStyle::None) << other.name << " with " << side.name;
-                    EXPECT_EQ(line.icv, 0) << other.name << " with " << side.name;
-                }
-            }
-        }
-    }
-}
-
-TEST(CellStyle, FillPatternAndColours) {
-    XfFields f;
-    f.pattern = 0x12;  // the last of the 18 patterns
-    f.icvFore = 0x7F;
-    f.icvBack = 9;
-    f.icvTop = 0x7F;
-    f.icvBottom = 0x7F;
-    CellStyle s = DecodeXf(XfBytes(f));
-    EXPECT_EQ(s.fill.pattern, 0x12);
-    EXPECT_EQ(s.fill.foreground, 0x7F);
-    EXPECT_EQ(s.fill.background, 9);
-    EXPECT_EQ(s.top.icv, 0x7F);
-    EXPECT_EQ(s.bottom.icv, 0x7F);
 }
 
 // A short record (a damaged file) decodes what it has and leaves the rest zero.
