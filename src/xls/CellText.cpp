@@ -1,5 +1,6 @@
 #include "xls/CellText.h"
 
+#include "platform/TextFunctions.h"
 #include "xls/NumberFormats.h"
 
 namespace quillbat::xls {
@@ -19,8 +20,11 @@ HAlign GeneralAlignment(ValueKind kind) {
 
 CellText TextOfCell(const Workbook& book, const Cell& cell, const CellStyle& style, bool date1904) {
     CellText out;
-    out.text = FormatValue(cell.value, FormatCode(book, style.format), date1904);
+    std::string code = FormatCode(book, style.format);
+    out.text = FormatValue(cell.value, code, date1904);
     out.isNumber = cell.value.kind == ValueKind::Number;
+    out.isGeneral = out.isNumber && EqualsNoCase(code, "General");
+    out.number = cell.value.number;
     out.horizontal = style.horizontal == HAlign::General ? GeneralAlignment(cell.value.kind)
                                                          : style.horizontal;
     return out;

@@ -14,6 +14,8 @@ struct CellText {
     std::string text;
     HAlign horizontal = HAlign::Left;  // never General
     bool isNumber = false;             // numbers never spill; too wide, they print as ###
+    bool isGeneral = false;            // a number in General, which may print shorter first
+    double number = 0;
 };
 
 CellText TextOfCell(const Workbook& book, const Cell& cell, const CellStyle& style, bool date1904);

@@ -144,16 +144,28 @@ bool Has(const std::vector<Token>& tokens, Tok kind) {
 
 // --- General --------------------------------------------------------------------------------
 
-// Six significant digits and a two-digit exponent at least, without trailing zeros.
-std::string GeneralScientific(double v) {
+// Six significant digits (or `decimals` + 1) and a two-digit exponent at least, without
+// trailing zeros. Rounds half away from zero on the 15 significant digits the spreadsheet
+// keeps, so 1234.5 with three decimals is 1.235E+03 as it shows there.
+std::string GeneralScientific(double v, int decimals = 5) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.5E", v);
+    std::snprintf(buf, sizeof buf, "%.14E", std::fabs(v));
     std::string s = buf;
     size_t e = s.find('E');
-    std::string mantissa = s.substr(0, e);
-    while (mantissa.back() == '0') mantissa.pop_back();
-    if (mantissa.back() == '.') mantissa.pop_back();
-    return mantissa + s.substr(e);
+    std::string digits = s.substr(0, 1) + s.substr(2, e - 2);  // 15 digits, no point
+    int exponent = std::stoi(s.substr(e + 1));
+    bool up = digits[decimals + 1] >= '5';
+    digits.resize(decimals + 1);
+    for (int i = decimals; up && i >= 0; --i) {
+        up = digits[i] == '9';
+        digits[i] = up ? '0' : static_cast<char>(digits[i] + 1);
+    }
+    if (up) digits.insert(digits.begin(), '1'), digits.pop_back(), ++exponent;
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    std::string mantissa = digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "");
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    return (v < 0 ? "-" : "") + mantissa + tail;
 }
 
 // Up to ten significant digits (eleven for an integer); scientific from 1E+11 up, below
@@ -561,6 +573,28 @@ std::string FormatNumberValue(double v, const std::vector<std::string>& sections
 }
 
 }  // namespace
+
+std::vector<std::string> GeneralForms(double v) {
+    std::vector<std::string> forms{GeneralNumber(v)};
+    auto add = [&](std::string form) {
+        if (form != forms.back()) forms.push_back(std::move(form));
+    };
+    double magnitude = std::fabs(v);
+    bool fixed = forms[0].find('E') == std::string::npos;
+    if (fixed && magnitude > 0) {
+        size_t point = forms[0].find('.');
+        int decimals = point == std::string::npos ? 0 : static_cast<int>(forms[0].size() - point - 1);
+        for (int d = decimals - 1; d >= 0; --d) {
+            std::string shorter = FormatNumber(v, d > 0 ? "0." + std::string(d, '#') : "0");
+            if (shorter.back() == '.') shorter.pop_back();
+            if (shorter == "0" || shorter == "-0") break;  // no significant digit left
+            add(shorter);
+        }
+    }
+    if (magnitude > 0)
+        for (int d = 5; d >= 0; --d) add(GeneralScientific(v, d));
+    return forms;
+}
 
 std::string FormatCode(const Workbook& book, uint16_t index) {
     for (const Record& r : book.globals) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "xls/CellValue.h"
 #include "xls/Workbook.h"
@@ -17,6 +18,11 @@ namespace quillbat::xls {
 std::string FormatCode(const Workbook& book, uint16_t index);
 // True when the workbook counts dates from 1904.
 bool UsesDate1904(const Workbook& book);
+
+// The General text of a number, then shorter forms of it, longest first: fewer decimals while
+// a significant digit is left, then scientific with fewer digits. A column too narrow for the
+// first shows the first of the others that fits.
+std::vector<std::string> GeneralForms(double v);
 
 // The text a cell with this value shows under the code. Colours and conditions in brackets
 // and fill characters are left out; fractions show as decimals; a date before day 0 or after

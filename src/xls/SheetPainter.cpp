@@ -219,10 +219,18 @@ private:
             font.setPointSizeF(font.pointSizeF() * area.width() / width);
             return text;
         }
-        if (shown.isNumber && width > area.width())
-            return QString(std::max(1, static_cast<int>(area.width() / metrics.horizontalAdvance('#'))), '#');
+        if (shown.isNumber && width > area.width()) return NarrowNumber(shown, metrics, area.width());
         if (shown.horizontal == HAlign::Fill) return Repeated(text, metrics, area.width());
         return text;
+    }
+
+    // A number too wide for its cell: a shorter General form that fits, else ###.
+    static QString NarrowNumber(const CellText& shown, const QFontMetricsF& metrics, double width) {
+        if (shown.isGeneral)
+            for (const std::string& form : GeneralForms(shown.number))
+                if (metrics.horizontalAdvance(QString::fromStdString(form)) <= width)
+                    return QString::fromStdString(form);
+        return QString(std::max(1, static_cast<int>(width / metrics.horizontalAdvance('#'))), '#');
     }
 
     void PaintText(int row, int col, const QRectF& box) {

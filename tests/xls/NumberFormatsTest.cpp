@@ -406,5 +406,20 @@ TEST(NumberFormats, TextBooleansErrorsAndEmptyCells) {
               "#NUM!");
 }
 
+// What a narrow column falls back on: fewer decimals while a digit is left, then scientific.
+TEST(NumberFormats, GeneralFormsGetShorterAndKeepASignificantDigit) {
+    using Forms = std::vector<std::string>;
+    EXPECT_EQ(GeneralForms(0.2857142857),
+              (Forms{"0.285714286", "0.28571429", "0.2857143", "0.285714", "0.28571",
+                     "0.2857", "0.286", "0.29", "0.3", "2.85714E-01", "2.8571E-01", "2.857E-01",
+                     "2.86E-01", "2.9E-01", "3E-01"}));
+    EXPECT_EQ(GeneralForms(-1234.5), (Forms{"-1234.5", "-1235", "-1.2345E+03", "-1.235E+03",
+                                            "-1.23E+03", "-1.2E+03", "-1E+03"}));
+    EXPECT_EQ(GeneralForms(0.00012), (Forms{"0.00012", "0.0001", "1.2E-04", "1E-04"}));
+    EXPECT_EQ(GeneralForms(999999.5), (Forms{"999999.5", "1000000", "1E+06"}));  // rounding carries
+    EXPECT_EQ(GeneralForms(5e12), (Forms{"5E+12"}));
+    EXPECT_EQ(GeneralForms(0), (Forms{"0"}));
+}
+
 }  // namespace
 }  // namespace quillbat::xls
