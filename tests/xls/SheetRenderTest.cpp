@@ -14,6 +14,7 @@
 #include "xls/Geometry.h"
 #include "xls/PageOutput.h"
 #include "xls/PrintLayout.h"
+#include "xls/SheetDrawing.h"
 #include "xls/SheetPrinting.h"
 
 namespace quillbat {
@@ -133,6 +134,35 @@ TEST(RenderText, TextSpillsOnlyIntoEmptyCellsAndNumbersNever) {
     EXPECT_TRUE(page.HasInkIn(x + w + 2, y + h, x + 2 * w, y + 2 * h));  // B2 holds "" only
     EXPECT_TRUE(page.HasInkIn(x, y + 2 * h, x + w, y + 3 * h));
     EXPECT_FALSE(page.HasInkIn(x + w + 1, y + 2 * h, x + 3 * w, y + 3 * h));
+}
+
+// Models a damaged file can give: formats and fonts that do not exist, overlapping merged
+// ranges, a picture anchored backwards past the last column, rotations and indents out of
+// range. They draw; what cannot be drawn is left out.
+TEST_F(RenderTemplate, OddModelsDrawWithoutFailing) {
+    ExcelShape shape;
+    ASSERT_EQ(AddLogoOverItsRange(shape), "");
+    xls::Sheet& s = model().sheets[0];
+    auto anchors = xls::ShapeAnchors(s);
+    ASSERT_EQ(anchors.size(), 1u);
+    xls::ClientAnchor backwards = anchors[0].anchor;
+    backwards.col1 = 255, backwards.col2 = 2, backwards.row1 = 40, backwards.row2 = 3;
+    ASSERT_TRUE(xls::SetShapeAnchor(s, anchors[0].shapeId, backwards));
+    s.CellForWrite(20, 0).xf = 60000;
+    s.SetValue(20, 0, xls::CellValue::FromText("no such format"));
+    std::string xf = model().formats.xfs[15];
+    xf[0] = '\x7F', xf[1] = '\x7F';  // font 32639
+    xf[7] = '\xB4';                   // rotated 180
+    xf[8] = '\x0F';                   // indent 15
+    model().formats.xfs.push_back(xf);
+    s.SetValue(21, 1, xls::CellValue::FromText("odd font, turned, indented"));
+    s.CellForWrite(21, 1).xf = static_cast<uint16_t>(model().formats.xfs.size() - 1);
+    s.merges.push_back({20, 22, 0, 2});
+    s.merges.push_back({21, 23, 1, 3});
+    std::vector<QImage> pages;
+    EXPECT_EQ(xls::RenderPageImages(model(), 0, 72, pages), "");
+    EXPECT_FALSE(pages.empty());
+    EXPECT_EQ(xls::SaveSheetAsPdf(model(), 0, folder / "odd.pdf"), "");
 }
 
 TEST_F(RenderTemplate, PdfHoldsEveryPageAndThePicture) {
