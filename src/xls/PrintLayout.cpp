@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 #include "xls/ClientAnchor.h"
 #include "xls/Formula.h"
@@ -79,10 +78,6 @@ int FitPercent(const PrintLayout& l) {
     return kMinimumPercent;
 }
 
-double Sum(const std::vector<double>& v, int from, int to) {
-    return std::accumulate(v.begin() + from, v.begin() + to, 0.0);
-}
-
 std::vector<double> RunningSums(const std::vector<double>& sizes) {
     std::vector<double> edges{0};
     for (double s : sizes) edges.push_back(edges.back() + s);
@@ -97,9 +92,9 @@ PrintedPage PlacePage(const PrintLayout& l, int colFrom, int colTo, int rowFrom,
     page.left = s.leftMargin * kPointsPerInch;
     page.top = s.topMargin * kPointsPerInch;
     double freeWidth = l.paperWidth - (s.leftMargin + s.rightMargin) * kPointsPerInch -
-                       Sum(l.columnWidths, colFrom, colTo) * l.scale;
+                       (l.columnEdges[colTo] - l.columnEdges[colFrom]) * l.scale;
     double freeHeight = l.paperHeight - (s.topMargin + s.bottomMargin) * kPointsPerInch -
-                        Sum(l.rowHeights, rowFrom, rowTo) * l.scale;
+                        (l.rowEdges[rowTo] - l.rowEdges[rowFrom]) * l.scale;
     if (s.centerHorizontally) page.left += std::max(0.0, freeWidth / 2);
     if (s.centerVertically) page.top += std::max(0.0, freeHeight / 2);
     return page;
@@ -169,6 +164,7 @@ std::vector<int> SplitIntoRuns(const std::vector<double>& sizes, double availabl
 
 PrintLayout LayOutPrint(const Workbook& book, int sheet) {
     PrintLayout l;
+    if (sheet < 0 || sheet >= static_cast<int>(book.sheets.size())) return l;
     const Sheet& s = book.sheets[sheet];
     l.settings = ReadPageSettings(s);
     PaperPoints paper = PaperOfCode(l.settings.paperSize);

@@ -40,6 +40,7 @@ struct PrintLayout {
     double RowOffset(int row) const;
 };
 
+// No pages for a sheet with nothing to print, or no such sheet.
 PrintLayout LayOutPrint(const Workbook& book, int sheet);
 
 // Splits the sizes into runs that fit in `available` (at least one item each), starting a

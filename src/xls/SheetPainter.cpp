@@ -11,6 +11,7 @@
 #include "xls/DrawingGroup.h"
 #include "xls/Geometry.h"
 #include "xls/NumberFormats.h"
+#include "xls/Pictures.h"
 #include "xls/SheetDrawing.h"
 
 namespace quillbat::xls {
@@ -258,7 +259,7 @@ private:
         p_.restore();
     }
 
-    double Indent() const { return MaxDigitWidth(book_.fonts.empty() ? Font{} : book_.fonts[0]) * 0.75; }
+    double Indent() const { return MaxDigitWidth(book_.FontOfXf(0)) * 0.75; }
 
     static QString Repeated(const QString& text, const QFontMetricsF& metrics, double width) {
         QString out = text;
@@ -304,15 +305,13 @@ private:
         if (outer(row + 1, col)) DrawBorderLine(s.bottom, box.bottomLeft(), box.bottomRight(), {0, 1});
     }
 
-    // A picture's box in this page's coordinates.
-    QRectF PictureBox(const ClientAnchor& anchor) const {
-        auto width = [this](int c) { return ColumnWidthPoints(book_, sheet_, c); };
-        auto height = [this](int r) { return RowHeightPoints(sheet_, r); };
-        ShapeBox box = BoxOfAnchor(anchor, width, height);
-        double left = 0, top = 0;
-        for (int c = 0; c < layout_.area.firstCol; ++c) left += width(c);
-        for (int r = 0; r < layout_.area.firstRow; ++r) top += height(r);
-        return QRectF(box.left - left, box.top - top, box.width, box.height);
+    // A shape's box in this page's coordinates: from A1, less the sheet points before the area.
+    QRectF PictureBox(uint32_t shapeId) const {
+        ShapeBox box;
+        ShapeBoxOf(book_, sheet_, shapeId, box);
+        const CellRange& a = layout_.area;
+        RangeGeometry origin = GeometryOf(book_, sheet_, {a.firstRow, a.firstRow, a.firstCol, a.firstCol});
+        return QRectF(box.left - origin.left, box.top - origin.top, box.width, box.height);
     }
 
     void PaintPictures() {
@@ -320,7 +319,7 @@ private:
         QRectF pageBox = CellsRect(page_.cells);
         for (const ShapeAnchor& shape : ShapeAnchors(sheet_)) {
             if (shape.blipIndex == 0) continue;
-            QRectF box = PictureBox(shape.anchor);
+            QRectF box = PictureBox(shape.shapeId);
             if (!box.intersects(pageBox)) continue;
             auto it = decoded.find(shape.blipIndex);
             if (it == decoded.end()) {
@@ -353,7 +352,7 @@ void PaintSections(QPainter& p, const FooterSections& s, const QRectF& band, int
 // both between the left and right page margins, in the workbook's Normal font.
 void PaintHeaderAndFooter(QPainter& p, const Workbook& book, const PrintLayout& l, const PageFields& f) {
     const PageSettings& s = l.settings;
-    const Font normal = book.fonts.empty() ? Font{} : book.fonts[0];
+    const Font& normal = book.FontOfXf(0);  // the Normal style's font
     QFont font(QString::fromStdString(normal.name));
     font.setPointSizeF(normal.heightTwips / 20.0 * 72.0 / p.device()->logicalDpiY());
     p.save();

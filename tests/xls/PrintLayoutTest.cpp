@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "XlsInvariants.h"
 #include "xls/ByteIo.h"
 #include "xls/HeaderFooter.h"
 #include "xls/PrintLayout.h"
@@ -61,6 +62,7 @@ TEST(SplitIntoRuns, FillsEachRunAndStartsOneAtEveryBreak) {
 
 TEST_F(Layout, AnEmptySheetHasNoPages) {
     EXPECT_TRUE(Lay().pages.empty());
+    EXPECT_TRUE(LayOutPrint(book, 3).pages.empty());
 }
 
 TEST_F(Layout, DefaultsAreLetterPortraitWithTheSpreadsheetsMargins) {
@@ -171,6 +173,26 @@ TEST_F(Layout, MergedRangesWidenTheArea) {
     Fill(1, 1);
     sheet().merges.push_back({3, 4, 2, 5});
     EXPECT_EQ(Lay().area, (CellRange{0, 4, 0, 5}));
+}
+
+// A Print_Area of the sheet: a built-in name, in the sheet's scope, of one 3-D area.
+TEST(PrintArea, TheSheetsPrintAreaNameComesBeforeItsCells) {
+    Workbook book;
+    ASSERT_EQ(OpenWorkbookFile(testing::XlsTestData("template.xlt"), book), "");
+    int externSheet = book.ExternSheetOfSheet(0);
+    ASSERT_GE(externSheet, 0);
+    DefinedName area;
+    area.options = 0x0020;
+    area.name = "\x06";
+    area.scope = 2;  // the other sheet's: not this one's
+    area.formula = {0x3B};
+    for (uint16_t v : {uint16_t(externSheet), uint16_t(3), uint16_t(7), uint16_t(1), uint16_t(2)})
+        PutU16(area.formula, v);
+    book.names.push_back(area);
+    EXPECT_EQ(PrintArea(book, 0), (CellRange{0, 12, 0, 5}));  // cells and merges
+    book.names.back().scope = 1;
+    EXPECT_EQ(PrintArea(book, 0), (CellRange{3, 7, 1, 2}));
+    EXPECT_EQ(LayOutPrint(book, 0).pages.at(0).cells, (CellRange{3, 7, 1, 2}));
 }
 
 TEST(HeaderFooterCodes, FieldsAreFilledAndFontCodesLeftOut) {
