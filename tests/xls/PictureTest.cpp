@@ -143,6 +143,22 @@ TEST_F(PictureOnTemplate, BadPictureFilesGiveAnErrorAndLeaveTheWorkbookAlone) {
     EXPECT_NE(sheet.AddPicture(kLogo, true, false, 0, 0, 10, 10, linked), "");
 }
 
+// The store gives each picture back as an image file, the way the renderer reads it.
+TEST_F(PictureOnTemplate, TheStoreGivesThePictureBackByItsNumber) {
+    ExcelShape shape;
+    ASSERT_EQ(AddOverLogoRange(shape), "");
+    ExcelWorkbook* reopened = SaveAndReopen(book);
+    ASSERT_NE(reopened, nullptr);
+    std::string png = xls::PictureBytes(reopened->Model(), 1);
+    QImage image;
+    ASSERT_TRUE(image.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size())));
+    EXPECT_EQ(image.size(), QSize(48, 24));
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(0, 160, 0));
+    EXPECT_EQ(xls::PictureBytes(reopened->Model(), 0), "");
+    EXPECT_EQ(xls::PictureBytes(reopened->Model(), 2), "");
+    EXPECT_EQ(xls::PictureBytes(xls::NewWorkbook(), 1), "");
+}
+
 TEST_F(PictureOnTemplate, PicturesSurviveSavingAndMorePicturesJoinThem) {
     ExcelShape first;
     ASSERT_EQ(AddOverLogoRange(first), "");
