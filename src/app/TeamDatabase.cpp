@@ -40,13 +40,6 @@ std::string Text(sqlite3_stmt* stmt, int column) {
     return text ? reinterpret_cast<const char*>(text) : "";
 }
 
-const std::string& Lookup(const TeamTables& tables, const std::string& fileCode, int field) {
-    static const std::string kNone;
-    for (int row = 1; row <= tables.teams.Rows(); ++row)
-        if (tables.teams.At(TeamField::kFileCode, row) == fileCode) return tables.teams.At(field, row);
-    return kNone;
-}
-
 }  // namespace
 
 std::string LoadTeamDatabase(const std::string& databasePath, TeamTables& tables) {
@@ -81,14 +74,6 @@ std::string LoadTeamDatabase(const std::string& databasePath, TeamTables& tables
         return error;
     }
     return "";
-}
-
-std::string LookupTeamName(const TeamTables& tables, const std::string& fileCode) {
-    return Lookup(tables, fileCode, TeamField::kTeamName);
-}
-
-std::string LookupCityName(const TeamTables& tables, const std::string& fileCode) {
-    return Lookup(tables, fileCode, TeamField::kCityName);
 }
 
 }  // namespace quillbat

@@ -1,43 +1,16 @@
 #pragma once
-// The team database: one row per club with its codes on each data source, read once at
-// start-up into two tables held in memory.
+// The team database file: read once at start-up into the team tables held in memory.
 
 #include <string>
 
-#include "platform/TextTable.h"
+#include "gameday/TeamTables.h"
 
 namespace quillbat {
 
 inline constexpr const char* kTeamDatabaseName = "Quillbat.db";
 inline constexpr const char* kTeamQuery = "SELECT * FROM [Teams] ORDER BY [Team_City]";
 
-// Fields of the team table.
-namespace TeamField {
-inline constexpr int kFileCode = 1;  // gameday file code, the key
-inline constexpr int kTeamCity = 2;  // city text as the scoreboard shows it
-inline constexpr int kTeamName = 3;
-inline constexpr int kCityName = 4;
-inline constexpr int kCount = 4;
-}  // namespace TeamField
-
-// Fields of the ESPN team table.
-namespace EspnTeamField {
-inline constexpr int kFileCode = 1;
-inline constexpr int kEspnFileCode = 2;
-inline constexpr int kEspnTeamId = 3;
-inline constexpr int kCount = 3;
-}  // namespace EspnTeamField
-
-struct TeamTables {
-    TextTable teams{TeamField::kCount, 0};
-    TextTable espnTeams{EspnTeamField::kCount, 0};
-};
-
 // Fills both tables in query order; "" on success, else what went wrong.
 std::string LoadTeamDatabase(const std::string& databasePath, TeamTables& tables);
-
-// Exact (case-sensitive) match on the file code; "" when there is none.
-std::string LookupTeamName(const TeamTables& tables, const std::string& fileCode);
-std::string LookupCityName(const TeamTables& tables, const std::string& fileCode);
 
 }  // namespace quillbat
