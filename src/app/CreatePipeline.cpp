@@ -4,7 +4,7 @@
 #include "app/DebugDumps.h"
 #include "gameday/DownloadLogs.h"
 #include "gameday/GamedayAddresses.h"
-#include "gameday/XmlToWorkbook.h"
+#include "gameday/FetchTable.h"
 #include "gameday/wininet.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramLog.h"
@@ -19,36 +19,35 @@ void Trace(const AppContext& ctx, const std::string& line) {
     if (ctx.settings.debugMode) WriteLog(ctx.settings, line);
 }
 
-// Downloads a game file and converts it; its flat table's path, or "" when it failed.
-std::string DownloadTable(AppContext& ctx, const std::string& url, const std::string& local) {
-    if (!DownloadFile(NetSession{ctx.settings, ctx.ui}, url, local).empty()) return "";
-    ConvertXmlToWorkbook(ctx.settings, local);
-    return FlatTablePath(local);
+bool AskToProceedWithoutLineups(AppContext& ctx) {
+    ctx.ui.SetBusy(false);
+    MsgAnswer answer = ctx.ui.Message(MsgIcon::Question, "Lineups Not Available",
+                                      "There are no starting lineups available yet.  Proceed anyway?",
+                                      MsgButtons::YesNo);
+    if (answer != MsgAnswer::Yes) return false;
+    ctx.ui.SetBusy(true);
+    return true;
 }
 
 // The box score and players list; false when the user declines to go on without lineups.
 bool FetchGameFiles(AppContext& ctx, const CreateStages& stages, GameContext& game, std::string& failure) {
+    NetSession session{ctx.settings, ctx.ui};
     std::string gameUrl = GameUrl(DayUrl(ctx.settings, game.gameDate), game.gameFolder);
     ctx.ui.ShowStatus(std::string("Checking ") + kGamedaySiteName + " for starting lineups...");
-    std::string boxScore = BoxScoreFile(ctx.settings.tempFolder);
-    std::string error = DownloadFile(NetSession{ctx.settings, ctx.ui}, BoxScoreUrl(gameUrl), boxScore);
+    FetchedTable boxScore;
+    if (game.gameFolder.empty()) {
+        CheckGamedayId(ctx.settings, ctx.games.At(GameField::kGamedayId, game.gameNumber));
+        boxScore.error = "no game folder";
+    } else {
+        boxScore = FetchFlatTable(session, BoxScoreUrl(gameUrl), BoxScoreFile(ctx.settings.tempFolder));
+    }
     ctx.ui.ShowStatus("");
     ctx.lineups = LineupTable{};
-    if (!error.empty()) {
-        game.lineupsAvailable = false;
-        ctx.ui.SetBusy(false);
-        MsgAnswer answer = ctx.ui.Message(MsgIcon::Question, "Lineups Not Available",
-                                          "There are no starting lineups available yet.  Proceed anyway?",
-                                          MsgButtons::YesNo);
-        if (answer != MsgAnswer::Yes) return false;
-        ctx.ui.SetBusy(true);
-        return true;
-    }
-    game.lineupsAvailable = true;
+    game.lineupsAvailable = boxScore.error.empty();
+    if (!game.lineupsAvailable) return AskToProceedWithoutLineups(ctx);
     ctx.ui.ShowStatus(std::string("Downloading player data from ") + kGamedaySiteName + "...");
-    ConvertXmlToWorkbook(ctx.settings, boxScore);
-    game.boxScoreTable = FlatTablePath(boxScore);
-    game.playersTable = DownloadTable(ctx, PlayersUrl(gameUrl), PlayersFile(ctx.settings.tempFolder));
+    game.boxScoreTable = boxScore.tablePath;
+    game.playersTable = FetchFlatTable(session, PlayersUrl(gameUrl), PlayersFile(ctx.settings.tempFolder)).tablePath;
     if (stages.readLineups) failure = stages.readLineups(ctx, game);
     return true;
 }

@@ -21,8 +21,13 @@ std::string Dump(const TextTable& table, const std::vector<int>& fields) {
 }  // namespace
 
 void WriteDebugDumps(const AppContext& ctx) {
-    std::vector<int> players = {PlayerField::kPlayerId, 1, 2, 3, 4, 5, 6, 7, 8};
-    std::vector<int> lineups = {1, 2, 3, 4, 5, 6, 7, 8};
+    using namespace PlayerField;
+    const std::vector<int> players = {kPlayerId,     kSide,         kTeamName, kFirstName, kLastName,
+                                      kUniformNumber, kBoxScoreName, kRlValue,  kPosition};
+    const std::vector<int> lineups = {LineupField::kSide,          LineupField::kBattingOrder,
+                                      LineupField::kBoxScoreName,  LineupField::kAverage,
+                                      LineupField::kPosition,      LineupField::kPlayerId,
+                                      LineupField::kUniformNumber, LineupField::kWar};
     WriteFileAtomically(JoinPath(ctx.settings.programFolder, "_debugPlayers.txt"), Dump(ctx.players, players));
     WriteFileAtomically(JoinPath(ctx.settings.programFolder, "_debugPlayerList.txt"), Dump(ctx.lineups, lineups));
 }

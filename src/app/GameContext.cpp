@@ -1,5 +1,6 @@
 #include "app/GameContext.h"
 
+#include "gameday/GamedayAddresses.h"
 #include "platform/TextFunctions.h"
 
 namespace quillbat {
@@ -10,16 +11,24 @@ std::string Title(const std::string& fullName, const std::string& wins, const st
     return IsBlank(wins) ? fullName : fullName + " (" + wins + "-" + losses + ")";
 }
 
-std::string Pitcher(const GameTable& g, int game, int nameField) {
-    const std::string& name = g.At(nameField, game);
+std::string Pitcher(const GameTable& g, int game, const GameSideFields& f) {
+    const std::string& name = g.At(f.pitcherName, game);
     if (IsBlank(name)) return "";
-    // The name is followed by wins, losses and ERA, two fields after the uniform number.
-    return name + " (" + g.At(nameField + 2, game) + "-" + g.At(nameField + 3, game) + ", " +
-           g.At(nameField + 4, game) + ")";
+    return name + " (" + g.At(f.pitcherWins, game) + "-" + g.At(f.pitcherLosses, game) + ", " +
+           g.At(f.pitcherEra, game) + ")";
 }
 
-std::string PitcherNumber(const GameTable& g, int game, int nameField) {
-    return IsBlank(g.At(nameField, game)) ? "" : g.At(nameField + 1, game);
+TeamSide BuildSide(const GameTable& g, int game, const GameSideFields& f, const TeamTables& teams) {
+    TeamSide side;
+    side.fullName = CombineCityAndName(g.At(f.city, game), g.At(f.teamName, game));
+    side.title = Title(side.fullName, g.At(f.wins, game), g.At(f.losses, game));
+    side.fileCode = g.At(f.fileCode, game);
+    side.league = LeagueName(g.At(f.leagueId, game));
+    side.teamName = LookupTeamName(teams, side.fileCode);
+    side.cityName = LookupCityName(teams, side.fileCode);
+    side.pitcher = Pitcher(g, game, f);
+    side.pitcherNumber = side.pitcher.empty() ? "" : g.At(f.pitcherNumber, game);
+    return side;
 }
 
 }  // namespace
@@ -36,28 +45,13 @@ std::string LeagueName(const std::string& leagueId) {
 
 GameContext BuildGameContext(const GameTable& g, int game, const TeamTables& teams,
                              const std::string& gameDate) {
-    using namespace GameField;
     GameContext c;
     c.gameNumber = game;
-    c.awayFullName = CombineCityAndName(g.At(kAwayCity, game), g.At(kAwayTeamName, game));
-    c.homeFullName = CombineCityAndName(g.At(kHomeCity, game), g.At(kHomeTeamName, game));
-    c.awayTitle = Title(c.awayFullName, g.At(kAwayWins, game), g.At(kAwayLosses, game));
-    c.homeTitle = Title(c.homeFullName, g.At(kHomeWins, game), g.At(kHomeLosses, game));
-    c.awayFileCode = g.At(kAwayFileCode, game);
-    c.homeFileCode = g.At(kHomeFileCode, game);
-    c.awayLeague = LeagueName(g.At(kAwayLeagueId, game));
-    c.homeLeague = LeagueName(g.At(kHomeLeagueId, game));
-    c.awayTeamName = LookupTeamName(teams, c.awayFileCode);
-    c.homeTeamName = LookupTeamName(teams, c.homeFileCode);
-    c.awayCityName = LookupCityName(teams, c.awayFileCode);
-    c.homeCityName = LookupCityName(teams, c.homeFileCode);
-    c.awayPitcher = Pitcher(g, game, kAwayPitcherName);
-    c.homePitcher = Pitcher(g, game, kHomePitcherName);
-    c.awayPitcherNumber = PitcherNumber(g, game, kAwayPitcherName);
-    c.homePitcherNumber = PitcherNumber(g, game, kHomePitcherName);
-    c.venue = g.At(kVenue, game);
+    c.away = BuildSide(g, game, kAwayFields, teams);
+    c.home = BuildSide(g, game, kHomeFields, teams);
+    c.venue = g.At(GameField::kVenue, game);
     c.gameDate = gameDate;
-    c.gameFolder = "gid_" + g.At(kGamedayId, game);
+    c.gameFolder = GameFolder(g.At(GameField::kGamedayId, game));
     return c;
 }
 

@@ -3,26 +3,34 @@
 
 #include <string>
 
-#include "app/TeamDatabase.h"
 #include "gameday/GameTable.h"
+#include "gameday/TeamTables.h"
 
 namespace quillbat {
 
+// One team of the game, as the scorecards, rosters and profiles show it.
+struct TeamSide {
+    std::string fullName;
+    std::string title;     // full name and the season record
+    std::string teamName;  // from the team database
+    std::string cityName;  // from the team database
+    std::string fileCode;
+    std::string league;         // "AL", "NL" or ""
+    std::string pitcher;        // "Name (W-L, ERA)" or ""
+    std::string pitcherNumber;
+};
+
 struct GameContext {
     int gameNumber = 0;
-    std::string awayFullName, homeFullName;
-    std::string awayTitle, homeTitle;  // full name and the season record
-    std::string awayFileCode, homeFileCode;
-    std::string awayLeague, homeLeague;  // "AL", "NL" or ""
-    std::string awayTeamName, homeTeamName;  // from the team database
-    std::string awayCityName, homeCityName;  // from the team database
-    std::string awayPitcher, homePitcher;    // "Name (W-L, ERA)" or ""
-    std::string awayPitcherNumber, homePitcherNumber;
+    TeamSide away, home;
     std::string venue;
-    std::string gameDate;  // "MM/DD/YYYY"
-    std::string gameFolder;  // "gid_" + gameday id
+    std::string gameDate;    // "MM/DD/YYYY"
+    std::string gameFolder;  // "gid_" + gameday id; "" when the id is unusable
     bool lineupsAvailable = false;
     std::string boxScoreTable, playersTable;  // flat-table paths; "" when missing
+
+    TeamSide& Side(bool isHome) { return isHome ? home : away; }
+    const TeamSide& Side(bool isHome) const { return isHome ? home : away; }
 };
 
 // The city when it already names the team (case ignored), else city + " " + name.

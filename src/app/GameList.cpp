@@ -1,9 +1,8 @@
 #include "app/GameList.h"
 
-#include "gameday/XmlToWorkbook.h"
+#include "gameday/FetchTable.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/MasterScoreboard.h"
-#include "gameday/wininet.h"
 #include "platform/ProgramLog.h"
 #include "platform/TextFunctions.h"
 
@@ -18,11 +17,10 @@ struct Fetched {
 
 Fetched FetchAndRead(AppContext& ctx, const std::string& date) {
     std::string url = MasterScoreboardUrl(DayUrl(ctx.settings, date));
-    std::string local = ScoreboardFile(ctx.settings.tempFolder);
-    if (std::string error = DownloadFile(NetSession{ctx.settings, ctx.ui}, url, local); !error.empty())
-        return {GameListStatus::DownloadFailed, url, error};
-    ConvertXmlToWorkbook(ctx.settings, local);
-    ctx.games = ReadMasterScoreboard(FlatTablePath(local));
+    FetchedTable scoreboard =
+        FetchFlatTable(NetSession{ctx.settings, ctx.ui}, url, ScoreboardFile(ctx.settings.tempFolder));
+    if (!scoreboard.error.empty()) return {GameListStatus::DownloadFailed, url, scoreboard.error};
+    ctx.games = ReadMasterScoreboard(scoreboard.tablePath);
     bool none = ctx.games.Rows() == 0 || IsBlank(ctx.games.At(GameField::kAwayCity, 1));
     return {none ? GameListStatus::NoGames : GameListStatus::Listed, url, ""};
 }
@@ -39,7 +37,7 @@ void ReportDownloadFailure(AppContext& ctx, const Fetched& fetched) {
 
 GameListOutcome GetGames(AppContext& ctx, const std::string& date) {
     ctx.ui.ShowStatus("Retrieving game list...");
-    ctx.settings.season = date.size() >= 4 ? date.substr(date.size() - 4) : date;
+    ctx.settings.season = SeasonOfDate(date);
     Fetched fetched;
     {
         BusyPointer busy(ctx.ui);

@@ -139,7 +139,7 @@ std::string Initialize(AppContext& ctx, const StartupInputs& in) {
         return "Could not read the team database " + database + ": " + error;
 
     s.dataSourcesLine = BuildDataSourcesLine(s.sources);
-    s.saveFormat = -4143;
+    s.saveFormat = kXlWorkbookNormal;
     std::string commandLine = ToLower(in.commandLine);
     s.devMode = commandLine.find("-dev") != std::string::npos;
     s.debugMode = commandLine.find("-debug") != std::string::npos;

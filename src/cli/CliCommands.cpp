@@ -14,6 +14,7 @@
 #include "platform/DateEntry.h"
 #include "platform/TextFunctions.h"
 #include "workbooks/ExcelProcs.h"
+#include "workbooks/WorksheetPrinting.h"
 #include "xls/PageOutput.h"
 
 namespace quillbat {
@@ -190,7 +191,7 @@ int WritePdf(Run& run) {
     ExcelWorksheet sheet;
     if (!OpenFirstWorksheet(run, app, sheet)) return kExitFailure;
     const std::string& pdf = run.words[2];
-    std::string error = sheet.SaveAsPdf(pdf);
+    std::string error = SaveAsPdf(sheet, pdf);
     if (!error.empty()) {
         run.ctx.ui.Message(MsgIcon::Exclamation, "Error", error);
         return kExitFailure;
@@ -203,7 +204,7 @@ int Print(Run& run) {
     ExcelApplication app;
     ExcelWorksheet sheet;
     if (!OpenFirstWorksheet(run, app, sheet)) return kExitFailure;
-    xls::PrintResult result = sheet.PrintOut();
+    xls::PrintResult result = PrintOut(sheet);
     if (result.status == xls::PrintStatus::Printed) return kExitSuccess;
     run.ctx.ui.Message(MsgIcon::Exclamation, "Print", result.message);
     return kExitFailure;

@@ -35,6 +35,24 @@ inline constexpr int kHomeLeagueId = 26;
 inline constexpr int kCount = 26;
 }  // namespace GameField
 
+// The fields that describe one side of a game, so that code working per side names no field
+// by its neighbour's number.
+struct GameSideFields {
+    int city, teamName, wins, losses, fileCode, leagueId;
+    int pitcherName, pitcherNumber, pitcherWins, pitcherLosses, pitcherEra;
+};
+
+inline constexpr GameSideFields kAwayFields = {
+    GameField::kAwayCity,         GameField::kAwayTeamName,       GameField::kAwayWins,
+    GameField::kAwayLosses,       GameField::kAwayFileCode,       GameField::kAwayLeagueId,
+    GameField::kAwayPitcherName,  GameField::kAwayPitcherNumber,  GameField::kAwayPitcherWins,
+    GameField::kAwayPitcherLosses, GameField::kAwayPitcherEra};
+inline constexpr GameSideFields kHomeFields = {
+    GameField::kHomeCity,         GameField::kHomeTeamName,       GameField::kHomeWins,
+    GameField::kHomeLosses,       GameField::kHomeFileCode,       GameField::kHomeLeagueId,
+    GameField::kHomePitcherName,  GameField::kHomePitcherNumber,  GameField::kHomePitcherWins,
+    GameField::kHomePitcherLosses, GameField::kHomePitcherEra};
+
 // One row per game, in the scoreboard's order.
 class GameTable : public TextTable {
 public:

@@ -12,8 +12,9 @@ namespace quillbat {
 
 namespace {
 
+// An address below a base that is itself unusable ("") is unusable too.
 std::string Join(std::string_view a, std::string_view b) {
-    return std::string(a).append("/").append(b);
+    return a.empty() ? "" : std::string(a).append("/").append(b);
 }
 
 std::string PlayerFolder(bool isPitcher) { return isPitcher ? "/pitchers/" : "/batters/"; }
@@ -47,6 +48,12 @@ bool IsPlayerId(std::string_view playerId) { return !playerId.empty() && IsAllDi
 bool CheckPlayerId(const Settings& settings, std::string_view playerId) {
     if (IsPlayerId(playerId)) return true;
     WriteLog(settings, "Skipped player id \"" + std::string(playerId) + "\": not all digits");
+    return false;
+}
+
+bool CheckGamedayId(const Settings& settings, std::string_view gamedayId) {
+    if (IsGamedayId(gamedayId)) return true;
+    WriteLog(settings, "Skipped gameday id \"" + std::string(gamedayId) + "\": not a game id");
     return false;
 }
 

@@ -22,9 +22,12 @@ bool IsPlayerId(std::string_view playerId);
 // IsPlayerId, and a program-log line naming the id when it is refused.
 bool CheckPlayerId(const Settings& settings, std::string_view playerId);
 
-// "gid_" + the game's gameday id.
+// IsGamedayId, and a program-log line naming the id when it is refused.
+bool CheckGamedayId(const Settings& settings, std::string_view gamedayId);
+
+// "gid_" + the game's gameday id; "" when the id is unusable.
 std::string GameFolder(std::string_view gamedayId);
-// day URL + "/" + game folder.
+// day URL + "/" + game folder; "" when either is "" (so are the file addresses below it).
 std::string GameUrl(std::string_view dayUrl, std::string_view gameFolder);
 
 std::string MasterScoreboardUrl(std::string_view dayUrl);

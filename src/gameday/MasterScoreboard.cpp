@@ -48,18 +48,21 @@ std::array<int, GameField::kCount + 1> ColumnsOf(const ColumnNames& names) {
     for (const auto& s : kSources) column[s.field] = FindColumn(names, s.column);
     column[GameField::kGameId] = FindColumn(names, "id");
     if (column[GameField::kAwayWins] == 0)
-        for (int field = GameField::kAwayWins; field <= GameField::kHomeLosses; ++field) column[field] = 0;
+        for (const GameSideFields& side : {kAwayFields, kHomeFields}) column[side.wins] = column[side.losses] = 0;
     return column;
 }
 
-void SetPitcher(GameTable& games, int game, int nameField, const ProbablePitcher& p) {
-    const std::string* values[] = {&p.name, &p.number, &p.wins, &p.losses, &p.era};
-    for (int i = 0; i < 5; ++i) games.Set(nameField + i, game, *values[i]);
+void SetPitcher(GameTable& games, int game, const GameSideFields& side, const ProbablePitcher& p) {
+    games.Set(side.pitcherName, game, p.name);
+    games.Set(side.pitcherNumber, game, p.number);
+    games.Set(side.pitcherWins, game, p.wins);
+    games.Set(side.pitcherLosses, game, p.losses);
+    games.Set(side.pitcherEra, game, p.era);
 }
 
 void SetPitchers(GameTable& games, int game, const GamePitchers& pitchers) {
-    SetPitcher(games, game, GameField::kHomePitcherName, pitchers.home);
-    SetPitcher(games, game, GameField::kAwayPitcherName, pitchers.away);
+    SetPitcher(games, game, kHomeFields, pitchers.home);
+    SetPitcher(games, game, kAwayFields, pitchers.away);
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 
 namespace quillbat {
 
+// File format code of a normal (pre-2007) workbook, the format every workbook is saved in.
+inline constexpr int kXlWorkbookNormal = -4143;
+
 // Where each data source lives: a scheme and host, optionally with a port.
 struct Sources {
     std::string gamedayHost = "http://gd2.mlb.com";
@@ -46,7 +49,7 @@ struct Settings {
     bool debugMode = false;
 
     int spreadsheetVersion = 0;
-    int saveFormat = -4143;
+    int saveFormat = kXlWorkbookNormal;
 
     Sources sources;
     std::string gamedayBaseUrl;

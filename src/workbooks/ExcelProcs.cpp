@@ -6,7 +6,6 @@
 #include "xls/EngineVersion.h"
 #include "xls/Fills.h"
 #include "xls/Geometry.h"
-#include "xls/PageOutput.h"
 #include "xls/PageSetup.h"
 #include "xls/Pictures.h"
 #include "xls/RowDeletion.h"
@@ -408,16 +407,6 @@ std::vector<ExcelShape> ExcelWorksheet::Shapes() const {
         out.emplace_back(book_, sheet_, shape.shapeId, box);
     }
     return out;
-}
-
-xls::PrintResult ExcelWorksheet::PrintOut(const std::function<std::string()>& defaultPrinter) const {
-    if (!book_) return {xls::PrintStatus::Failed, "There is no such worksheet."};
-    return xls::PrintSheet(*book_, sheet_, Name(), defaultPrinter);
-}
-
-std::string ExcelWorksheet::SaveAsPdf(const std::string& path) const {
-    if (!book_) return "There is no such worksheet.";
-    return xls::SaveSheetAsPdf(*book_, sheet_, path);
 }
 
 }  // namespace quillbat

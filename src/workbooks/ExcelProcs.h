@@ -5,22 +5,18 @@
 // FindLastRowAndColumn and ColumnLetter. Coordinates count from 1. Operations that can fail
 // return an error text ("" on success); the caller ends its run at the first one.
 
-#include <functional>
 #include <list>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/Settings.h"
 #include "xls/CellValue.h"
 #include "xls/ClientAnchor.h"
-#include "xls/SheetPrinting.h"
 #include "xls/Workbook.h"
 
 namespace quillbat {
-
-// File format code of a normal (pre-2007) workbook.
-constexpr int kXlWorkbookNormal = -4143;
 
 // The values of a range, (row, column) from 1.
 class ValueArray {
@@ -153,13 +149,9 @@ public:
     // The shapes anchored to the sheet's cells, pictures of the template included.
     std::vector<ExcelShape> Shapes() const;
 
-    // PrintOut with every argument omitted: the sheet's pages on the default printer, as its
-    // page setup lays them out. The workbook is not changed, so the caller saves it whether or
-    // not printing worked; without a printer the result says so in a plain message.
-    xls::PrintResult PrintOut(
-        const std::function<std::string()>& defaultPrinter = xls::SystemDefaultPrinter) const;
-    // The same pages as a PDF file, written whole or not at all. "" or an error text.
-    std::string SaveAsPdf(const std::string& path) const;
+    // The engine's workbook and this sheet's index in it (printing draws from them).
+    const xls::Workbook* Book() const { return book_; }
+    int Index() const { return sheet_; }
 
 private:
     xls::Workbook* book_ = nullptr;

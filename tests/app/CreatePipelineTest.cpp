@@ -29,7 +29,7 @@ struct RecordingStages {
         s.readLineups = [this](AppContext&, GameContext& game) {
             calls.push_back("lineups");
             lineupsSaw = game;
-            game.awayPitcher = "Starter (1-0, 0.00)";
+            game.away.pitcher = "Starter (1-0, 0.00)";
             return std::string();
         };
         s.getPlayerData = [this, &ctx](AppContext&, GameContext&, int pass) {
@@ -38,7 +38,7 @@ struct RecordingStages {
             return std::string();
         };
         s.createScorecard = [this](AppContext&, GameContext& game) {
-            calls.push_back("scorecard with " + game.awayPitcher);
+            calls.push_back("scorecard with " + game.away.pitcher);
             return std::string();
         };
         s.getLeagueAverages = record("league averages");
@@ -97,10 +97,10 @@ TEST_F(CreatePipelineTest, GameWithBoxScoreRunsEveryStageInOrder) {
     EXPECT_EQ(game.playersTable, ctx.settings.tempFolder + "/players.xls");
     EXPECT_TRUE(FileExists(game.boxScoreTable));
     EXPECT_TRUE(FileExists(game.playersTable));
-    EXPECT_EQ(game.awayTeamName, "Red Sox");
-    EXPECT_EQ(game.homeCityName, "Detroit");
-    EXPECT_EQ(game.awayLeague, "AL");
-    EXPECT_EQ(game.awayPitcher, "");  // the scoreboard has no probable pitchers
+    EXPECT_EQ(game.away.teamName, "Red Sox");
+    EXPECT_EQ(game.home.cityName, "Detroit");
+    EXPECT_EQ(game.away.league, "AL");
+    EXPECT_EQ(game.away.pitcher, "");  // the scoreboard has no probable pitchers
     EXPECT_EQ(world.ui.statuses,
               (std::vector<std::string>{"Checking MLB Gameday for starting lineups...", "",
                                         "Downloading player data from MLB Gameday...", "Creating scorecards...",
@@ -148,6 +148,20 @@ TEST_F(CreatePipelineTest, NoBoxScoreAnsweredNo) {
     EXPECT_EQ(Titles(), std::vector<std::string>{"Lineups Not Available"});
     EXPECT_EQ(world.ui.statuses.back(), "");
     EXPECT_EQ(world.ui.busyCalls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(CreatePipelineTest, AHostileGamedayIdNeverReachesAnAddress) {
+    Start();
+    Tick(true, false, false);
+    world.AddScoreboard("year_2014/month_12/day_25",
+                        "<games><game id=\"g\" gameday=\"../../../../etc\" away_team_city=\"A\" "
+                        "home_team_city=\"B\"/><game id=\"h\" gameday=\"x\" away_team_city=\"C\"/></games>");
+    world.ui.QueueAnswer(MsgAnswer::No);
+    EXPECT_EQ(Create("12/25/2014", 1), CreateOutcome::Declined);
+    EXPECT_EQ(Titles(), std::vector<std::string>{"Lineups Not Available"});
+    EXPECT_NE(world.ProgramLog().find("Skipped gameday id \"../../../../etc\""), std::string::npos);
+    for (const auto& request : world.server.Requests())
+        EXPECT_EQ(request.path.find("etc"), std::string::npos) << request.path;
 }
 
 TEST_F(CreatePipelineTest, MissingScorecardTemplateLeavesRostersToBeMade) {

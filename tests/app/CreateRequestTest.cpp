@@ -104,17 +104,17 @@ TEST(GameContextTest, BuiltFromTheGameRecord) {
 
     GameContext c = BuildGameContext(games, g, teams, "04/22/2014");
     EXPECT_EQ(c.gameNumber, 2);
-    EXPECT_EQ(c.awayTitle, "Texas Rangers (12-7)");
-    EXPECT_EQ(c.homeTitle, "LA Angels");
-    EXPECT_EQ(c.awayLeague, "AL");
-    EXPECT_EQ(c.homeLeague, "NL");
-    EXPECT_EQ(c.awayTeamName, "Rangers");
-    EXPECT_EQ(c.awayCityName, "Texas");
-    EXPECT_EQ(c.homeTeamName, "");
-    EXPECT_EQ(c.awayPitcher, "Holland, D (1-1, 1.64)");
-    EXPECT_EQ(c.awayPitcherNumber, "45");
-    EXPECT_EQ(c.homePitcher, "");
-    EXPECT_EQ(c.homePitcherNumber, "");
+    EXPECT_EQ(c.away.title, "Texas Rangers (12-7)");
+    EXPECT_EQ(c.home.title, "LA Angels");
+    EXPECT_EQ(c.away.league, "AL");
+    EXPECT_EQ(c.home.league, "NL");
+    EXPECT_EQ(c.away.teamName, "Rangers");
+    EXPECT_EQ(c.away.cityName, "Texas");
+    EXPECT_EQ(c.home.teamName, "");
+    EXPECT_EQ(c.away.pitcher, "Holland, D (1-1, 1.64)");
+    EXPECT_EQ(c.away.pitcherNumber, "45");
+    EXPECT_EQ(c.home.pitcher, "");
+    EXPECT_EQ(c.home.pitcherNumber, "");
     EXPECT_EQ(c.venue, "Angel Stadium");
     EXPECT_EQ(c.gameFolder, "gid_2014_04_22_texmlb_anamlb_1");
     EXPECT_EQ(c.gameDate, "04/22/2014");

@@ -10,6 +10,7 @@
 #include "TempFolder.h"
 #include "XlsInvariants.h"
 #include "workbooks/ExcelProcs.h"
+#include "workbooks/WorksheetPrinting.h"
 #include "xls/PageOutput.h"
 
 namespace quillbat {
@@ -105,7 +106,7 @@ TEST(LibreOfficePdf, TheLogoAndTheCellsLieWhereOurPagesHaveThem) {
     EXPECT_NEAR(theirs->logo.top(), theirs->title.top(), 1);
     EXPECT_NEAR(theirs->logo.bottom(), theirs->heading.top(), 1);
 
-    ASSERT_EQ(sheet.SaveAsPdf(folder / "ours.pdf"), "");
+    ASSERT_EQ(SaveAsPdf(sheet, folder / "ours.pdf"), "");
     auto ourPdf = LayoutOfPdf(testing::ReadFile(folder / "ours.pdf"));
     ASSERT_TRUE(ourPdf) << "our first page has no image";
     {

@@ -12,6 +12,7 @@
 #include "XlsInvariants.h"
 #include "workbooks/ExcelProcs.h"
 #include "xls/Geometry.h"
+#include "workbooks/WorksheetPrinting.h"
 #include "xls/PageOutput.h"
 #include "xls/PrintLayout.h"
 #include "xls/SheetDrawing.h"
@@ -204,7 +205,7 @@ TEST(PageOutput, PageImagesAreSavedOnePngAPage) {
 }
 
 TEST_F(RenderTemplate, PrintingWithoutAPrinterSaysSoAndTheWorkbookStillSaves) {
-    xls::PrintResult result = sheet.PrintOut([] { return std::string(); });
+    xls::PrintResult result = PrintOut(sheet, [] { return std::string(); });
     EXPECT_EQ(result.status, xls::PrintStatus::NoPrinter);
     EXPECT_NE(result.message.find("No printer"), std::string::npos) << result.message;
     std::string path = folder / "ScorecardHome.xls";
@@ -224,7 +225,7 @@ TEST_F(RenderTemplate, PrintingDrawsThePagesOnThePrinter) {
     EXPECT_NE(pdf.find("/MediaBox [0 0 595"), std::string::npos);
 
     ExcelWorksheet none;
-    EXPECT_EQ(none.PrintOut([] { return std::string("any"); }).status, xls::PrintStatus::Failed);
+    EXPECT_EQ(PrintOut(none, [] { return std::string("any"); }).status, xls::PrintStatus::Failed);
 }
 
 }  // namespace
