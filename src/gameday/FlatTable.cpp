@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "gameday/Utf8.h"
+#include "platform/Utf8.h"
 
 namespace quillbat {
 
@@ -176,7 +176,7 @@ pugi::xml_encoding EncodingOf(std::string_view xml) {
 
 }  // namespace
 
-int FlatTable::FindColumn(std::string_view name) const {
+int FlatTable::IndexOf(std::string_view name) const {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (columns[i] == name) return static_cast<int>(i);
     }

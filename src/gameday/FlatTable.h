@@ -20,7 +20,7 @@ struct FlatTable {
     std::vector<std::vector<std::string>> rows;  // each as wide as columns
 
     // Index of the column with exactly this name, or -1.
-    int FindColumn(std::string_view name) const;
+    int IndexOf(std::string_view name) const;
     // "" outside the table.
     const std::string& Cell(int row, int column) const;
 };

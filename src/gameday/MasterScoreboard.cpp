@@ -7,7 +7,8 @@
 #include "gameday/FlatTableFile.h"
 #include "gameday/LineEnds.h"
 #include "platform/TextFunctions.h"
-#include "gameday/XmlAttributeScan.h"
+#include "gameday/XmlScan.h"
+#include "platform/FileSystem.h"
 
 namespace quillbat {
 
@@ -68,12 +69,16 @@ void SetPitchers(GameTable& games, int game, const GamePitchers& pitchers) {
 }  // namespace
 
 GameTable ReadMasterScoreboard(const std::string& xlsPath) {
-    std::string error;
+    std::string error, xml;
     auto table = OpenFlatTable(xlsPath, error);
     std::string xmlPath = ReplaceAll(xlsPath, ".xls", ".xml");
-    if (table && table->LastRow() >= 2) return ReadGamesFromTable(*table, ReadProbablePitchers(xmlPath));
+    if (table && table->LastRow() >= 2) {
+        ReadWholeFile(xmlPath, xml);
+        return ReadGamesFromTable(*table, ReadProbablePitchers(xml));
+    }
     NormalizeLineEnds(xmlPath);
-    return ReadGameByScanning(xmlPath);
+    ReadWholeFile(xmlPath, xml);
+    return ReadGameByScanning(xml);
 }
 
 GameTable ReadGamesFromTable(const SheetCells& scoreboard, const std::vector<GamePitchers>& pitchers) {
@@ -92,11 +97,11 @@ GameTable ReadGamesFromTable(const SheetCells& scoreboard, const std::vector<Gam
     return games;
 }
 
-GameTable ReadGameByScanning(const std::string& xmlPath) {
+GameTable ReadGameByScanning(std::string_view xml) {
     GameTable games;
     games.AddRow();
-    for (const auto& s : kSources) games.Set(s.field, 1, ScanXmlFileAttribute(xmlPath, s.attribute, s.occurrence));
-    auto pitchers = ReadProbablePitchers(xmlPath);
+    for (const auto& s : kSources) games.Set(s.field, 1, ScanLineAttribute(xml, s.attribute, s.occurrence));
+    auto pitchers = ReadProbablePitchers(xml);
     if (!pitchers.empty()) SetPitchers(games, 1, pitchers.front());
     return games;
 }

@@ -2,6 +2,7 @@
 // The day's games from the master scoreboard.
 
 #include <string>
+#include <string_view>
 
 #include "gameday/GameTable.h"
 #include "gameday/ProbablePitchers.h"
@@ -17,10 +18,10 @@ GameTable ReadMasterScoreboard(const std::string& xlsPath);
 // attributes on each of its rows), with its probable pitchers and the double-header marks.
 GameTable ReadGamesFromTable(const SheetCells& scoreboard, const std::vector<GamePitchers>& pitchers);
 
-// The single game that scanning the XML file's lines finds, for a flat table without data
-// rows; its fields are empty where the file lacks them. Its probable pitchers are the first
-// game's of the file.
-GameTable ReadGameByScanning(const std::string& xmlPath);
+// The single game that scanning the XML text's lines finds, for a flat table without data
+// rows; its fields are empty where the text lacks them. Its probable pitchers are the first
+// game's of the text.
+GameTable ReadGameByScanning(std::string_view xml);
 
 // For each game, the next game with the same away city makes the pair games "1" and "2".
 void MarkDoubleHeaders(GameTable& games);

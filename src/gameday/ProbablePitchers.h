@@ -5,6 +5,7 @@
 // be told apart by column name alone.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillbat {
@@ -18,8 +19,8 @@ struct GamePitchers {
     ProbablePitcher home, away;
 };
 
-// In file order; games without probable pitchers are left out.
-std::vector<GamePitchers> ReadProbablePitchers(const std::string& scoreboardXml);
+// In the order of the scoreboard's text; games without probable pitchers are left out.
+std::vector<GamePitchers> ReadProbablePitchers(std::string_view scoreboardText);
 // The pitchers of the game with this id, or nullptr.
 const GamePitchers* FindGamePitchers(const std::vector<GamePitchers>& pitchers, const std::string& gameId);
 

@@ -1,7 +1,7 @@
 #include "xls/PageSetup.h"
 
 #include "xls/ByteIo.h"
-#include "xls/Utf.h"
+#include "platform/Utf8.h"
 #include "xls/XlString.h"
 
 namespace quillbat::xls {

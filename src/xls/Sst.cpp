@@ -2,7 +2,7 @@
 
 #include "xls/ByteIo.h"
 #include "xls/Record.h"
-#include "xls/Utf.h"
+#include "platform/Utf8.h"
 
 namespace quillbat::xls {
 namespace {

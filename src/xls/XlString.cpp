@@ -1,6 +1,6 @@
 #include "xls/XlString.h"
 
-#include "xls/Utf.h"
+#include "platform/Utf8.h"
 
 namespace quillbat::xls {
 

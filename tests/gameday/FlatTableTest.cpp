@@ -72,13 +72,13 @@ TEST(FlatTableShape, AttributesInOrderOfFirstAppearance) {
 
 TEST(FlatTableEncoding, ByteOrderMarksAndLatin1AreRead) {
     FlatTable table = Parse("\xEF\xBB\xBF<p boxname=\"Chac\xC3\xADn\"/>");
-    EXPECT_EQ(table.Cell(0, table.FindColumn("boxname")), "Chac\xC3\xADn");
+    EXPECT_EQ(table.Cell(0, table.IndexOf("boxname")), "Chac\xC3\xADn");
 
     table = Parse("<p boxname=\"D\xED" "az, E\"/>");
     EXPECT_EQ(table.Cell(0, 0), "D\xC3\xAD" "az, E") << "Latin-1 bytes become UTF-8";
 
     table = Parse(std::string("\xFF\xFE<\0p\0 \0a\0=\0\"\0\xE9\0\"\0/\0>\0", 22));
-    EXPECT_EQ(table.Cell(0, table.FindColumn("a")), "\xC3\xA9");
+    EXPECT_EQ(table.Cell(0, table.IndexOf("a")), "\xC3\xA9");
 }
 
 TEST(FlatTableEncoding, EntitiesAreDecoded) {

@@ -3,62 +3,24 @@
 #include <gtest/gtest.h>
 
 #include "GridSheet.h"
-#include "TempFolder.h"
-#include "gameday/FlatTableColumns.h"
-#include "gameday/XmlText.h"
-#include "gameday/XmlAttributeScan.h"
+#include "platform/FileSystem.h"
 
 namespace quillbat {
 namespace {
 
 using testing::GridSheet;
-using testing::TempFolder;
 using namespace GameField;
 
 const std::string kData = QUILLBAT_TEST_DATA "/gameday";
 
-TEST(FindColumnTest, NamesAndPatterns) {
-    ColumnNames names = {"id", "venue", " Away_Team_City ", "era", "wins", "x", "era2", "eraxx", "wins2"};
-    struct Case {
-        const char* name;
-        int column;
-    } cases[] = {
-        {"era", 4},   {"eraxx", 7},  {"ERAXX", 7}, {"winsxx", 9},  {"away_team_city", 3},
-        {" venue ", 2}, {"missing", 0}, {"missingxx", 0}, {"xx", 1}, {"ixx", 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(FindColumn(names, c.name), c.column);
-    }
-    // The pattern's own prefix is not trimmed: " eraxx" looks for names beginning with " era".
-    EXPECT_EQ(FindColumn(names, " eraxx"), 0);
-    EXPECT_EQ(FindColumn({}, "id"), 0);
-}
-
-TEST(FindColumnTest, HeaderRowIsRowOneToLastColumn) {
-    GridSheet sheet({{"a", "b"}, {"1", "2", "3"}});
-    EXPECT_EQ(ReadHeaderRow(sheet), (ColumnNames{"a", "b", ""}));
-}
-
-TEST(ScanXmlFileAttributeTest, LinesAndOccurrences) {
-    TempFolder dir;
-    std::string file = dir.Write("s.xml",
-                                 "<game VENUE=\"Park\" venue=\"Other\"\n"
-                                 "  s_era=\"9.99\" xera=\"8.88\"\n"
-                                 "  era=\"1.00\" era=\"2.00\"\n"
-                                 "  era=\"3.00\"\n"
-                                 "  era=broken\n"
-                                 "  wins=\"unclosed\n");
-    EXPECT_EQ(ScanXmlFileAttribute(file, "venue", 1), "Park");
-    EXPECT_EQ(ScanXmlFileAttribute(file, "venue", 2), "");  // a line counts once
-    EXPECT_EQ(ScanXmlFileAttribute(file, "era", 1), "1.00");
-    EXPECT_EQ(ScanXmlFileAttribute(file, "era", 2), "3.00");
-    EXPECT_EQ(ScanXmlFileAttribute(file, "wins", 1), "");
-    EXPECT_EQ(ScanXmlFileAttribute(dir / "missing.xml", "era", 1), "");
+std::string Text(const std::string& path) {
+    std::string text;
+    ReadWholeFile(path, text);
+    return text;
 }
 
 TEST(ReadGameByScanningTest, OneRealPreviewGame) {
-    GameTable games = ReadGameByScanning(kData + "/single/scoreboard_one_game.xml");
+    GameTable games = ReadGameByScanning(Text(kData + "/single/scoreboard_one_game.xml"));
     ASSERT_EQ(games.Rows(), 1);
     EXPECT_EQ(games.At(kAwayCity, 1), "Texas");
     EXPECT_EQ(games.At(kHomeCity, 1), "LA Angels");
@@ -77,8 +39,7 @@ TEST(ReadGameByScanningTest, OneRealPreviewGame) {
 }
 
 TEST(ReadGameByScanningTest, FileWithoutGamesGivesOneEmptyGame) {
-    TempFolder dir;
-    GameTable games = ReadGameByScanning(dir.Write("empty.xml", "<games/>\n"));
+    GameTable games = ReadGameByScanning("<games/>\n");
     ASSERT_EQ(games.Rows(), 1);
     EXPECT_EQ(games.At(kAwayCity, 1), "");
 }
@@ -143,47 +104,6 @@ TEST(ReadGamesFromTableTest, DoubleHeaders) {
 TEST(ReadGamesFromTableTest, HeaderOnlyGivesNoGames) {
     GridSheet sheet({kHeader});
     EXPECT_EQ(ReadGamesFromTable(sheet, {}).Rows(), 0);
-}
-
-TEST(ProbablePitchersTest, OnlyTheGamesOwnElementsOnARealMixedDay) {
-    auto pitchers = ReadProbablePitchers(kData + "/year_2013/month_04/day_22/master_scoreboard.xml");
-    std::vector<std::string> ids;
-    for (const auto& g : pitchers) ids.push_back(g.gameId);
-    EXPECT_EQ(ids, (std::vector<std::string>{"2013/04/22/texmlb-anamlb-1", "2013/04/22/milmlb-sdnmlb-1",
-                                             "2013/04/22/arimlb-sfnmlb-1"}));
-    const GamePitchers* tex = FindGamePitchers(pitchers, "2013/04/22/texmlb-anamlb-1");
-    ASSERT_NE(tex, nullptr);
-    EXPECT_EQ(tex->home.name, "Blanton");
-    EXPECT_EQ(tex->home.number, "55");
-    EXPECT_EQ(tex->home.wins, "0");
-    EXPECT_EQ(tex->home.losses, "3");
-    EXPECT_EQ(tex->home.era, "8.59");  // not s_era
-    EXPECT_EQ(tex->away.name, "Holland, D");
-    EXPECT_EQ(tex->away.era, "1.64");
-    EXPECT_EQ(FindGamePitchers(pitchers, "2013/04/22/oakmlb-bosmlb-1"), nullptr);  // in progress
-}
-
-TEST(ProbablePitchersTest, OddMarkup) {
-    TempFolder dir;
-    std::string file = dir.Write("s.xml",
-        "<games><game id=\"a\"><home_probable_pitcher_note era=\"9\"/>"
-        "<home_probable_pitcher\tname_display_roster=\"O&apos;Day &amp; Co\"\nxera=\"1\" era=\"2.50\"/>"
-        "</game><game id=\"b\"><away_probable_pitcher name_display_roster=\"Pe&#241;a\" era=\"1.00"
-        "</game><gameday id=\"c\"/></games>");
-    auto pitchers = ReadProbablePitchers(file);
-    ASSERT_EQ(pitchers.size(), 2u);
-    EXPECT_EQ(pitchers[0].home.name, "O'Day & Co");
-    EXPECT_EQ(pitchers[0].home.era, "2.50");
-    EXPECT_EQ(pitchers[0].away.name, "");
-    EXPECT_EQ(pitchers[1].away.name, "Pe\xC3\xB1""a");
-    EXPECT_EQ(pitchers[1].away.era, "");  // no closing quote
-    EXPECT_TRUE(ReadProbablePitchers(dir / "missing.xml").empty());
-}
-
-TEST(DecodeXmlTextTest, References) {
-    EXPECT_EQ(DecodeXmlText("a &lt;b&gt; &quot;c&quot; &apos;d&apos; &amp;amp;"), "a <b> \"c\" 'd' &amp;");
-    EXPECT_EQ(DecodeXmlText("&#233;&#xE9;&#x1F600;"), "\xC3\xA9\xC3\xA9\xF0\x9F\x98\x80");
-    EXPECT_EQ(DecodeXmlText("&nbsp; &#; &#xZZ; & alone &#0;"), "&nbsp; &#; &#xZZ; & alone &#0;");
 }
 
 }  // namespace

@@ -44,9 +44,9 @@ void CheckBoxScore(const std::string& path) {
     pugi::xml_document document = Load(path);
 
     // Files made before 2010 have no name_display_first_last, only name.
-    const char* nameAttribute = table.FindColumn("name_display_first_last") >= 0 ? "name_display_first_last" : "name";
+    const char* nameAttribute = table.IndexOf("name_display_first_last") >= 0 ? "name_display_first_last" : "name";
     int side = FindLonger(table, "team_flag"), pos = FindLonger(table, "pos"), id = FindLonger(table, "id"),
-        name = FindLonger(table, nameAttribute), avg = FindLonger(table, "avg"), bo = table.FindColumn("bo");
+        name = FindLonger(table, nameAttribute), avg = FindLonger(table, "avg"), bo = table.IndexOf("bo");
     ASSERT_TRUE(side >= 0 && pos >= 0 && id >= 0 && name >= 0 && avg >= 0 && bo >= 0);
     std::vector<Record> expected, actual;
     for (pugi::xml_node batting : document.child("boxscore").children("batting")) {
@@ -65,8 +65,8 @@ void CheckBoxScore(const std::string& path) {
     EXPECT_EQ(actual, expected);
     EXPECT_EQ(expected.size(), 18u) << "nine starters a side";
 
-    int pitchingSide = table.FindColumn("team_flag"), pitcherId = table.FindColumn("id"),
-        pitcherName = table.FindColumn(nameAttribute), era = FindLonger(table, "era");
+    int pitchingSide = table.IndexOf("team_flag"), pitcherId = table.IndexOf("id"),
+        pitcherName = table.IndexOf(nameAttribute), era = FindLonger(table, "era");
     ASSERT_TRUE(pitchingSide >= 0 && pitcherId >= 0 && pitcherName >= 0 && era >= 0);
     expected.clear(), actual.clear();
     for (pugi::xml_node pitching : document.child("boxscore").children("pitching")) {
@@ -87,7 +87,7 @@ void CheckPlayers(const std::string& path) {
     SCOPED_TRACE(path);
     FlatTable table = Read(path);
     pugi::xml_document document = Load(path);  // ids and team types are ASCII in every encoding
-    int id = FindLonger(table, "id"), type = table.FindColumn("type"), last = table.FindColumn("last");
+    int id = FindLonger(table, "id"), type = table.IndexOf("type"), last = table.IndexOf("last");
     ASSERT_TRUE(id >= 0 && type >= 0 && last >= 0);
     EXPECT_EQ(table.columns[static_cast<std::size_t>(id)], "id2");
     std::vector<Record> expected, actual;
@@ -107,7 +107,7 @@ void CheckScoreboard(const std::string& path, int* gamesWithProbablePitchers) {
     SCOPED_TRACE(path);
     FlatTable table = Read(path);
     pugi::xml_document document = Load(path);
-    int gameday = table.FindColumn("gameday");
+    int gameday = table.IndexOf("gameday");
     ASSERT_GE(gameday, 0);
     int row = 0;
     const int rows = static_cast<int>(table.rows.size());
@@ -116,16 +116,16 @@ void CheckScoreboard(const std::string& path, int* gamesWithProbablePitchers) {
         ASSERT_LT(row, rows) << gid;
         ASSERT_EQ(table.Cell(row, gameday), gid) << "games in order, each starting where the last ended";
         for (const char* attribute : {"id", "venue", "home_team_name", "away_team_name", "away_code", "home_file_code"}) {
-            EXPECT_EQ(table.Cell(row, table.FindColumn(attribute)), game.attribute(attribute).value()) << gid;
+            EXPECT_EQ(table.Cell(row, table.IndexOf(attribute)), game.attribute(attribute).value()) << gid;
         }
         for (const char* pitcher : {"home_probable_pitcher", "away_probable_pitcher"}) {
             pugi::xml_node probable = game.child(pitcher);
             if (!probable) continue;
             std::string suffix = std::string(pitcher) == "home_probable_pitcher" ? "" : "2";
             if (gamesWithProbablePitchers && suffix.empty()) ++*gamesWithProbablePitchers;
-            EXPECT_EQ(table.Cell(row, table.FindColumn("first_name" + suffix)), probable.attribute("first_name").value());
-            EXPECT_EQ(table.Cell(row, table.FindColumn("last_name" + suffix)), probable.attribute("last_name").value());
-            EXPECT_EQ(table.Cell(row, table.FindColumn("s_era" + suffix)), probable.attribute("s_era").value());
+            EXPECT_EQ(table.Cell(row, table.IndexOf("first_name" + suffix)), probable.attribute("first_name").value());
+            EXPECT_EQ(table.Cell(row, table.IndexOf("last_name" + suffix)), probable.attribute("last_name").value());
+            EXPECT_EQ(table.Cell(row, table.IndexOf("s_era" + suffix)), probable.attribute("s_era").value());
         }
         while (row < rows && table.Cell(row, gameday) == gid) ++row;
     }

@@ -6,7 +6,7 @@
 #include "xls/ByteIo.h"
 #include "xls/Record.h"
 #include "xls/Sst.h"
-#include "xls/Utf.h"
+#include "platform/Utf8.h"
 #include "xls/Workbook.h"
 
 namespace quillbat::xls {
