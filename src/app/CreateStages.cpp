@@ -1,11 +1,14 @@
 #include "app/CreateStages.h"
 
+#include "app/LineupsStage.h"
+
 namespace quillbat {
 
 CreateStages CreateStages::Available() {
-    // The lineup reader, the player data collector and the workbook stages are added here
-    // as they are built.
-    return CreateStages{};
+    // The player data collector and the workbook stages are added here as they are built.
+    CreateStages stages;
+    stages.readLineups = ReadLineupsStage;
+    return stages;
 }
 
 }  // namespace quillbat

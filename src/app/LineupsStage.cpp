@@ -1,0 +1,25 @@
+#include "app/LineupsStage.h"
+
+#include "gameday/BoxscoreLineups.h"
+#include "platform/ProgramLog.h"
+
+namespace quillbat {
+
+std::string ReadLineupsStage(AppContext& ctx, GameContext& game) {
+    StartingPitcher away{game.away.pitcher, game.away.pitcherNumber};
+    StartingPitcher home{game.home.pitcher, game.home.pitcherNumber};
+    LineupRequest request;
+    request.awayTeamName = game.away.teamName;
+    request.homeTeamName = game.home.teamName;
+    request.battingSplits = ctx.settings.scorecardPlayerFmt == "BASplits";
+    std::string error =
+        ReadBoxscoreLineups(game.boxScoreTable, game.playersTable, request, ctx.lineups, away, home);
+    if (!error.empty()) WriteLog(ctx.settings, "Starting lineups not read: " + error);
+    game.away.pitcher = away.text;
+    game.away.pitcherNumber = away.number;
+    game.home.pitcher = home.text;
+    game.home.pitcherNumber = home.number;
+    return "";
+}
+
+}  // namespace quillbat

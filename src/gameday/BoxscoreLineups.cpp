@@ -1,0 +1,152 @@
+#include "gameday/BoxscoreLineups.h"
+
+#include <cmath>
+
+#include "gameday/FlatTableColumns.h"
+#include "gameday/FlatTableFile.h"
+#include "platform/NumberFormat.h"
+
+namespace quillbat {
+
+namespace {
+
+// The box score's columns: the batting side's through the "xx" patterns, the pitching side's
+// by their plain names (the pitching blocks come first in the file, so they own them).
+struct BoxScoreColumns {
+    int side, name, position, battingOrder, average, id;
+    int pitchingSide, pitcherPosition, pitcherId, pitcherName, wins, losses, era;
+
+    explicit BoxScoreColumns(const ColumnNames& n)
+        : side(FindColumn(n, "team_flagxx")),
+          name(FindColumn(n, "name_display_first_lastxx")),
+          position(FindColumn(n, "posxx")),
+          battingOrder(FindColumn(n, "bo")),
+          average(FindColumn(n, "avgxx")),
+          id(FindColumn(n, "idxx")),
+          pitchingSide(FindColumn(n, "team_flag")),
+          pitcherPosition(FindColumn(n, "pos")),
+          pitcherId(FindColumn(n, "id")),
+          pitcherName(FindColumn(n, "name_display_first_last")),
+          wins(FindColumn(n, "w")),
+          losses(FindColumn(n, "l")),
+          era(FindColumn(n, "eraxx")) {}
+};
+
+// "" for a missing column.
+std::string Cell(const SheetCells& sheet, int row, int column) {
+    return column > 0 ? sheet.Text(row, column) : "";
+}
+
+bool IsStarter(const std::string& battingOrder) {
+    double bo = LeadingNumber(battingOrder);
+    return bo != 0 && std::fmod(std::trunc(bo), 100.0) == 0;
+}
+
+void AddStarter(const SheetCells& box, int row, const BoxScoreColumns& c, const LineupRequest& request,
+                LineupTable& lineups) {
+    using namespace LineupField;
+    int entry = lineups.AddRow();
+    std::string side = Cell(box, row, c.side);
+    lineups.Set(kSide, entry, side);
+    lineups.Set(kBattingOrder, entry, Cell(box, row, c.battingOrder).substr(0, 1));
+    lineups.Set(kBoxScoreName, entry, Cell(box, row, c.name));
+    lineups.Set(kAverage, entry, Cell(box, row, c.average));
+    lineups.Set(kPosition, entry, Cell(box, row, c.position));
+    lineups.Set(kPlayerId, entry, Cell(box, row, c.id));
+    lineups.Set(kFanGraphsTeam, entry, side == "home" ? request.homeTeamName : request.awayTeamName);
+    lineups.Set(kFanGraphsName, entry, FirstNameFirst(lineups.At(kBoxScoreName, entry)));
+}
+
+struct PitcherSeen {
+    bool away = false, home = false;
+    std::string awayId, homeId;
+};
+
+void TakeStartingPitcher(const SheetCells& box, int row, const BoxScoreColumns& c, PitcherSeen& seen,
+                         StartingPitcher& away, StartingPitcher& home) {
+    std::string side = Cell(box, row, c.pitchingSide);
+    if (Cell(box, row, c.pitcherPosition) != "P" || (side != "away" && side != "home")) return;
+    bool isHome = side == "home";
+    bool& taken = isHome ? seen.home : seen.away;
+    if (taken) return;
+    taken = true;
+    StartingPitcher& pitcher = isHome ? home : away;
+    pitcher.text = Cell(box, row, c.pitcherName) + " (" + Cell(box, row, c.wins) + "-" +
+                   Cell(box, row, c.losses) + ", " +
+                   FormatNumber(LeadingNumber(Cell(box, row, c.era)), "#0.00") + ")";
+    pitcher.number = "";
+    (isHome ? seen.homeId : seen.awayId) = Cell(box, row, c.pitcherId);
+}
+
+void LookUpFigure(const LineupRequest& request, LineupTable& lineups, int entry, const char* split,
+                  const char* group, const char* stat, int field) {
+    if (!request.fanGraphs) return;
+    auto value = request.fanGraphs(lineups.At(LineupField::kFanGraphsTeam, entry),
+                                   lineups.At(LineupField::kFanGraphsName, entry), split, group, stat);
+    if (value) lineups.Set(field, entry, *value);
+}
+
+void ReadUniformNumbers(const SheetCells& players, const PitcherSeen& seen, LineupTable& lineups,
+                        StartingPitcher& away, StartingPitcher& home) {
+    ColumnNames names = ReadHeaderRow(players);
+    int idColumn = FindColumn(names, "idxx"), numberColumn = FindColumn(names, "num");
+    for (int row = 2; row <= players.LastRow(); ++row) {
+        std::string id = Cell(players, row, idColumn), number = Cell(players, row, numberColumn);
+        for (int entry = 1; entry <= lineups.Rows(); ++entry) {
+            if (lineups.At(LineupField::kPlayerId, entry) == id) {
+                lineups.Set(LineupField::kUniformNumber, entry, number);
+            } else if (!id.empty() && id == seen.awayId) {
+                away.number = number;
+            } else if (!id.empty() && id == seen.homeId) {
+                home.number = number;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+std::string FirstNameFirst(const std::string& name) {
+    std::size_t comma = name.find(',');
+    if (comma == std::string::npos) return name;
+    std::string first = comma + 2 <= name.size() ? name.substr(comma + 2) : "";
+    return first + " " + name.substr(0, comma);
+}
+
+void ReadLineupsFromTables(const SheetCells& box, const SheetCells* players, const LineupRequest& request,
+                           LineupTable& lineups, StartingPitcher& away, StartingPitcher& home) {
+    BoxScoreColumns columns(ReadHeaderRow(box));
+    lineups = LineupTable{};
+    PitcherSeen seen;
+    for (int row = 2; row <= box.LastRow(); ++row) {
+        if (!IsStarter(Cell(box, row, columns.battingOrder))) {
+            TakeStartingPitcher(box, row, columns, seen, away, home);
+            continue;
+        }
+        AddStarter(box, row, columns, request, lineups);
+        TakeStartingPitcher(box, row, columns, seen, away, home);
+        LookUpFigure(request, lineups, lineups.Rows(), "Full Season", "Value", "WAR", LineupField::kWar);
+    }
+    if (request.battingSplits) {
+        for (int entry = 1; entry <= lineups.Rows(); ++entry)
+            LookUpFigure(request, lineups, entry, "vs L", "Standard", "AVG", LineupField::kAverageVsLeft);
+        for (int entry = 1; entry <= lineups.Rows(); ++entry)
+            LookUpFigure(request, lineups, entry, "vs R", "Standard", "AVG", LineupField::kAverageVsRight);
+    }
+    if (players) ReadUniformNumbers(*players, seen, lineups, away, home);
+}
+
+std::string ReadBoxscoreLineups(const std::string& boxScoreTable, const std::string& playersTable,
+                                const LineupRequest& request, LineupTable& lineups, StartingPitcher& away,
+                                StartingPitcher& home) {
+    lineups = LineupTable{};
+    std::string error;
+    auto box = OpenFlatTable(boxScoreTable, error);
+    if (!box) return error;
+    std::unique_ptr<SheetCells> players;
+    if (!playersTable.empty()) players = OpenFlatTable(playersTable, error);
+    ReadLineupsFromTables(*box, players.get(), request, lineups, away, home);
+    return "";
+}
+
+}  // namespace quillbat

@@ -1,0 +1,50 @@
+#pragma once
+// The starting lineups of both teams from the box score's flat table, the starting pitchers
+// that replace the probable ones, uniform numbers from the players flat table, and the
+// batters' FanGraphs figures.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "gameday/LineupTable.h"
+#include "gameday/SheetCells.h"
+
+namespace quillbat {
+
+// One FanGraphs batting figure of a player of the season: (team name, player name, split
+// "Full Season", "vs L" or "vs R", statistic group "Value" or "Standard", statistic) gives the
+// value, or nothing when the lookup failed.
+using BattingStatLookup = std::function<std::optional<std::string>(
+    const std::string& team, const std::string& player, const std::string& split, const std::string& group,
+    const std::string& stat)>;
+
+// A side's starting pitcher as the scorecards show him: "Name (W-L, ERA)" and uniform number.
+// Passed in holding the probable pitcher; replaced when the box score names the starter.
+struct StartingPitcher {
+    std::string text, number;
+};
+
+struct LineupRequest {
+    std::string awayTeamName, homeTeamName;  // the team database's names, as FanGraphs knows them
+    bool battingSplits = false;  // averages against left- and right-handed pitching too
+    BattingStatLookup fanGraphs;  // none: no FanGraphs figures
+};
+
+// Reads the starters in the box score's row order (a row is a starter's when its bo is a
+// non-zero multiple of 100) and the first pitcher row of each side; then the numbers from the
+// players table when there is one (nullptr: none).
+void ReadLineupsFromTables(const SheetCells& boxScore, const SheetCells* players,
+                           const LineupRequest& request, LineupTable& lineups, StartingPitcher& away,
+                           StartingPitcher& home);
+
+// The same from the flat-table files; a players path of "" means no players table. Returns ""
+// or why the box score's table could not be read (the lineups are then empty).
+std::string ReadBoxscoreLineups(const std::string& boxScoreTable, const std::string& playersTable,
+                                const LineupRequest& request, LineupTable& lineups, StartingPitcher& away,
+                                StartingPitcher& home);
+
+// "Last, First" as "First Last"; a name without a comma as it is.
+std::string FirstNameFirst(const std::string& name);
+
+}  // namespace quillbat
