@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <set>
 
 #include "SampleWorld.h"
+#include "gameday/RosterPage.h"
 
 namespace quillbat::testing {
 namespace {
+
+using quillbat::RosterEntry;
 
 using sample::Player;
 using sample::Team;
@@ -31,39 +34,25 @@ TEST(SampleRosterPage, SubHostsFollowTheTeamDatabase) {
     for (const Team& team : TheWorld().teams) EXPECT_FALSE(RosterPage(team).empty()) << team.club.fileCode;
 }
 
-// After each player link: lines 2 and 3 hold the asterisk entity exactly for players who do
-// not count, line 7 the bats-throws cell; the line before holds the number.
-TEST(SampleRosterPage, PlayerRowsHaveTheirCellsOnTheExpectedLines) {
-    const std::regex batsThrows("<td[^>]*>[LRS]-[LR]</td>");
+// The roster reader finds every player of each page but those on the 60-day list, in the
+// page's group order, with the names the world gave them.
+TEST(SampleRosterPage, TheReaderFindsEveryCountedPlayer) {
     for (const Team& team : TheWorld().teams) {
-        auto lines = Lines(RosterPage(team));
-        std::size_t marker = 0;
-        while (marker < lines.size() && lines[marker].find("team_table_results") == std::string::npos) ++marker;
-        ASSERT_LT(marker, lines.size());
-        bool linkBeforeMarker = false;
-        for (std::size_t i = 0; i < marker; ++i) linkBeforeMarker |= lines[i].find("?player_id=") != std::string::npos;
-        EXPECT_TRUE(linkBeforeMarker);
-        int players = 0;
-        for (std::size_t i = marker; i + 7 < lines.size(); ++i) {
-            std::size_t at = lines[i].find("?player_id=");
-            if (at == std::string::npos) continue;
-            ++players;
-            std::string id = lines[i].substr(at + 11, lines[i].find('"', at) - at - 11);
-            const Player* p = team.Find(id);
-            ASSERT_NE(p, nullptr) << id;
-            bool starred = (lines[i + 2] + lines[i + 3]).find("&#042;") != std::string::npos;
-            EXPECT_EQ(starred, p->status == "D60") << id;
-            EXPECT_TRUE(std::regex_search(lines[i + 7], batsThrows)) << lines[i + 7];
-            EXPECT_NE(lines[i - 1].find("dg-jersey_number"), std::string::npos);
-        }
-        EXPECT_EQ(players, 40);
+        std::string expected, found;
+        for (const char* group : {"Pitchers", "Catchers", "Infielders", "Outfielders", "Designated Hitter"})
+            for (const Player& p : team.players)
+                if (p.PositionGroup() == group && p.status != "D60")
+                    expected += p.id + "|" + p.name.first + "|" + p.name.last + "|" + p.number + "|" +
+                                p.bats + p.throws + "\n";
+        for (const RosterEntry& e : ReadRosterLines(RosterPage(team)))
+            found += e.playerId + "|" + e.firstName + "|" + e.lastName + "|" + e.number + "|" + e.bats +
+                     e.throws + "\n";
+        EXPECT_EQ(found, expected) << team.club.fileCode;
     }
-}
-
-TEST(SampleRosterPage, HeadingsNameThePositionGroups) {
-    std::string page = RosterPage(TeamOf("nyy"));
-    for (const char* group : {"Pitchers", "Catchers", "Infielders", "Outfielders", "Designated Hitter"})
-        EXPECT_NE(page.find(std::string("playernameHead\">") + group + "</th>"), std::string::npos) << group;
+    auto roster = ReadRosterLines(RosterPage(TeamOf("nyy")));
+    std::set<std::string> groups;
+    for (const RosterEntry& e : roster) groups.insert(e.positionGroup);
+    EXPECT_EQ(groups, (std::set<std::string>{"P", "C", "IF", "OF", "DH"}));
 }
 
 TEST(SampleNames, AwkwardNamesAppearOnRosterAndFanGraphsPages) {
@@ -73,17 +62,20 @@ TEST(SampleNames, AwkwardNamesAppearOnRosterAndFanGraphsPages) {
     std::string fanGraphs;
     for (const Team& team : TheWorld().teams)
         for (const char* kind : {"bat", "pit"})
-            fanGraphs += SampleFile("fangraphs", "/winss.aspx?team=" + team.club.teamName + "&pos=all&stats=" + kind +
-                                                     "&qual=0&type=0&season=2014&month=0");
+            fanGraphs +=
+                SampleFile("fangraphs", "/winss.aspx?team=" + team.club.teamName + "&pos=all&stats=" + kind +
+                                            "&qual=0&type=0&season=2014&month=0");
     for (const sample::PersonName& name : sample::AwkwardNames()) {
         std::string html = name.Display();
-        for (std::size_t at = html.find('\''); at != std::string::npos; at = html.find('\'', at)) html.replace(at, 1, "&#039;");
+        for (std::size_t at = html.find('\''); at != std::string::npos; at = html.find('\'', at))
+            html.replace(at, 1, "&#039;");
         EXPECT_NE(pages.find(">" + html + "<"), std::string::npos) << name.Display();
         EXPECT_NE(fanGraphs.find(">" + name.Display() + "<"), std::string::npos) << name.Display();
     }
 }
 
-std::string FanGraphsTeamPage(const Team& team, const std::string& kind, const std::string& type, const std::string& month) {
+std::string FanGraphsTeamPage(const Team& team, const std::string& kind, const std::string& type,
+                              const std::string& month) {
     WrittenWith(sample::WriteFanGraphsPages);
     return SampleFile("fangraphs", "/winss.aspx?team=" + team.club.teamName + "&pos=all&stats=" + kind +
                                        "&qual=0&type=" + type + "&season=2014&month=" + month);
@@ -113,7 +105,11 @@ TEST(SampleFanGraphs, TeamPagesHaveTheColumnsTheProgramReads) {
         {"pit", "6", "0", {"WAR"}},
         {"pit", "0", "0", {"SV"}},
         {"pit", "4", "0", {"FB%", "FBv", "SL%", "SLv", "CT%", "CB%", "CH%", "SF%", "KN%", "XX%"}},
-        {"pit", "5", "0", {"Swing%", "Z-Swing%", "O-Swing%", "Contact%", "Z-Contact%", "O-Contact%", "Zone%", "F-Strike%", "SwStr%"}},
+        {"pit",
+         "5",
+         "0",
+         {"Swing%", "Z-Swing%", "O-Swing%", "Contact%", "Z-Contact%", "O-Contact%", "Zone%", "F-Strike%",
+          "SwStr%"}},
         {"fld", "1", "0", {"Pos", "G", "UZR"}},
     };
     const Team& team = TeamOf("bos");
@@ -123,11 +119,13 @@ TEST(SampleFanGraphs, TeamPagesHaveTheColumnsTheProgramReads) {
         std::string header = HeaderLine(page);
         EXPECT_NE(header.find(">Name</a></th>"), std::string::npos);
         for (const std::string& column : c.columns)
-            EXPECT_NE(header.find(">" + column + "</a></th>"), std::string::npos) << column << " in " << c.kind << c.type;
+            EXPECT_NE(header.find(">" + column + "</a></th>"), std::string::npos)
+                << column << " in " << c.kind << c.type;
         int headers = Count(header, "<th ");
         int rows = 0;
         for (const std::string& line : Lines(page)) {
-            if (line.find("playerid=") == std::string::npos || line.find("<td") == std::string::npos) continue;
+            if (line.find("playerid=") == std::string::npos || line.find("<td") == std::string::npos)
+                continue;
             if (page.find(line) < page.find("Export Data")) continue;
             ++rows;
             EXPECT_EQ(Count(line, "<td"), headers) << line.substr(0, 120);
@@ -160,9 +158,11 @@ TEST(SampleFanGraphs, PagesEndLinesInCrLfAndKeepRowsAfterExportData) {
 TEST(SampleFanGraphs, LeaguePagesHaveOneRowPerClub) {
     WrittenWith(sample::WriteFanGraphsPages);
     for (const char* league : {"al", "nl"})
-        for (const auto& [kind, type] : {std::pair{"bat", "1"}, std::pair{"pit", "1"}, std::pair{"pit", "5"}}) {
-            std::string page = SampleFile("fangraphs", std::string("/teams.aspx?pos=all&lg=") + league + "&stats=" + kind +
-                                                           "&type=" + type + "&season=2014&month=0");
+        for (const auto& [kind, type] :
+             {std::pair{"bat", "1"}, std::pair{"pit", "1"}, std::pair{"pit", "5"}}) {
+            std::string page =
+                SampleFile("fangraphs", std::string("/teams.aspx?pos=all&lg=") + league + "&stats=" + kind +
+                                            "&type=" + type + "&season=2014&month=0");
             ASSERT_FALSE(page.empty());
             int rows = 0;
             for (const std::string& line : Lines(page))
@@ -192,7 +192,8 @@ TEST(SampleBaseballReference, ThreeTablesWithLeagueAverageRows) {
     };
     const std::vector<Case> cases = {
         {"Team Pitching Pitches", {"PA", "Pit", "Str%"}},
-        {"Team Pitching Ratios", {"SO%", "BB%", "HR%", "XBH%", "X/H%", "GB/FB", "GO/AO", "IP%", "LD%", "HR/FB", "IF/FB", "%"}},
+        {"Team Pitching Ratios",
+         {"SO%", "BB%", "HR%", "XBH%", "X/H%", "GB/FB", "GO/AO", "IP%", "LD%", "HR/FB", "IF/FB", "%"}},
         {"Team Batting Against", {"BA", "BAbip"}},
     };
     std::string page = PitchingPage("SFG");
@@ -203,7 +204,8 @@ TEST(SampleBaseballReference, ThreeTablesWithLeagueAverageRows) {
         std::size_t end = page.find("</table>", headEnd);
         std::string header = page.substr(head, headEnd - head);
         EXPECT_GT(Count(header, "tip=\""), 3);
-        for (const std::string& column : c.columns) EXPECT_NE(header.find(">" + column + "</th>"), std::string::npos) << column;
+        for (const std::string& column : c.columns)
+            EXPECT_NE(header.find(">" + column + "</th>"), std::string::npos) << column;
         std::string body = page.substr(headEnd, end - headEnd);
         EXPECT_NE(body.find("League Average"), std::string::npos);
         EXPECT_EQ(Count(body, "<tr >\n"), Count(body, "</tr>") - Count(body, "<tr class=\"thead\">"));
@@ -227,8 +229,8 @@ TEST(SampleEspn, BatterVersusPitcherHeaderSharesItsLineWithTheFirstRow) {
     WrittenWith(sample::WriteEspnPages);
     const auto& day = TheWorld().days[2];
     for (const sample::Game& g : day.games) {
-        std::string page = SampleFile("espn", "/mlb/player/batvspitch/_/id/" + g.awayStarter->espnId + "/teamId/" +
-                                                  g.home->club.espnTeamId);
+        std::string page = SampleFile("espn", "/mlb/player/batvspitch/_/id/" + g.awayStarter->espnId +
+                                                  "/teamId/" + g.home->club.espnTeamId);
         ASSERT_FALSE(page.empty());
         auto lines = Lines(page);
         std::size_t header = 0;
