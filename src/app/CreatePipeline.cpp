@@ -21,9 +21,9 @@ void Trace(const AppContext& ctx, const std::string& line) {
 
 bool AskToProceedWithoutLineups(AppContext& ctx) {
     ctx.ui.SetBusy(false);
-    MsgAnswer answer = ctx.ui.Message(MsgIcon::Question, "Lineups Not Available",
-                                      "There are no starting lineups available yet.  Proceed anyway?",
-                                      MsgButtons::YesNo);
+    MsgAnswer answer =
+        ctx.ui.Message(MsgIcon::Question, "Lineups Not Available",
+                       "There are no starting lineups available yet.  Proceed anyway?", MsgButtons::YesNo);
     if (answer != MsgAnswer::Yes) return false;
     ctx.ui.SetBusy(true);
     return true;
@@ -47,7 +47,8 @@ bool FetchGameFiles(AppContext& ctx, const CreateStages& stages, GameContext& ga
     if (!game.lineupsAvailable) return AskToProceedWithoutLineups(ctx);
     ctx.ui.ShowStatus(std::string("Downloading player data from ") + kGamedaySiteName + "...");
     game.boxScoreTable = boxScore.tablePath;
-    game.playersTable = FetchFlatTable(session, PlayersUrl(gameUrl), PlayersFile(ctx.settings.tempFolder)).tablePath;
+    game.playersTable =
+        FetchFlatTable(session, PlayersUrl(gameUrl), PlayersFile(ctx.settings.tempFolder)).tablePath;
     if (stages.readLineups) failure = stages.readLineups(ctx, game);
     return true;
 }
@@ -70,16 +71,17 @@ struct StageRun {
     }
 };
 
+// The data stages run for every ticked output they serve, so what the run gathered can be
+// seen (and dumped) even where this build has no workbook stage for it yet.
 void RunStages(StageRun& run, const CreateStages& stages) {
     const Settings& s = run.ctx.settings;
-    if ((s.createScorecards && stages.CanMakeScorecards()) || (s.createRosters && stages.CanMakeRosters()))
-        run.RunPlayerData(stages.getPlayerData, 1);
+    if (s.createScorecards || s.createRosters) run.RunPlayerData(stages.getPlayerData, 1);
     if (s.createScorecards && stages.CanMakeScorecards()) {
         run.ctx.ui.ShowStatus("Creating scorecards...");
         run.Run(stages.createScorecard, "  CreateScorecard()");
     }
-    if (s.createRosters && stages.CanMakeRosters()) {
-        run.ctx.ui.ShowStatus("Creating team rosters...");
+    if (s.createRosters) {
+        if (stages.CanMakeRosters()) run.ctx.ui.ShowStatus("Creating team rosters...");
         run.RunPlayerData(stages.getPlayerData, 2);
         run.Run(stages.getLeagueAverages, "  GetLeagueAvgs()");
         run.Run(stages.getTeamAverages, "  GetTeamAvgs()");
@@ -121,7 +123,8 @@ CreateOutcome Finish(AppContext& ctx, const CreateStages& stages) {
 
 }  // namespace
 
-CreateOutcome RunCreate(AppContext& ctx, const CreateStages& stages, bool gameListHasEntries, int gameNumber) {
+CreateOutcome RunCreate(AppContext& ctx, const CreateStages& stages, bool gameListHasEntries,
+                        int gameNumber) {
     if (!CheckCreateRequest(ctx, gameListHasEntries)) return CreateOutcome::NotStarted;
     ctx.ui.SetBusy(true);
     GameContext game = BuildGameContext(ctx.games, gameNumber, ctx.teams, ctx.settings.selectedGameDate);

@@ -11,20 +11,21 @@ namespace quillbat {
 // One team of the game, as the scorecards, rosters and profiles show it.
 struct TeamSide {
     std::string fullName;
-    std::string title;     // full name and the season record
+    std::string title;  // full name and the season record
     std::string teamName;  // from the team database
     std::string cityName;  // from the team database
     std::string fileCode;
-    std::string league;         // "AL", "NL" or ""
-    std::string pitcher;        // "Name (W-L, ERA)" or ""
+    std::string league;  // "AL", "NL" or ""
+    std::string pitcher;  // "Name (W-L, ERA)" or ""
     std::string pitcherNumber;
+    std::string pitcherId;  // the starting pitcher's player id once the box score named him
 };
 
 struct GameContext {
     int gameNumber = 0;
     TeamSide away, home;
     std::string venue;
-    std::string gameDate;    // "MM/DD/YYYY"
+    std::string gameDate;  // "MM/DD/YYYY"
     std::string gameFolder;  // "gid_" + gameday id; "" when the id is unusable
     bool lineupsAvailable = false;
     std::string boxScoreTable, playersTable;  // flat-table paths; "" when missing

@@ -19,6 +19,8 @@ std::string ReadLineupsStage(AppContext& ctx, GameContext& game) {
     game.away.pitcherNumber = away.number;
     game.home.pitcher = home.text;
     game.home.pitcherNumber = home.number;
+    game.away.pitcherId = away.playerId;
+    game.home.pitcherId = home.playerId;
     return "";
 }
 

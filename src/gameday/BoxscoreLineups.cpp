@@ -59,7 +59,6 @@ void AddStarter(const SheetCells& box, int row, const BoxScoreColumns& c, const 
 
 struct PitcherSeen {
     bool away = false, home = false;
-    std::string awayId, homeId;
 };
 
 void TakeStartingPitcher(const SheetCells& box, int row, const BoxScoreColumns& c, PitcherSeen& seen,
@@ -75,19 +74,19 @@ void TakeStartingPitcher(const SheetCells& box, int row, const BoxScoreColumns& 
                    Cell(box, row, c.losses) + ", " +
                    FormatNumber(LeadingNumber(Cell(box, row, c.era)), "#0.00") + ")";
     pitcher.number = "";
-    (isHome ? seen.homeId : seen.awayId) = Cell(box, row, c.pitcherId);
+    pitcher.playerId = Cell(box, row, c.pitcherId);
 }
 
 void LookUpFigure(const LineupRequest& request, LineupTable& lineups, int entry, const char* split,
                   const char* group, const char* stat, int field) {
     if (!request.fanGraphs) return;
-    auto value = request.fanGraphs(lineups.At(LineupField::kFanGraphsTeam, entry),
-                                   lineups.At(LineupField::kFanGraphsName, entry), split, group, stat);
-    if (value) lineups.Set(field, entry, *value);
+    auto values = request.fanGraphs({group, split, "Batters"}, lineups.At(LineupField::kFanGraphsTeam, entry),
+                                    lineups.At(LineupField::kFanGraphsName, entry), "", {stat});
+    if (values && !values->empty()) lineups.Set(field, entry, values->front());
 }
 
-void ReadUniformNumbers(const SheetCells& players, const PitcherSeen& seen, LineupTable& lineups,
-                        StartingPitcher& away, StartingPitcher& home) {
+void ReadUniformNumbers(const SheetCells& players, LineupTable& lineups, StartingPitcher& away,
+                        StartingPitcher& home) {
     ColumnNames names = ReadHeaderRow(players);
     int idColumn = FindColumn(names, "idxx"), numberColumn = FindColumn(names, "num");
     for (int row = 2; row <= players.LastRow(); ++row) {
@@ -95,9 +94,9 @@ void ReadUniformNumbers(const SheetCells& players, const PitcherSeen& seen, Line
         for (int entry = 1; entry <= lineups.Rows(); ++entry) {
             if (lineups.At(LineupField::kPlayerId, entry) == id) {
                 lineups.Set(LineupField::kUniformNumber, entry, number);
-            } else if (!id.empty() && id == seen.awayId) {
+            } else if (!id.empty() && id == away.playerId) {
                 away.number = number;
-            } else if (!id.empty() && id == seen.homeId) {
+            } else if (!id.empty() && id == home.playerId) {
                 home.number = number;
             }
         }
@@ -133,7 +132,7 @@ void ReadLineupsFromTables(const SheetCells& box, const SheetCells* players, con
         for (int entry = 1; entry <= lineups.Rows(); ++entry)
             LookUpFigure(request, lineups, entry, "vs R", "Standard", "AVG", LineupField::kAverageVsRight);
     }
-    if (players) ReadUniformNumbers(*players, seen, lineups, away, home);
+    if (players) ReadUniformNumbers(*players, lineups, away, home);
 }
 
 std::string ReadBoxscoreLineups(const std::string& boxScoreTable, const std::string& playersTable,

@@ -3,32 +3,25 @@
 // that replace the probable ones, uniform numbers from the players flat table, and the
 // batters' FanGraphs figures.
 
-#include <functional>
-#include <optional>
 #include <string>
 
+#include "gameday/FanGraphsLookup.h"
 #include "gameday/LineupTable.h"
 #include "gameday/SheetCells.h"
 
 namespace quillbat {
 
-// One FanGraphs batting figure of a player of the season: (team name, player name, split
-// "Full Season", "vs L" or "vs R", statistic group "Value" or "Standard", statistic) gives the
-// value, or nothing when the lookup failed.
-using BattingStatLookup = std::function<std::optional<std::string>(
-    const std::string& team, const std::string& player, const std::string& split, const std::string& group,
-    const std::string& stat)>;
-
 // A side's starting pitcher as the scorecards show him: "Name (W-L, ERA)" and uniform number.
 // Passed in holding the probable pitcher; replaced when the box score names the starter.
 struct StartingPitcher {
     std::string text, number;
+    std::string playerId;  // "" until the box score names him
 };
 
 struct LineupRequest {
     std::string awayTeamName, homeTeamName;  // the team database's names, as FanGraphs knows them
     bool battingSplits = false;  // averages against left- and right-handed pitching too
-    BattingStatLookup fanGraphs;  // none: no FanGraphs figures
+    FanGraphsLookup fanGraphs;  // none: no FanGraphs figures
 };
 
 // Reads the starters in the box score's row order (a row is a starter's when its bo is a

@@ -5,6 +5,7 @@
 
 #include "platform/TextFunctions.h"
 #include "platform/Utf8.h"
+#include "sites/MarkupText.h"
 
 namespace quillbat {
 
@@ -73,6 +74,19 @@ std::string ScanLineAttribute(std::string_view text, std::string_view name, int 
     return "";
 }
 
+std::string GetXmlAttribute(std::string_view text, std::string_view name, int n) {
+    std::string key = std::string(name) + "=";
+    std::size_t at = std::string_view::npos;
+    for (int i = 0; i < n; ++i) {
+        at = FindNoCase(text, key, at == std::string_view::npos ? 0 : at + 1);
+        if (at == std::string_view::npos) return "";
+    }
+    std::size_t open = text.find('"', at);
+    std::size_t close = open == std::string_view::npos ? open : text.find('"', open + 1);
+    if (close == std::string_view::npos) return "";
+    return std::string(text.substr(open + 1, close - open - 1));
+}
+
 std::string_view StartTag(std::string_view text, std::string_view tag) {
     std::string open = "<" + std::string(tag);
     std::size_t at = text.find(open);
@@ -89,7 +103,8 @@ std::string_view StartTag(std::string_view text, std::string_view tag) {
 std::string TagAttribute(std::string_view element, std::string_view name) {
     std::string key = std::string(name) + "=\"";
     std::size_t at = element.find(key);
-    while (at != std::string_view::npos && (at == 0 || !IsXmlSpace(element[at - 1]))) at = element.find(key, at + 1);
+    while (at != std::string_view::npos && (at == 0 || !IsXmlSpace(element[at - 1])))
+        at = element.find(key, at + 1);
     if (at == std::string_view::npos) return "";
     std::size_t start = at + key.size();
     std::size_t end = element.find('"', start);

@@ -17,6 +17,12 @@ std::string DecodeXmlText(std::string_view text);
 // once. The value is taken as written. "" when there is no such line.
 std::string ScanLineAttribute(std::string_view text, std::string_view name, int occurrence);
 
+// The n-th value (from 1) of `name=` anywhere in the text (name compared without regard to
+// case, every match counted, so "avg" also matches the end of "xavg"): the text between the
+// first double quote at or after the match and the next one. "" when there is no n-th match
+// or its quotes are missing.
+std::string GetXmlAttribute(std::string_view text, std::string_view name, int n);
+
 // The start tag of the first `<tag ...>` in the text (attribute lines included), without its
 // closing ">"; empty when there is none.
 std::string_view StartTag(std::string_view text, std::string_view tag);

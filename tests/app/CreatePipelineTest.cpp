@@ -52,8 +52,8 @@ struct RecordingStages {
 class CreatePipelineTest : public ::testing::Test {
 protected:
     void Start(const std::string& commandLine = "") {
-        for (const char* name : {"Scorecard Template.xlt", "Rosters Template.xlt",
-                                 "Starting Pitchers Profiles Template.xlt"})
+        for (const char* name :
+             {"Scorecard Template.xlt", "Rosters Template.xlt", "Starting Pitchers Profiles Template.xlt"})
             world.root.Write(std::string("prog/Templates/") + name, "t");
         ASSERT_EQ(world.Start(ctx, commandLine), "");
     }
@@ -87,9 +87,9 @@ TEST_F(CreatePipelineTest, GameWithBoxScoreRunsEveryStageInOrder) {
     Start();
     Tick(true, true, true);
     EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);  // Boston at Detroit
-    EXPECT_EQ(recorder.calls,
-              (std::vector<std::string>{"lineups", "players 1", "scorecard with Starter (1-0, 0.00)", "players 2",
-                                        "league averages", "team averages", "rosters", "profiles"}));
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{
+                                  "lineups", "players 1", "scorecard with Starter (1-0, 0.00)", "players 2",
+                                  "league averages", "team averages", "rosters", "profiles"}));
     const GameContext& game = recorder.lineupsSaw;
     EXPECT_TRUE(game.lineupsAvailable);
     EXPECT_EQ(game.gameFolder, "gid_2017_04_07_bosmlb_detmlb_1");
@@ -101,10 +101,10 @@ TEST_F(CreatePipelineTest, GameWithBoxScoreRunsEveryStageInOrder) {
     EXPECT_EQ(game.home.cityName, "Detroit");
     EXPECT_EQ(game.away.league, "AL");
     EXPECT_EQ(game.away.pitcher, "");  // the scoreboard has no probable pitchers
-    EXPECT_EQ(world.ui.statuses,
-              (std::vector<std::string>{"Checking MLB Gameday for starting lineups...", "",
-                                        "Downloading player data from MLB Gameday...", "Creating scorecards...",
-                                        "Creating team rosters...", "Creating pitcher profiles...", ""}));
+    EXPECT_EQ(world.ui.statuses, (std::vector<std::string>{
+                                     "Checking MLB Gameday for starting lineups...", "",
+                                     "Downloading player data from MLB Gameday...", "Creating scorecards...",
+                                     "Creating team rosters...", "Creating pitcher profiles...", ""}));
     EXPECT_EQ(Titles(), std::vector<std::string>{"Success"});
     EXPECT_EQ(world.ui.messages[0].text, "All tasks completed successfully!");
     EXPECT_EQ(world.ui.busyCalls, (std::vector<bool>{true, false}));
@@ -169,8 +169,8 @@ TEST_F(CreatePipelineTest, MissingScorecardTemplateLeavesRostersToBeMade) {
     DeleteFile(ctx.settings.templatesDir + "/Scorecard Template.xlt");
     Tick(true, true, false);
     EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);
-    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"lineups", "players 1", "players 2", "league averages",
-                                                        "team averages", "rosters"}));
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"lineups", "players 1", "players 2",
+                                                        "league averages", "team averages", "rosters"}));
     EXPECT_EQ(Titles(), (std::vector<std::string>{"Quillbat", "Success"}));
     EXPECT_FALSE(ctx.settings.createScorecards);
     SaveSettingsOnExit(ctx.settings);
@@ -204,9 +204,9 @@ TEST_F(CreatePipelineTest, DebugTraceAndDevDumps) {
     ASSERT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);
     std::string log = world.ProgramLog();
     std::size_t at = 0;
-    for (const char* line : {"  GetPlayerData() pass 1", "  CreateScorecard()", "  GetPlayerData() pass 2",
-                             "  GetLeagueAvgs()", "  GetTeamAvgs()", "  CreateTeamRosters()",
-                             "  CreatePitcherProfiles()", "  All tasks completed"}) {
+    for (const char* line :
+         {"  GetPlayerData() pass 1", "  CreateScorecard()", "  GetPlayerData() pass 2", "  GetLeagueAvgs()",
+          "  GetTeamAvgs()", "  CreateTeamRosters()", "  CreatePitcherProfiles()", "  All tasks completed"}) {
         at = log.find(std::string(" ") + line + "\r\n", at);
         EXPECT_NE(at, std::string::npos) << line << "\n" << log;
     }
@@ -223,8 +223,26 @@ TEST_F(CreatePipelineTest, DumpsHoldTheTablesRows) {
         return std::string();
     };
     ASSERT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);
-    EXPECT_EQ(testing::ReadFile(world.root / "prog/_debugPlayerList.txt"), "1\tL1\tL2\tL3\tL4\tL5\tL6\tL7\tL8\r\n");
+    EXPECT_EQ(testing::ReadFile(world.root / "prog/_debugPlayerList.txt"),
+              "1\tL1\tL2\tL3\tL4\tL5\tL6\tL7\tL8\r\n");
     EXPECT_EQ(testing::ReadFile(world.root / "prog/_debugPlayers.txt"), "");
+}
+
+TEST_F(CreatePipelineTest, TheBuildsOwnDataStagesOnARealGame) {
+    Start("-dev");
+    Tick(true, false, false);
+    stages = CreateStages::Available();
+    Create("04/07/2017", 2);  // its players' game files are not served: an "Errors" ending
+    std::string lineups = testing::ReadFile(world.root / "prog/_debugPlayerList.txt");
+    EXPECT_EQ(std::count(lineups.begin(), lineups.end(), '\n'), 18);
+    EXPECT_EQ(lineups.substr(0, lineups.find('\r')), "1\thome\t1\tIan Kinsler\t.375\t2B\t435079\t3\t");
+    std::string players = testing::ReadFile(world.root / "prog/_debugPlayers.txt");
+    EXPECT_NE(players.find("\t453214\taway\tBoston Red Sox\tSteven\tWright\t35\tWright, S\tR\tP\r\n"),
+              std::string::npos);
+    // The batters' game files and both starting pitchers', though Wright does not bat.
+    EXPECT_GT(world.server.RequestCount("/components/game/mlb/year_2017/month_04/day_07/"
+                                        "gid_2017_04_07_bosmlb_detmlb_1/pitchers/453214.xml"),
+              0);
 }
 
 TEST_F(CreatePipelineTest, OutputsThisBuildCannotMakeAreNamed) {

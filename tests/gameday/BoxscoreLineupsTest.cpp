@@ -31,12 +31,13 @@ std::vector<std::string> Batter(const std::string& side, const std::string& id, 
 
 struct Lookups {
     std::vector<std::string> asked;
-    BattingStatLookup Function() {
-        return [this](const std::string& team, const std::string& player, const std::string& split,
-                      const std::string&, const std::string& stat) -> std::optional<std::string> {
-            asked.push_back(player + "/" + split + "/" + stat);
+    FanGraphsLookup Function() {
+        return [this](const FanGraphsRequest& request, const std::string& team, const std::string& player,
+                      const std::string&,
+                      const std::vector<std::string>& stats) -> std::optional<std::vector<std::string>> {
+            asked.push_back(player + "/" + request.split + "/" + stats.at(0));
             if (player == "Unknown Man") return std::nullopt;
-            return team + ":" + stat;
+            return std::vector<std::string>{team + ":" + stats.at(0)};
         };
     }
 };
