@@ -9,6 +9,7 @@
 #include "app/SpreadsheetCheck.h"
 #include "app/Startup.h"
 #include "cli/CliUi.h"
+#include "dialogs/AutoUpdateCheck.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/XmlToWorkbook.h"
 #include "platform/DateEntry.h"
@@ -38,6 +39,7 @@ const char* const kUsage =
     "  print FILE.xls\n"
     "               print the workbook's first worksheet on the default printer\n"
     "  settings     start up as the window does, then show the folders and data sources in use\n"
+    "  update-check look for a newer release, as the Help menu does; its questions are answered No\n"
     "  help         show this text\n"
     "\n"
     "Messages go to standard error, one line each; --verbose adds the status texts.\n"
@@ -210,6 +212,46 @@ int Print(Run& run) {
     return kExitFailure;
 }
 
+// The update check's dialogs as message lines; the download question is answered No, and
+// automatic checks are not asked for.
+class CliUpdateDialogs : public UpdateDialogs {
+public:
+    explicit CliUpdateDialogs(Ui& ui) : ui_(ui) {}
+
+    void ShowNewVersionAvailable(UpdateState& state) override {
+        shown = state;
+        newVersion = true;
+        ui_.Message(MsgIcon::Question, kNewVersionCaption,
+                    NewVersionAvailableText(state) + "\r\nYour version is: " + state.yourVersion +
+                        "\r\nCurrent version is: " + state.currentVersion +
+                        "\r\nWould you like to visit the website now to download it?",
+                    MsgButtons::YesNo);
+    }
+    void ShowVersionIsCurrent(UpdateState& state) override {
+        shown = state;
+        ui_.Message(MsgIcon::Information, kVersionIsCurrentCaption, VersionIsCurrentText(state));
+    }
+
+    UpdateState shown;        // the state of the dialog shown; no program name when none was
+    bool newVersion = false;  // the dialog shown was the new-version one
+
+private:
+    Ui& ui_;
+};
+
+// Standard output says what was found: the newer version, or that this one is current.
+int UpdateCheck(Run& run) {
+    CliUpdateDialogs dialogs(run.ctx.ui);
+    CheckForUpdateFromMenu(run.ctx.settings, run.ctx.ui, dialogs);
+    const UpdateState& found = dialogs.shown;
+    if (found.programName.empty()) return kExitFailure;  // the check failed and said why
+    if (dialogs.newVersion)
+        run.out << "newer version available: " << found.currentVersion << " (this is " << found.yourVersion << ")\n";
+    else
+        run.out << "up to date: " << found.yourVersion << '\n';
+    return kExitSuccess;
+}
+
 // The right number of plain words, and only options the command takes.
 bool FitsCommand(const Command& command, const Parsed& parsed) {
     for (const auto& option : parsed.options)
@@ -225,6 +267,7 @@ const std::map<std::string, Command>& Commands() {
         {"pdf", {2, {}, WritePdf}},
         {"print", {1, {}, Print}},
         {"settings", {0, {}, PrintSettings}},
+        {"update-check", {0, {}, UpdateCheck}},
     };
     return commands;
 }
