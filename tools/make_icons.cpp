@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
         std::string name = std::to_string(size) + "x" + std::to_string(size);
         std::filesystem::path folder = std::filesystem::path(argv[1]) / "hicolor" / name / "apps";
         std::filesystem::create_directories(folder);
-        if (!quillbat::PaintProgramIcon(size).save(QString::fromStdString((folder / "quillbat.png").string()))) {
+        if (!quillbat::PaintProgramIcon(size).save(
+                QString::fromStdString((folder / "quillbat.png").string()))) {
             std::cerr << "make_icons: cannot write " << (folder / "quillbat.png") << "\n";
             return 1;
         }

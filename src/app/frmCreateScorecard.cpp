@@ -156,9 +156,16 @@ void frmCreateScorecard::BuildMenus() {
 }
 
 void frmCreateScorecard::SetTabOrder() {
-    QWidget* order[] = {txtGameDate,    cboGames,  chkCreateScorecards, chkCreateRosters,
-                        chkCreatePitcherProfiles, chkPrintOutput, cmdCreate, cmdQuit,
-                        cmdTestStuff,   txtStatus};
+    QWidget* order[] = {txtGameDate,
+                        cboGames,
+                        chkCreateScorecards,
+                        chkCreateRosters,
+                        chkCreatePitcherProfiles,
+                        chkPrintOutput,
+                        cmdCreate,
+                        cmdQuit,
+                        cmdTestStuff,
+                        txtStatus};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -200,8 +207,10 @@ void frmCreateScorecard::OnActivated() {
     // runs during downloads and message boxes), starts nothing new.
     if (activating_ || updateCheckRunning_ || working_) return;
     activating_ = true;
-    if (skipNextActivationCheck_) skipNextActivationCheck_ = false;
-    else if (ctx_.settings.autoUpdate == "Y") RunUpdateCheck(true);
+    if (skipNextActivationCheck_)
+        skipNextActivationCheck_ = false;
+    else if (ctx_.settings.autoUpdate == "Y")
+        RunUpdateCheck(true);
     if (firstActivationPending_) FirstActivation();
     activating_ = false;
 }
@@ -328,8 +337,8 @@ bool frmCreateScorecard::eventFilter(QObject* watched, QEvent* event) {
         DateBoxLostFocus();
     } else {
         // Back into the box once the focus change under way has finished.
-        QMetaObject::invokeMethod(this, [this] { txtGameDate->setFocus(Qt::OtherFocusReason); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { txtGameDate->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
     }
     checkingDateBox_ = false;
     return QMainWindow::eventFilter(watched, event);

@@ -28,7 +28,8 @@ void CheckForUpdate(const Settings& settings, Ui& ui, UpdateDialogs& dialogs, bo
     UrlText fetched;
     {
         BusyPointer busy(ui);
-        fetched = FetchUrlText(NetSession{settings, ui, limits}, settings.sources.updateHost + kUpdateInfoPath);
+        fetched =
+            FetchUrlText(NetSession{settings, ui, limits}, settings.sources.updateHost + kUpdateInfoPath);
     }
     if (fetched.errorCode != 0) {
         if (!silent)

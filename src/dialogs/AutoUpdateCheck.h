@@ -13,10 +13,10 @@ namespace quillbat {
 // What the check and its two dialogs share.
 struct UpdateState {
     std::string programName;
-    std::string yourVersion;     // the running program's, "1.3.2"
+    std::string yourVersion;  // the running program's, "1.3.2"
     std::string currentVersion;  // the update file's newest version, "" when it has none
     std::string downloadAnswer;  // "Y" when the user chose to visit the download page
-    std::string autoCheckAnswer; // "Y" when the user asked for automatic checks
+    std::string autoCheckAnswer;  // "Y" when the user asked for automatic checks
 };
 
 // The two dialogs of the check, shown modally; the window, the command line and the tests

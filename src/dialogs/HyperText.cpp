@@ -26,7 +26,8 @@ void HyperText::Label_Click() {
     std::string target = HyperlinkTarget(label_->text().toStdString());
     if (ui_.OpenDocument(target) != 0) {
         bool mail = target.find("mailto:") != std::string::npos;
-        ui_.Message(MsgIcon::Critical, "Error", mail ? "Could not start e-mail program!" : "Could not start browser!");
+        ui_.Message(MsgIcon::Critical, "Error",
+                    mail ? "Could not start e-mail program!" : "Could not start browser!");
         return;
     }
     SetTextColor(visitedColor);

@@ -21,7 +21,8 @@ OptionsValues LoadOptions(const Settings& s) {
 
 std::vector<std::string> FavoriteTeamChoices(const TeamTables& teams) {
     std::vector<std::string> choices{kNoFavorite};
-    for (int row = 1; row <= teams.teams.Rows(); ++row) choices.push_back(teams.teams.At(TeamField::kTeamCity, row));
+    for (int row = 1; row <= teams.teams.Rows(); ++row)
+        choices.push_back(teams.teams.At(TeamField::kTeamCity, row));
     return choices;
 }
 
@@ -33,9 +34,10 @@ int FavoriteTeamIndex(const std::vector<std::string>& choices, const std::string
 }
 
 std::string CheckOptionFolders(const OptionsValues& v) {
-    const std::pair<const std::string*, const char*> folders[] = {
-        {&v.logosDir, "Team Logos"}, {&v.outputDir, "Output"}, {&v.templatesDir, "Templates"},
-        {&v.tempDirRoot, "Temp Storage"}};
+    const std::pair<const std::string*, const char*> folders[] = {{&v.logosDir, "Team Logos"},
+                                                                  {&v.outputDir, "Output"},
+                                                                  {&v.templatesDir, "Templates"},
+                                                                  {&v.tempDirRoot, "Temp Storage"}};
     for (const auto& [folder, name] : folders)
         if (!FolderExists(*folder)) return std::string("Invalid folder for ") + name + "!";
     return "";

@@ -18,7 +18,7 @@ struct OptionsValues {
     std::string tempDirRoot;
     std::string scorecardPlayerFmt;  // "BASplits", "BA/WAR" or "BAOnly"
     bool autoUpdate = false;
-    std::string favoriteTeam;        // "" for none
+    std::string favoriteTeam;  // "" for none
 };
 
 // The values as the dialog opens with them: any player format but "BASplits" and "BA/WAR"

@@ -66,7 +66,8 @@ QImage PaintProgramIcon(int size) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(PaintProgramIcon(size)));
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(PaintProgramIcon(size)));
     return icon;
 }
 

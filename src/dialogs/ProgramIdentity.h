@@ -7,7 +7,7 @@
 namespace quillbat {
 
 struct ProgramIdentity {
-    std::string title;        // also the name the update file lists the program under
+    std::string title;  // also the name the update file lists the program under
     std::string productName;
     std::string fileDescription;
     std::string companyName;

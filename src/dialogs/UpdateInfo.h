@@ -9,7 +9,7 @@ inline constexpr const char* kUpdateInfoPath = "/autoupdates/UpdateInfo.dat";
 
 struct UpdateLine {
     bool found = false;
-    std::string version;       // as written, e.g. "1.3.3"
+    std::string version;  // as written, e.g. "1.3.3"
     std::string downloadPage;
 };
 

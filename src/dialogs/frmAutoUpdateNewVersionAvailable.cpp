@@ -35,7 +35,8 @@ frmAutoUpdateNewVersionAvailable::frmAutoUpdateNewVersionAvailable(UpdateState& 
     lblYourVersion = NamedLabel(state.yourVersion, this, "lblYourVersion");
     lblCurrentVersionCaption = NamedLabel("Current version is:", this, "lblCurrentVersionCaption");
     lblCurrentVersion = NamedLabel(state.currentVersion, this, "lblCurrentVersion");
-    lblDownloadIt = NamedLabel("Would you like to visit the website now to download it?", this, "lblDownloadIt");
+    lblDownloadIt =
+        NamedLabel("Would you like to visit the website now to download it?", this, "lblDownloadIt");
     cmdYes = new QPushButton("&Yes", this);
     cmdYes->setObjectName("cmdYes");
     cmdNo = new QPushButton("&No", this);

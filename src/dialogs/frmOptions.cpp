@@ -63,7 +63,8 @@ void frmOptions::BuildControls() {
     optBASplits = Named(new QRadioButton("BA L/R splits", this), "optBASplits");
     optBAWAR = Named(new QRadioButton("BA and WAR", this), "optBAWAR");
     optBAOnly = Named(new QRadioButton("BA only", this), "optBAOnly");
-    chkAutoUpdateCheck = Named(new QCheckBox("Automatically check for update to Quillbat", this), "chkAutoUpdateCheck");
+    chkAutoUpdateCheck =
+        Named(new QCheckBox("Automatically check for update to Quillbat", this), "chkAutoUpdateCheck");
     lblFavoriteTeam = Named(new QLabel("Favorite Team:", this), "lblFavoriteTeam");
     cboFavoriteTeam = Named(new QComboBox(this), "cboFavoriteTeam");
     cmdSave = Named(new QPushButton("&Save", this), "cmdSave");
@@ -90,7 +91,8 @@ void frmOptions::LayOut() {
     auto* folders = new QGridLayout;
     QLabel* labels[] = {lblLogos, lblOutput, lblTemplates, lblTempStorage};
     QLineEdit* boxes[] = {txtLogoFilesDir, txtOutputDir, txtTemplatesDir, txtTempStorageDir};
-    QPushButton* browse[] = {cmdBrowseLogosDir, cmdBrowseOutputDir, cmdBrowseTemplatesDir, cmdBrowseTempStorage};
+    QPushButton* browse[] = {cmdBrowseLogosDir, cmdBrowseOutputDir, cmdBrowseTemplatesDir,
+                             cmdBrowseTempStorage};
     for (int i = 0; i < 4; ++i) {
         folders->addWidget(labels[i], i, 0);
         folders->addWidget(boxes[i], i, 1);
@@ -131,9 +133,12 @@ void frmOptions::Load() {
     ShowFolder(txtOutputDir, v.outputDir);
     ShowFolder(txtTemplatesDir, v.templatesDir);
     ShowFolder(txtTempStorageDir, v.tempDirRoot);
-    if (v.scorecardPlayerFmt == "BASplits") optBASplits->setChecked(true);
-    else if (v.scorecardPlayerFmt == "BA/WAR") optBAWAR->setChecked(true);
-    else optBAOnly->setChecked(true);
+    if (v.scorecardPlayerFmt == "BASplits")
+        optBASplits->setChecked(true);
+    else if (v.scorecardPlayerFmt == "BA/WAR")
+        optBAWAR->setChecked(true);
+    else
+        optBAOnly->setChecked(true);
     chkAutoUpdateCheck->setChecked(v.autoUpdate);
     cboFavoriteTeam->clear();
     auto choices = FavoriteTeamChoices(ctx_.teams);
@@ -158,7 +163,9 @@ void frmOptions::cmdSave_Click() {
         ctx_.ui.Message(MsgIcon::Exclamation, "Folder Error", error);
         return;
     }
-    v.scorecardPlayerFmt = optBASplits->isChecked() ? "BASplits" : optBAWAR->isChecked() ? "BA/WAR" : "BAOnly";
+    v.scorecardPlayerFmt = optBASplits->isChecked() ? "BASplits"
+                           : optBAWAR->isChecked()  ? "BA/WAR"
+                                                    : "BAOnly";
     v.autoUpdate = chkAutoUpdateCheck->isChecked();
     v.favoriteTeam = cboFavoriteTeam->currentText().toStdString();
     SaveOptions(ctx_.settings, v);

@@ -19,7 +19,8 @@ bool IsCandidate(const ProcessEntry& entry, const std::string& kind) {
 bool HasVisibleWindow(const TextTable& windows, long id) {
     const std::string pid = std::to_string(id);
     for (int row = 1; row <= windows.Rows(); ++row) {
-        if (windows.At(WindowField::kProcessId, row) == pid && windows.At(WindowField::kState, row) == kVisibleTopLevel)
+        if (windows.At(WindowField::kProcessId, row) == pid &&
+            windows.At(WindowField::kState, row) == kVisibleTopLevel)
             return true;
     }
     return false;
@@ -52,9 +53,10 @@ void CheckOrphanedTasks(Ui& ui, bool askFirst, const std::string& kind, const Ta
     if (orphaned.empty()) return;
 
     if (askFirst) {
-        MsgAnswer answer = ui.Message(MsgIcon::Exclamation, "Orphaned Tasks Running",
-                                      OrphanedMessage(kind) + "\r\n\r\nDo you want to terminate them before continuing?",
-                                      MsgButtons::YesNo);
+        MsgAnswer answer =
+            ui.Message(MsgIcon::Exclamation, "Orphaned Tasks Running",
+                       OrphanedMessage(kind) + "\r\n\r\nDo you want to terminate them before continuing?",
+                       MsgButtons::YesNo);
         if (answer != MsgAnswer::Yes) return;
     }
     for (const ProcessEntry& entry : orphaned) system.terminate(entry);

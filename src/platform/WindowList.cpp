@@ -30,7 +30,8 @@ public:
 
     xcb_atom_t Atom(const char* name) {
         auto cookie = xcb_intern_atom(connection_, 1, static_cast<uint16_t>(std::strlen(name)), name);
-        XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection_, cookie, nullptr), std::free);
+        XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection_, cookie, nullptr),
+                                                std::free);
         return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
     }
 
@@ -38,7 +39,8 @@ public:
     std::string Property(xcb_window_t window, xcb_atom_t property) {
         if (property == XCB_ATOM_NONE) return "";
         auto cookie = xcb_get_property(connection_, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
-        XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection_, cookie, nullptr), std::free);
+        XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(connection_, cookie, nullptr),
+                                                 std::free);
         if (!reply) return "";
         auto* bytes = static_cast<const char*>(xcb_get_property_value(reply.get()));
         return std::string(bytes, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
@@ -91,7 +93,8 @@ public:
     // with WM_STATE) up to two levels inside the root's children, each once.
     std::vector<xcb_window_t> TopLevelWindows() {
         std::vector<xcb_window_t> found = display_.Children(display_.Root());
-        for (xcb_window_t client : Windows(display_.Property(display_.Root(), clientList_))) Add(found, client);
+        for (xcb_window_t client : Windows(display_.Property(display_.Root(), clientList_)))
+            Add(found, client);
         for (xcb_window_t frame : display_.Children(display_.Root())) AddClientsInside(found, frame, 2);
         return found;
     }
@@ -100,7 +103,8 @@ public:
         int row = rows.AddRow();
         rows.Set(WindowField::kHandle, row, std::to_string(window));
         rows.Set(WindowField::kClassName, row, Cut(ClassName(window)));
-        rows.Set(WindowField::kProcessId, row, std::to_string(FirstCardinal(display_.Property(window, pid_))));
+        rows.Set(WindowField::kProcessId, row,
+                 std::to_string(FirstCardinal(display_.Property(window, pid_))));
         rows.Set(WindowField::kThreadId, row, "0");
         rows.Set(WindowField::kTitle, row, Cut(Title(window)));
         rows.Set(WindowField::kState, row, State(window));
@@ -114,8 +118,10 @@ private:
     void AddClientsInside(std::vector<xcb_window_t>& found, xcb_window_t frame, int depth) {
         if (depth == 0 || HasWmState(frame)) return;
         for (xcb_window_t child : display_.Children(frame)) {
-            if (HasWmState(child)) Add(found, child);
-            else AddClientsInside(found, child, depth - 1);
+            if (HasWmState(child))
+                Add(found, child);
+            else
+                AddClientsInside(found, child, depth - 1);
         }
     }
 

@@ -7,12 +7,12 @@ namespace quillbat {
 
 // Fields of a window row.
 namespace WindowField {
-inline constexpr int kHandle = 1;     // the window id, in decimal
+inline constexpr int kHandle = 1;  // the window id, in decimal
 inline constexpr int kClassName = 2;  // the class part of WM_CLASS
 inline constexpr int kProcessId = 3;  // _NET_WM_PID, "0" when the window does not say
-inline constexpr int kThreadId = 4;   // always "0": X11 does not tell
+inline constexpr int kThreadId = 4;  // always "0": X11 does not tell
 inline constexpr int kTitle = 5;
-inline constexpr int kState = 6;      // see kVisibleTopLevel
+inline constexpr int kState = 6;  // see kVisibleTopLevel
 inline constexpr int kCount = 6;
 }  // namespace WindowField
 

@@ -16,19 +16,22 @@ namespace {
 
 TEST(UpdateInfoTest, FirstMatchingLineOfThreeFields) {
     EXPECT_FALSE(FindUpdateLine("' Quillbat, 9.0.0, http://a\r\n", "Quillbat").found);
-    UpdateLine line = FindUpdateLine("\r\nQuillbat, 9.0.0, http://a, extra\r\nOther, 8.0.0, http://o\r\n"
-                                     "  QUILLBAT ,  1.4.0 , http://b  \r\nQuillbat, 2.0.0, http://c\r\n",
-                                     "Quillbat");
+    UpdateLine line = FindUpdateLine(
+        "\r\nQuillbat, 9.0.0, http://a, extra\r\nOther, 8.0.0, http://o\r\n"
+        "  QUILLBAT ,  1.4.0 , http://b  \r\nQuillbat, 2.0.0, http://c\r\n",
+        "Quillbat");
     EXPECT_TRUE(line.found);
     EXPECT_EQ(line.version, "1.4.0");
     EXPECT_EQ(line.downloadPage, "http://b");
-    EXPECT_EQ(FindUpdateLine("quillbat, 1.0.1, http://lf\nOther, 1, x\n", "Quillbat").downloadPage, "http://lf");
+    EXPECT_EQ(FindUpdateLine("quillbat, 1.0.1, http://lf\nOther, 1, x\n", "Quillbat").downloadPage,
+              "http://lf");
 }
 
 TEST(UpdateInfoTest, NewerOnlyForThreeLaterParts) {
     const std::pair<const char*, bool> cases[] = {
-        {"1.3.2", false}, {"1.3.3", true}, {"1.4.0", true}, {"2.0.0", true}, {"1.2.9", false},
-        {"1.4", false},   {"1.4.0.1", false}, {"1.x.9", false}, {"1.3.99999999999999999999", false},
+        {"1.3.2", false},      {"1.3.3", true},  {"1.4.0", true},
+        {"2.0.0", true},       {"1.2.9", false}, {"1.4", false},
+        {"1.4.0.1", false},    {"1.x.9", false}, {"1.3.99999999999999999999", false},
         {" 1 . 3 . 10 ", true}};
     for (const auto& [version, newer] : cases) EXPECT_EQ(IsNewerVersion(version, 1, 3, 2), newer) << version;
 }
@@ -56,7 +59,8 @@ protected:
         EXPECT_EQ(f.Start(ctx), "");
     }
     void Offer(const std::string& version) {
-        f.root.Write("site/autoupdates/UpdateInfo.dat", "' comment\r\nQuillbat, " + version + ", http://dl/page\r\n");
+        f.root.Write("site/autoupdates/UpdateInfo.dat",
+                     "' comment\r\nQuillbat, " + version + ", http://dl/page\r\n");
     }
     bool Check(bool silent) {
         bool enable = false;
@@ -65,7 +69,8 @@ protected:
     }
     std::string Next(int revisions) {
         const ProgramIdentity& p = ThisProgram();
-        return std::to_string(p.major) + "." + std::to_string(p.minor) + "." + std::to_string(p.revision + revisions);
+        return std::to_string(p.major) + "." + std::to_string(p.minor) + "." +
+               std::to_string(p.revision + revisions);
     }
     testing::StartupFixture f;
     AppContext ctx{f.ui};
@@ -150,8 +155,8 @@ TEST_F(UpdateCheckTest, CommandLineAnswersNo) {
     Offer(Next(1));
     EXPECT_EQ(run(), kExitSuccess);
     EXPECT_EQ(out.str(), "newer version available: " + Next(1) + " (this is " + Next(0) + ")\n");
-    EXPECT_EQ(err.str(), "New Version Available: A new version of Quillbat is available. Your version is: " + Next(0) +
-                             " Current version is: " + Next(1) +
+    EXPECT_EQ(err.str(), "New Version Available: A new version of Quillbat is available. Your version is: " +
+                             Next(0) + " Current version is: " + Next(1) +
                              " Would you like to visit the website now to download it?\n");
     Offer(Next(0));
     EXPECT_EQ(run(), kExitSuccess);

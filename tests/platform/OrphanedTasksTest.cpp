@@ -46,9 +46,9 @@ struct FakeMachine {
 
 TEST(OrphanedTasksTest, OnlyProcessesWithoutAVisibleWindowAreOfferedAndEnded) {
     FakeMachine m;
-    m.Process(4712, "EXCEL.EXE");    // visible main window
-    m.Process(4713, "EXCEL.EXE");    // hidden windows only
-    m.Process(4714, "excel.exe");    // no window at all
+    m.Process(4712, "EXCEL.EXE");  // visible main window
+    m.Process(4713, "EXCEL.EXE");  // hidden windows only
+    m.Process(4714, "excel.exe");  // no window at all
     m.Process(5000, "WINWORD.EXE");  // a dialog of another window only
     m.Process(5001, "bash");
     m.windows = {{4712, "-1"}, {4712, "0"}, {4713, "-1"}, {5000, "12345"}, {5001, "0"}};
@@ -58,10 +58,12 @@ TEST(OrphanedTasksTest, OnlyProcessesWithoutAVisibleWindowAreOfferedAndEnded) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(ui.messages[0].title, "Orphaned Tasks Running");
-    EXPECT_EQ(ui.messages[0].text, "There appear to be orphaned OFFICE tasks running.  \r\n\r\n"
-                                   "Do you want to terminate them before continuing?");
+    EXPECT_EQ(ui.messages[0].text,
+              "There appear to be orphaned OFFICE tasks running.  \r\n\r\n"
+              "Do you want to terminate them before continuing?");
     EXPECT_EQ(ui.messages[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(m.ended, (std::vector<std::string>{"04713 - EXCEL.EXE", "04714 - excel.exe", "05000 - WINWORD.EXE"}));
+    EXPECT_EQ(m.ended,
+              (std::vector<std::string>{"04713 - EXCEL.EXE", "04714 - excel.exe", "05000 - WINWORD.EXE"}));
 }
 
 TEST(OrphanedTasksTest, OneKindNoAnswerAndNoDisplay) {
@@ -88,9 +90,11 @@ TEST(OrphanedTasksTest, OneKindNoAnswerAndNoDisplay) {
 TEST(ProcessListTest, EntryTextsAndExecutableNames) {
     EXPECT_EQ(ProcessEntryText(7, "soffice.bin"), "00007 - soffice.bin");
     EXPECT_EQ(ProcessEntryText(4194304, "EXCEL.EXE"), "4194304 - EXCEL.EXE");
-    EXPECT_EQ(ExecutableNameFromCmdline(std::string("/usr/lib/libreoffice/program/soffice.bin\0--headless\0", 52)),
-              "soffice.bin");
-    EXPECT_EQ(ExecutableNameFromCmdline("C:\\Program Files\\Microsoft Office\\Office12\\EXCEL.EXE"), "EXCEL.EXE");
+    EXPECT_EQ(
+        ExecutableNameFromCmdline(std::string("/usr/lib/libreoffice/program/soffice.bin\0--headless\0", 52)),
+        "soffice.bin");
+    EXPECT_EQ(ExecutableNameFromCmdline("C:\\Program Files\\Microsoft Office\\Office12\\EXCEL.EXE"),
+              "EXCEL.EXE");
     EXPECT_EQ(ExecutableNameFromCmdline(""), "");
 }
 

@@ -18,8 +18,8 @@ void WriteUpdateInfo(TreeWriter& tree) {
                         "\n"
                         "OtherTool, 9.9.9, http://updates.localhost/othertool\n"
                         "' Quillbat, 0.0.1, http://updates.localhost/quillbat/old.html\n"
-                        "  Quillbat , " + SampleNewerVersion() +
-                        " , http://updates.localhost/quillbat/download.html  \n"));
+                        "  Quillbat , " +
+                        SampleNewerVersion() + " , http://updates.localhost/quillbat/download.html  \n"));
 }
 
 }  // namespace quillbat::sample
