@@ -19,7 +19,11 @@
 #include "app/MenuCommands.h"
 #include "app/SpreadsheetCheck.h"
 #include "app/Startup.h"
+#include "dialogs/ProgramIdentity.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmOptions.h"
 #include "platform/DateEntry.h"
+#include "platform/OrphanedTasks.h"
 
 namespace quillbat {
 
@@ -146,12 +150,22 @@ void frmCreateScorecard::BuildMenus() {
     connect(mnuViewExampleOutput, &QAction::triggered, this, [this] { ViewExampleOutput(ctx_); });
     connect(mnuReadMeFile, &QAction::triggered, this, [this] { ShowReadMe(ctx_); });
     connect(mnuReleaseNotes, &QAction::triggered, this, [this] { ShowReleaseNotes(ctx_); });
+    connect(mnuOptions, &QAction::triggered, this, &frmCreateScorecard::ShowOptions);
+    connect(mnuCheckForUpdate, &QAction::triggered, this, &frmCreateScorecard::CheckForUpdateFromMenu);
+    connect(mnuAbout, &QAction::triggered, this, &frmCreateScorecard::ShowAbout);
 }
 
 void frmCreateScorecard::SetTabOrder() {
-    QWidget* order[] = {txtGameDate,    cboGames,  chkCreateScorecards, chkCreateRosters,
-                        chkCreatePitcherProfiles, chkPrintOutput, cmdCreate, cmdQuit,
-                        cmdTestStuff,   txtStatus};
+    QWidget* order[] = {txtGameDate,
+                        cboGames,
+                        chkCreateScorecards,
+                        chkCreateRosters,
+                        chkCreatePitcherProfiles,
+                        chkPrintOutput,
+                        cmdCreate,
+                        cmdQuit,
+                        cmdTestStuff,
+                        txtStatus};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -189,8 +203,21 @@ void frmCreateScorecard::SetStatusText(const std::string& text) {
 }
 
 void frmCreateScorecard::OnActivated() {
-    if (!firstActivationPending_) return;
+    // An activation while one is being handled, or while a run is under way (the event pump
+    // runs during downloads and message boxes), starts nothing new.
+    if (activating_ || updateCheckRunning_ || working_) return;
+    activating_ = true;
+    if (skipNextActivationCheck_)
+        skipNextActivationCheck_ = false;
+    else if (ctx_.settings.autoUpdate == "Y")
+        RunUpdateCheck(true);
+    if (firstActivationPending_) FirstActivation();
+    activating_ = false;
+}
+
+void frmCreateScorecard::FirstActivation() {
     firstActivationPending_ = false;
+    if (ctx_.settings.devMode || ctx_.settings.debugMode) CheckOrphanedTasks(ctx_.ui, true, "all");
     if (!CheckSpreadsheet(ctx_)) {
         exitDone_ = true;  // the program ends at once: nothing is written back
         QCoreApplication::exit(1);
@@ -201,6 +228,38 @@ void frmCreateScorecard::OnActivated() {
     ctx_.settings.selectedGameDate = txtGameDate->text().toStdString();
     GetGames(ctx_.settings.selectedGameDate);
     cboGames->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCreateScorecard::CheckForUpdateFromMenu() {
+    if (working_ || updateCheckRunning_) return;
+    RunUpdateCheck(false);
+}
+
+// Closing the check's own dialog or message box makes the window active again. When the
+// window is not active as the check ends, that activation is still to come: it is the
+// check's own doing and does not start the check over.
+void frmCreateScorecard::RunUpdateCheck(bool silent) {
+    updateCheckRunning_ = true;
+    SetWorking(true);
+    if (silent) {
+        bool ignored = false;
+        CheckForUpdate(ctx_.settings, ctx_.ui, updateDialogs_, true, ignored);
+    } else {
+        quillbat::CheckForUpdateFromMenu(ctx_.settings, ctx_.ui, updateDialogs_);
+    }
+    SetWorking(false);
+    updateCheckRunning_ = false;
+    skipNextActivationCheck_ = !isActiveWindow();
+}
+
+void frmCreateScorecard::ShowOptions() {
+    frmOptions options(ctx_, this);
+    options.exec();
+}
+
+void frmCreateScorecard::ShowAbout() {
+    frmAbout about(ctx_.ui, ThisProgram(), this);
+    about.exec();
 }
 
 void frmCreateScorecard::GetGames(const std::string& date) {
@@ -278,8 +337,8 @@ bool frmCreateScorecard::eventFilter(QObject* watched, QEvent* event) {
         DateBoxLostFocus();
     } else {
         // Back into the box once the focus change under way has finished.
-        QMetaObject::invokeMethod(this, [this] { txtGameDate->setFocus(Qt::OtherFocusReason); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { txtGameDate->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
     }
     checkingDateBox_ = false;
     return QMainWindow::eventFilter(watched, event);

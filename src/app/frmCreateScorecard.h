@@ -5,6 +5,7 @@
 
 #include "app/AppContext.h"
 #include "app/GameList.h"
+#include "dialogs/QtUpdateDialogs.h"
 #include "platform/Dates.h"
 
 class QAction;
@@ -23,8 +24,11 @@ public:
     // ctx must have been through Initialize.
     frmCreateScorecard(AppContext& ctx, const Date& today, QWidget* parent = nullptr);
 
-    // Runs on every activation of the window; the first one also does the start-up checks.
+    // Runs on every activation of the window: the silent update check when it is on; the
+    // first activation also does the start-up checks and lists the games.
     void OnActivated();
+    // The Help menu's update check.
+    void CheckForUpdateFromMenu();
     // Fetches and lists the games of a "MM/DD/YYYY" date.
     void GetGames(const std::string& date);
     // The Create button: makes what is ticked for the chosen game.
@@ -73,7 +77,12 @@ private:
     // The date box's check when the focus leaves it; false keeps the focus in the box.
     bool ValidateDateBox();
     void DateBoxLostFocus();
+    void FirstActivation();
     void ShowGameList(const GameListOutcome& outcome);
+    void ShowOptions();
+    void ShowAbout();
+    // The update check, with the window's own bookkeeping: see the .cpp.
+    void RunUpdateCheck(bool silent);
     // The date box and Create take no input while a run or a fetch is under way, so no second
     // one can start from inside the event pump.
     void SetWorking(bool working);
@@ -85,6 +94,10 @@ private:
     bool checkingDateBox_ = false;
     bool firstActivationPending_ = true;
     bool exitDone_ = false;
+    bool activating_ = false;
+    bool updateCheckRunning_ = false;
+    bool skipNextActivationCheck_ = false;
+    QtUpdateDialogs updateDialogs_;
 };
 
 }  // namespace quillbat

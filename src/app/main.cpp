@@ -5,10 +5,13 @@
 #include "app/QtUi.h"
 #include "app/Startup.h"
 #include "app/frmCreateScorecard.h"
+#include "dialogs/ProgramIcon.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillbat");
+    QApplication::setWindowIcon(quillbat::ProgramIcon());
+    QGuiApplication::setDesktopFileName("quillbat");
 
     quillbat::QtUi ui;
     quillbat::AppContext ctx(ui);

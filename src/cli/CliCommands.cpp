@@ -9,6 +9,7 @@
 #include "app/SpreadsheetCheck.h"
 #include "app/Startup.h"
 #include "cli/CliUi.h"
+#include "dialogs/AutoUpdateCheck.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/XmlToWorkbook.h"
 #include "platform/DateEntry.h"
@@ -38,6 +39,7 @@ const char* const kUsage =
     "  print FILE.xls\n"
     "               print the workbook's first worksheet on the default printer\n"
     "  settings     start up as the window does, then show the folders and data sources in use\n"
+    "  update-check look for a newer release, as the Help menu does; its questions are answered No\n"
     "  help         show this text\n"
     "\n"
     "Messages go to standard error, one line each; --verbose adds the status texts.\n"
@@ -61,10 +63,14 @@ struct Parsed {
 Parsed Parse(const std::vector<std::string>& args) {
     Parsed p;
     for (const auto& a : args) {
-        if (a == "--verbose") p.verbose = true;
-        else if (IsSwitch(a)) continue;
-        else if (IsOption(a) && a != "--help") p.options.push_back(a);
-        else p.words.push_back(a);
+        if (a == "--verbose")
+            p.verbose = true;
+        else if (IsSwitch(a))
+            continue;
+        else if (IsOption(a) && a != "--help")
+            p.options.push_back(a);
+        else
+            p.words.push_back(a);
     }
     return p;
 }
@@ -85,8 +91,8 @@ struct Run {
 };
 
 struct Command {
-    std::size_t arguments;                 // words after the command's name, options excluded
-    std::vector<std::string> options;      // the "--" options it takes
+    std::size_t arguments;  // words after the command's name, options excluded
+    std::vector<std::string> options;  // the "--" options it takes
     std::function<int(Run&)> body;
 };
 
@@ -140,7 +146,8 @@ int Create(Run& run) {
     s.selectedGameDate = date;
     GameListOutcome games = GetGames(run.ctx, date);
     int game = IsAllDigits(gameText) && gameText.size() < 4 ? std::stoi(gameText) : 0;
-    if (games.status == GameListStatus::Listed && (game < 1 || game > static_cast<int>(games.entries.size()))) {
+    if (games.status == GameListStatus::Listed &&
+        (game < 1 || game > static_cast<int>(games.entries.size()))) {
         run.err << "quillbat-cli: GAME must be a number from 1 to " << games.entries.size() << '\n';
         return kExitUsage;
     }
@@ -177,7 +184,8 @@ int Flatten(Run& run) {
 bool OpenFirstWorksheet(Run& run, ExcelApplication& app, ExcelWorksheet& sheet) {
     ExcelWorkbook* book = nullptr;
     std::string error = app.Open(run.words[1], book);
-    if (error.empty() && book->WorksheetCount() == 0) error = run.words[1] + ": the workbook has no worksheet.";
+    if (error.empty() && book->WorksheetCount() == 0)
+        error = run.words[1] + ": the workbook has no worksheet.";
     if (!error.empty()) {
         run.ctx.ui.Message(MsgIcon::Exclamation, "Error", error);
         return false;
@@ -210,21 +218,65 @@ int Print(Run& run) {
     return kExitFailure;
 }
 
+// The update check's dialogs as message lines; the download question is answered No, and
+// automatic checks are not asked for.
+class CliUpdateDialogs : public UpdateDialogs {
+public:
+    explicit CliUpdateDialogs(Ui& ui) : ui_(ui) {}
+
+    void ShowNewVersionAvailable(UpdateState& state) override {
+        shown = state;
+        newVersion = true;
+        ui_.Message(MsgIcon::Question, kNewVersionCaption,
+                    NewVersionAvailableText(state) + "\r\nYour version is: " + state.yourVersion +
+                        "\r\nCurrent version is: " + state.currentVersion +
+                        "\r\nWould you like to visit the website now to download it?",
+                    MsgButtons::YesNo);
+    }
+    void ShowVersionIsCurrent(UpdateState& state) override {
+        shown = state;
+        ui_.Message(MsgIcon::Information, kVersionIsCurrentCaption, VersionIsCurrentText(state));
+    }
+
+    UpdateState shown;  // the state of the dialog shown; no program name when none was
+    bool newVersion = false;  // the dialog shown was the new-version one
+
+private:
+    Ui& ui_;
+};
+
+// Standard output says what was found: the newer version, or that this one is current.
+int UpdateCheck(Run& run) {
+    CliUpdateDialogs dialogs(run.ctx.ui);
+    CheckForUpdateFromMenu(run.ctx.settings, run.ctx.ui, dialogs);
+    const UpdateState& found = dialogs.shown;
+    if (found.programName.empty()) return kExitFailure;  // the check failed and said why
+    if (dialogs.newVersion)
+        run.out << "newer version available: " << found.currentVersion << " (this is " << found.yourVersion
+                << ")\n";
+    else
+        run.out << "up to date: " << found.yourVersion << '\n';
+    return kExitSuccess;
+}
+
 // The right number of plain words, and only options the command takes.
 bool FitsCommand(const Command& command, const Parsed& parsed) {
     for (const auto& option : parsed.options)
-        if (std::find(command.options.begin(), command.options.end(), option) == command.options.end()) return false;
+        if (std::find(command.options.begin(), command.options.end(), option) == command.options.end())
+            return false;
     return parsed.words.size() == command.arguments + 1;
 }
 
 const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands = {
-        {"create", {2, {"--scorecards", "--rosters", "--profiles", "--print", "--proceed-without-lineups"}, Create}},
+        {"create",
+         {2, {"--scorecards", "--rosters", "--profiles", "--print", "--proceed-without-lineups"}, Create}},
         {"flatten", {1, {}, Flatten}},
         {"games", {1, {}, ListGames}},
         {"pdf", {2, {}, WritePdf}},
         {"print", {1, {}, Print}},
         {"settings", {0, {}, PrintSettings}},
+        {"update-check", {0, {}, UpdateCheck}},
     };
     return commands;
 }

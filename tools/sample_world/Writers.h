@@ -20,6 +20,8 @@ void WriteFanGraphsPages(const World& world, TreeWriter& tree);
 void WriteBaseballReferencePages(const World& world, TreeWriter& tree);
 void WriteEspnPages(const World& world, TreeWriter& tree);
 void WriteUpdateInfo(TreeWriter& tree);
+// The release the sample update server offers: one revision past this build's version.
+std::string SampleNewerVersion();
 
 // The short name the gameday files show: the last name, with the first initial when a
 // team-mate shares it ("Peña, J").

@@ -1,0 +1,56 @@
+#include "dialogs/frmAutoUpdateVersionIsCurrent.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/ShieldPicture.h"
+
+namespace quillbat {
+
+frmAutoUpdateVersionIsCurrent::frmAutoUpdateVersionIsCurrent(UpdateState& state, QWidget* parent)
+    : QDialog(parent), state_(state) {
+    setObjectName("frmAutoUpdateVersionIsCurrent");
+    setWindowTitle(kVersionIsCurrentCaption);
+    setModal(true);
+    picShield = new QLabel(this);
+    picShield->setObjectName("picShield");
+    picShield->setPixmap(ShieldPicture(Shield::Current, 56));
+    lblNoUPdatesAvailable = new QLabel(QString::fromStdString(VersionIsCurrentText(state)), this);
+    lblNoUPdatesAvailable->setObjectName("lblNoUPdatesAvailable");
+    chkAutoCheck = new QCheckBox("Automatically check for updates in future", this);
+    chkAutoCheck->setObjectName("chkAutoCheck");
+    cmdOK = new QPushButton("OK", this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(lblNoUPdatesAvailable);
+    text->addSpacing(10);
+    text->addWidget(chkAutoCheck);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picShield, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addLayout(text, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+
+    auto* page = new QVBoxLayout(this);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+    page->addLayout(top);
+    page->addSpacing(8);
+    page->addLayout(buttons);
+}
+
+void frmAutoUpdateVersionIsCurrent::done(int result) {
+    if (chkAutoCheck->isChecked()) state_.autoCheckAnswer.assign(1, 'Y');
+    QDialog::done(result);
+}
+
+}  // namespace quillbat

@@ -1,0 +1,183 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "StartupFixture.h"
+#include "TestHttpServer.h"
+#include "app/frmCreateScorecard.h"
+#include "dialogs/HyperText.h"
+#include "dialogs/ProgramIdentity.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmAutoUpdateVersionIsCurrent.h"
+#include "dialogs/frmOptions.h"
+#include "platform/FileSystem.h"
+#include "platform/IniFile.h"
+
+namespace quillbat {
+namespace {
+
+class OptionsTest : public ::testing::Test {
+protected:
+    void Start() {
+        f.CloseSources();
+        ASSERT_EQ(f.Start(ctx), "");
+        for (const char* folder : {"logos", "templates", "newtmp"}) CreateFolderPath(f.root / folder);
+        ctx.settings.logosDir = f.root / "logos";
+        ctx.settings.templatesDir = f.root / "templates";
+    }
+    testing::StartupFixture f;
+    AppContext ctx{f.ui};
+};
+
+TEST_F(OptionsTest, SaveReportsTheFirstInvalidFolderOnly) {
+    Start();
+    frmOptions options(ctx);
+    options.txtOutputDir->setText("");
+    options.txtTemplatesDir->setText(QString::fromStdString(f.root / "missing"));
+    options.cmdSave->click();
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(f.ui.messages[0].title, "Folder Error");
+    EXPECT_EQ(f.ui.messages[0].text, "Invalid folder for Output!");
+    EXPECT_EQ(options.result(), QDialog::Rejected);
+    EXPECT_EQ(ReadIniValue(f.Ini(), "Options", "ScorecardPlayerFmt"), "");  // nothing saved
+}
+
+TEST_F(OptionsTest, LoadsOddValuesAndSavesWhatIsShown) {
+    WriteIniValue(f.Ini(), "Options", "FavoriteTeam", "Gotham");
+    WriteIniValue(f.Ini(), "Config", "AutoUpdate", "yes");
+    Start();
+    std::string longFolder = f.root / std::string(200, 'x');
+    CreateFolderPath(longFolder);
+    ctx.settings.logosDir = longFolder;
+    frmOptions options(ctx);
+    EXPECT_EQ(options.txtLogoFilesDir->text().toStdString(), longFolder);
+    EXPECT_EQ(options.txtLogoFilesDir->toolTip().toStdString(), longFolder);
+    EXPECT_TRUE(options.optBAOnly->isChecked());
+    EXPECT_TRUE(options.chkAutoUpdateCheck->isChecked());
+    EXPECT_EQ(options.cboFavoriteTeam->currentText(), "<no favorite>");
+    EXPECT_EQ(options.cboFavoriteTeam->count(), 31);
+    EXPECT_EQ(options.cboFavoriteTeam->itemText(1), "Arizona");
+
+    std::string oldTemp = ctx.settings.tempFolder, oldRoot = ctx.settings.tempDirRoot;
+    f.ui.SetPickedFolder(f.root / "newtmp");
+    options.cmdBrowseTempStorage->click();
+    f.ui.SetPickedFolder("");
+    options.cmdBrowseOutputDir->click();  // cancelled: the box keeps its folder
+    EXPECT_EQ(f.ui.pickTitles, (std::vector<std::string>{"Folder for Temp Storage", "Folder for Output"}));
+    options.chkAutoUpdateCheck->setChecked(false);
+    options.cmdSave->click();
+    EXPECT_EQ(options.result(), QDialog::Accepted);
+    EXPECT_TRUE(f.ui.messages.empty());
+    EXPECT_EQ(ReadIniValue(f.Ini(), "Options", "ScorecardPlayerFmt"), "BAOnly");
+    EXPECT_EQ(ReadIniValue(f.Ini(), "Options", "FavoriteTeam"), "");
+    EXPECT_EQ(ReadIniValue(f.Ini(), "Config", "AutoUpdate"), "N");
+    EXPECT_EQ(ctx.settings.autoUpdate, "N");
+    EXPECT_EQ(ReadIniValue(f.Ini(), "Config", "LogosDir"), longFolder);
+    EXPECT_EQ(ReadIniValue(f.Ini(), "Config", "TempDirRoot"), f.root / "newtmp");
+    EXPECT_EQ(ctx.settings.tempDirRoot, oldRoot);  // this run keeps its temporary folder
+    EXPECT_EQ(ctx.settings.tempFolder, oldTemp);
+}
+
+TEST(AboutTest, VersionLineTitleAndDescription) {
+    ProgramIdentity p{"Quillbat", "Quillbat", "Quillbat", "  ", "(c) us", 1, 3, 2, "http://w", "a@b"};
+    EXPECT_EQ(VersionLine(p), "Version 1.3 build 002");
+    p.revision = 0;
+    p.minor = 0;
+    EXPECT_EQ(VersionLine(p), "Version 1.0");
+    EXPECT_EQ(AboutTitle(p), "Quillbat");
+    EXPECT_EQ(AboutDescription(p), "(c) us");
+    p.fileDescription = "Scorecards";
+    p.companyName = "Us";
+    EXPECT_EQ(AboutTitle(p), "Quillbat - Scorecards");
+    EXPECT_EQ(AboutDescription(p), "Us\r\n\r\n(c) us");
+
+    testing::ScriptedUi ui;
+    frmAbout about(ui, ThisProgram());
+    EXPECT_EQ(about.windowTitle(), "About Quillbat");
+    EXPECT_EQ(about.lblVersion->text().toStdString(), VersionLine(ThisProgram()));
+    EXPECT_TRUE(about.lblWebLink->font().underline());
+    EXPECT_EQ(about.lblWebLink->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
+TEST(AboutTest, LinksOpenAndTurnVisitedOrSayWhyNot) {
+    testing::ScriptedUi ui;
+    frmAbout about(ui, ThisProgram());
+    QTest::mouseClick(about.lblEmailLink, Qt::LeftButton);
+    EXPECT_EQ(ui.opened, std::vector<std::string>{"mailto:" + ThisProgram().supportEmail});
+    EXPECT_EQ(about.lblEmailLink->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    ui.SetOpenResult(5);
+    about.webLink->Label_Click();
+    EXPECT_EQ(ui.opened.back(), ThisProgram().webPage);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(ui.messages[0].text, "Could not start browser!");
+    EXPECT_EQ(about.lblWebLink->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
+TEST(UpdateDialogsTest, TheCloseBoxStillReportsTheTickedBox) {
+    UpdateState state{"Quillbat", "1.3.2", "1.3.2", "", ""};
+    frmAutoUpdateVersionIsCurrent dialog(state);
+    EXPECT_EQ(dialog.lblNoUPdatesAvailable->text(),
+              "No updates are available -- you have the current version of Quillbat!");
+    dialog.show();
+    dialog.chkAutoCheck->setChecked(true);
+    dialog.close();
+    EXPECT_EQ(state.autoCheckAnswer, "Y");
+}
+
+// The window's silent check against a server offering a newer version; every dialog of the
+// check is closed as soon as it shows.
+TEST(WindowUpdateCheckTest, ItsOwnDialogDoesNotStartTheCheckAgain) {
+    testing::StartupFixture f;
+    testing::TestHttpServer server(f.root / "site");
+    ::setenv("no_proxy", "127.0.0.1,localhost", 1);
+    f.root.Write("site/autoupdates/UpdateInfo.dat", "Quillbat, 999.0.0, http://dl\r\n");
+    f.CloseSources();
+    WriteIniValue(f.Ini(), "Sources", "UpdateHost", server.Url(""));
+    WriteIniValue(f.Ini(), "Config", "AutoUpdate", "Y");
+    AppContext ctx(f.ui);
+    ASSERT_EQ(f.Start(ctx), "");
+    frmCreateScorecard window(ctx, Date{2014, 7, 4});
+    int dialogsShown = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++dialogsShown;
+            modal->close();
+        }
+    });
+    closer.start(20);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QTest::qWait(300);
+    window.OnActivated();  // also what main() does once the event loop runs
+    QTest::qWait(300);
+    EXPECT_EQ(server.RequestCount("/autoupdates/UpdateInfo.dat"), 1);
+    EXPECT_EQ(dialogsShown, 1);
+
+    // Coming back from another program is a new activation.
+    QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&window, &deactivate);
+    QApplication::sendEvent(&window, &activate);
+    QTest::qWait(300);
+    EXPECT_EQ(server.RequestCount("/autoupdates/UpdateInfo.dat"), 2);
+}
+
+}  // namespace
+}  // namespace quillbat
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
