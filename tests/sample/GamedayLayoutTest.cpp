@@ -8,7 +8,11 @@
 #include <map>
 #include <set>
 
+#include "GridSheet.h"
 #include "SampleWorld.h"
+#include "gameday/BoxscoreLineups.h"
+#include "gameday/FlatTable.h"
+#include "gameday/PlayerData.h"
 
 namespace quillbat::testing {
 namespace {
@@ -148,73 +152,44 @@ TEST(SampleBoxscore, FilesExistExactlyWhereLineupsArePosted) {
         }
 }
 
-// Nine starters per side, in order, with bo multiples of 100; the pitching blocks precede
-// the other side's batting.
-TEST(SampleBoxscore, NineStartersPerSideInBattingOrder) {
-    WrittenWith(sample::WriteBoxscores);
-    for (const Day& day : TheWorld().days)
-        for (const Game& g : day.games) {
-            std::string text = GameFile(day, g, "boxscore.xml");
-            if (text.empty()) continue;
-            auto doc = Parse(text);
-            std::vector<std::string> order;
-            for (pugi::xml_node child : doc.child("boxscore").children())
-                order.push_back(std::string(child.name()) + ":" + child.attribute("team_flag").value());
-            ASSERT_GE(order.size(), 5u);
-            EXPECT_EQ(std::vector<std::string>(order.begin(), order.begin() + 5),
-                      (std::vector<std::string>{"linescore:", "pitching:away", "batting:home",
-                                                "pitching:home", "batting:away"}));
-            for (pugi::xml_node batting : doc.child("boxscore").children("batting")) {
-                std::vector<int> starters;
-                for (pugi::xml_node batter : batting.children("batter")) {
-                    int bo = batter.attribute("bo").as_int();
-                    if (bo != 0 && bo % 100 == 0) starters.push_back(bo);
-                }
-                EXPECT_EQ(starters, (std::vector<int>{100, 200, 300, 400, 500, 600, 700, 800, 900}));
-            }
-        }
+// A flat table as the readers take it.
+GridSheet SheetOf(const std::string& xml) {
+    FlatTable table;
+    EXPECT_EQ(ParseFlatTable(xml, table), "");
+    std::vector<std::vector<std::string>> rows = {table.columns};
+    rows.insert(rows.end(), table.rows.begin(), table.rows.end());
+    return GridSheet(rows);
 }
 
-TEST(SampleBoxscore, PostedLineupsStartTheProbablePitchers) {
+// The program's readers find each posted game's nine starters per side in batting order, the
+// starting pitchers with their numbers, and every active player.
+TEST(SampleGameFiles, ReadersFindLineupsStartersAndPlayers) {
     WrittenWith(sample::WriteBoxscores);
-    const Day& day = DayOf(sample::kLineupsDay);
-    for (const Game& g : day.games) {
-        if (g.state != GameState::LineupsPosted) continue;
-        auto doc = Parse(GameFile(day, g, "boxscore.xml"));
-        pugi::xml_node away = doc.child("boxscore").find_child_by_attribute("pitching", "team_flag", "away");
-        EXPECT_EQ(std::string(away.child("pitcher").attribute("id").value()), g.awayStarter->id);
-        EXPECT_EQ(std::string(away.child("pitcher").attribute("pos").value()), "P");
-        EXPECT_TRUE(away.child("pitcher").attribute("w") && away.child("pitcher").attribute("era"));
-    }
-}
-
-TEST(SamplePlayers, TeamsHoldTheLineupsWithStatusesAndUmpires) {
     WrittenWith(sample::WritePlayersFiles);
     const Day& day = DayOf(sample::kLineupsDay);
-    std::set<std::string> statuses;
     for (const Game& g : day.games) {
         if (g.state != GameState::LineupsPosted) continue;
-        auto doc = Parse(GameFile(day, g, "players.xml"));
-        pugi::xml_node game = doc.child("game");
-        EXPECT_STREQ(game.first_child().attribute("type").value(), "away");
-        EXPECT_STREQ(game.first_child().next_sibling().attribute("type").value(), "home");
-        for (pugi::xml_node team : game.children("team")) {
-            int inLineup = 0;
-            for (pugi::xml_node p : team.children("player")) {
-                statuses.insert(p.attribute("status").value());
-                inLineup += p.attribute("game_position") && p.attribute("bat_order").as_int() > 0;
-                for (const char* name :
-                     {"id", "first", "last", "num", "boxname", "rl", "position", "avg", "hr", "rbi"})
-                    EXPECT_TRUE(p.attribute(name)) << name;
-            }
-            EXPECT_EQ(inLineup, 9);
-        }
-        EXPECT_EQ(std::distance(game.child("umpires").children("umpire").begin(),
-                                game.child("umpires").children("umpire").end()),
-                  4);
+        GridSheet box = SheetOf(GameFile(day, g, "boxscore.xml")),
+                  players = SheetOf(GameFile(day, g, "players.xml"));
+        LineupTable lineups;
+        StartingPitcher away, home;
+        ReadLineupsFromTables(box, &players, {}, lineups, away, home);
+        std::string expected, found;
+        for (const sample::Team* team : {g.home, g.away})
+            for (const auto& [player, position] :
+                 team->Lineup(team == g.home ? g.homeStarter : g.awayStarter, g.DesignatedHitter()))
+                expected += player->id + "/" + position + "/" + player->number + " ";
+        for (int e = 1; e <= lineups.Rows(); ++e)
+            found += lineups.At(LineupField::kPlayerId, e) + "/" + lineups.At(LineupField::kPosition, e) +
+                     "/" + lineups.At(LineupField::kUniformNumber, e) + " ";
+        EXPECT_EQ(found, expected) << g.GamedayId(day.Underscored());
+        EXPECT_EQ(away.playerId + " " + away.number, g.awayStarter->id + " " + g.awayStarter->number);
+        EXPECT_EQ(home.playerId, g.homeStarter->id);
+        int active = 0;
+        for (const sample::Team* team : {g.away, g.home})
+            for (const sample::Player& p : team->players) active += p.status == "A";
+        EXPECT_EQ(PlayersFromTable(players).Rows(), active);
     }
-    EXPECT_TRUE(statuses.count("A"));
-    EXPECT_GE(statuses.size(), 3u);  // players the collector must pass over
 }
 
 // The n-th value of name= anywhere in the text, as the player data collection takes it.
