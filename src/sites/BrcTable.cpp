@@ -26,6 +26,7 @@ std::string CellText(const std::string& cell) { return ReplaceAll(ReplaceNbsp(Ht
 
 // The row's cells: a leading header cell when asked for, then the data cells.
 void AddRow(const std::string& rowText, bool withRowHeader, TextTable& rows) {
+    if (rows.Rows() >= kPageTableMaxRows) return;
     CellList cells, rowHeader;
     std::string rest = rowText;
     std::size_t firstCell = FindNoCase(rowText, "<td");

@@ -28,6 +28,7 @@ void AddRosterLinks(const std::string& line, EspnRoster& roster) {
         if (pair == none || end == none) return;
         std::string id = line.substr(idStart, slash - idStart);
         std::size_t nameStart = pair + 2;
+        if (roster.players.Rows() >= kPageTableMaxRows) return;
         if (id.empty() || !IsAllDigits(id) || end - nameStart > kLongestName) {
             ++roster.skipped;
             continue;
@@ -58,7 +59,8 @@ bool FindHeader(PageLines& lines, std::string& header, std::string& rest) {
 bool ReadBatter(PageLines& lines, std::string& line, std::size_t link, EspnBatterTable& table) {
     std::size_t nameStart = line.find('>', link);
     std::size_t nameEnd = nameStart == std::string::npos ? nameStart : FindNoCase(line, "</a>", nameStart);
-    if (nameEnd == std::string::npos) return lines.Next(line);  // not a whole link: pass on
+    // Not a whole link, or more rows than any table has: pass on.
+    if (nameEnd == std::string::npos || table.batters.Rows() >= kPageTableMaxRows) return lines.Next(line);
     int row = table.batters.AddRow();
     int columns = static_cast<int>(table.columnNames.size());
     table.batters.Set(1, row, line.substr(nameStart + 1, nameEnd - nameStart - 1));

@@ -34,7 +34,7 @@ struct EspnBatterTable {
 
 // The table under the "<td>BATTER</td>" header. Empty (no columns) without such a header.
 // A row keeps at most as many figures as the header has columns, and at most
-// kEspnMaxColumns columns are read.
+// kEspnMaxColumns columns and kPageTableMaxRows batters are read.
 inline constexpr int kEspnMaxColumns = 51;
 EspnBatterTable ReadEspnBatterTable(std::string page);
 

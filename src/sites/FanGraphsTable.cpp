@@ -11,7 +11,7 @@ namespace {
 void AddRow(const std::string& line, TextTable& rows) {
     CellList cells;
     ParseTDs(line, cells);
-    if (cells.Count() == 0) return;
+    if (cells.Count() == 0 || rows.Rows() >= kPageTableMaxRows) return;
     int row = rows.AddRow();
     for (int k = 1; k <= cells.Count() && k <= kPageTableWidth; ++k)
         rows.Set(k, row, HtmlToText(cells.At(k)));

@@ -10,6 +10,9 @@ namespace quillbat {
 // The page tables of the FanGraphs and Baseball-Reference readers hold this many cells per
 // row; cells beyond it are not kept.
 inline constexpr int kPageTableWidth = 51;
+// No statistics table has nearly this many rows; a page with more is not a table the readers
+// know, and its rows beyond this are not kept.
+inline constexpr int kPageTableMaxRows = 5000;
 
 class PageLines {
 public:

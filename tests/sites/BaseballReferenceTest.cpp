@@ -99,6 +99,25 @@ TEST(ScrapeBRC, CodesThatCannotBeAddressesFetchNothing) {
     EXPECT_EQ(net.History(), "");
 }
 
+// 10 MB of rows, one row of 100 cells: the table keeps 5000 rows of 51 cells.
+TEST(ScrapeBRC, OversizedTablesAreCut) {
+    NetTestSession net;
+    std::string wide = "<tr >" + Repeat("<td>9</td>", 100) + "</tr>\n";
+    CachePage(net.settings, "brc",
+              net.settings.sources.baseballReferenceHost + "/teams/ARI/2014-pitching.shtml",
+              "Team Pitching Pitches\n<thead>\n<th x>N</th>" + Repeat("<th>C</th>", 60) + "\n</thead>\n" +
+                  wide + Repeat("<tr>\n<td>League Average</td><td>1</td>\n</tr>\n", 300'000));
+    StatsRow row;
+    EXPECT_EQ(ScrapeBRC(net.session, Request("ARI", "League Average", "Team Pitching Pitches"), row), "");
+    EXPECT_EQ(row.ColumnCount(), 50);
+    EXPECT_EQ(row.Value(1), "1");
+    net.settings.debugMode = true;
+    EXPECT_EQ(ScrapeBRC(net.session, Request("ARI", "9", "Team Pitching Pitches"), row), "");
+    EXPECT_EQ(row.Value(50), "9");
+    EXPECT_NE(ReadFile(net.settings.programFolder + "/debug_ScrapeBRC.txt").find("tot players = 5000\r\n"),
+              std::string::npos);
+}
+
 std::string N(int n) { return std::to_string(n); }
 // The sample pages leave a cell blank where the figure is 0.0.
 std::string P1(double a, double b) {

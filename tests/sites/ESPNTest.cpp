@@ -64,6 +64,15 @@ TEST(ReadEspnBatterTable, NoHeaderNoTable) {
     EXPECT_EQ(ReadEspnBatterTable("").batters.Rows(), 0);
 }
 
+TEST(ReadEspnBatterTable, NoisePagesEndCalmly) {
+    std::string links = Repeat("/mlb/player/_/id/1/", 500'000);
+    EXPECT_EQ(ReadEspnRoster(links + "\">x</a>").players.Rows(), 5000);
+    EspnBatterTable table =
+        ReadEspnBatterTable("<td>BATTER</td><td>AB</td><tr " + links + "\n" +
+                            Repeat("<tr><a href=\"/mlb/player/_/id/1/\">A B</a>\n", 300'000));
+    EXPECT_EQ(table.batters.Rows(), 5000);
+}
+
 // A game's starting pitcher and the other club's batters who have faced him.
 struct SampleGame {
     const Player* pitcher = nullptr;

@@ -141,6 +141,24 @@ TEST(ScrapeFanGraphs, CapturedPages) {
     }
 }
 
+// Pages of noise: one 10 MB line of cells, of superscripts, or of random bytes.
+TEST(ScrapeFanGraphs, NoisePagesEndCalmly) {
+    std::string random(10'000'000, ' ');
+    for (std::size_t i = 0; i < random.size(); ++i) random[i] = static_cast<char>((i * 2654435761u) >> 13);
+    const std::string pages[] = {Repeat("Export Data<thead>rgHeader team=<td>x", 250'000),
+                                 "Export Data team=<td>" + Repeat("<sup></sup>", 900'000) + "</td>", random};
+    for (const std::string& page : pages) {
+        NetTestSession net;
+        FanGraphsRequest request = Request("AL", "Astros", "Batters", "Full Season", "Advanced");
+        FanGraphsPage address;
+        ASSERT_EQ(FanGraphsAddress(net.settings.sources, request, address), "");
+        CachePage(net.settings, address.pageKind, address.url, page);
+        StatsRow row;
+        EXPECT_EQ(ScrapeFanGraphs(net.session, request, row), "Invalid player name");
+        EXPECT_LE(row.ColumnCount(), 51);
+    }
+}
+
 using sample::Player;
 
 std::string Sum(const sample::Team& team, int (*figure)(const Player&)) {

@@ -18,6 +18,13 @@ inline void CachePage(const Settings& settings, const std::string& pageKind, con
     WriteFileAtomically(PageMarkerPath(settings, pageKind), url + "\r\n");
 }
 
+inline std::string Repeat(const std::string& text, int times) {
+    std::string out;
+    out.reserve(text.size() * times);
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
 // How often url stands in the history file as a download's address line.
 inline int Downloads(const std::string& history, const std::string& url) {
     int count = 0;
