@@ -57,13 +57,6 @@ TEST(ReadEspnBatterTable, RowsOverSeveralLines) {
     EXPECT_EQ(table.batters.At(3, 2), "1");  // the page ends inside the row
 }
 
-TEST(ReadEspnBatterTable, NoHeaderNoTable) {
-    EXPECT_EQ(ReadEspnBatterTable("<td>BATTER</td><td>AB</td>\n<a href=\"/mlb/player/_/id/1/\">A B</a>")
-                  .columnNames.size(),
-              0u);
-    EXPECT_EQ(ReadEspnBatterTable("").batters.Rows(), 0);
-}
-
 TEST(ReadEspnBatterTable, NoisePagesEndCalmly) {
     std::string links = Repeat("/mlb/player/_/id/1/", 500'000);
     EXPECT_EQ(ReadEspnRoster(links + "\">x</a>").players.Rows(), 5000);

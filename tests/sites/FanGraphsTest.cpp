@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <regex>
 
 #include "SampleSites.h"
 #include "SitePages.h"
@@ -220,23 +219,6 @@ TEST(ScrapeFanGraphs, SampleWorldRequests) {
         EXPECT_EQ(ScrapeFanGraphs(net.session, c.request, row), "") << label;
         ExpectStats(row, c.expected, label);
     }
-}
-
-TEST(ScrapeFanGraphs, SampleWorldAveragesAndRates) {
-    SampleSession net;
-    FanGraphsRequest pitchTypes =
-        Request("Yankees",
-                FirstPlayer(SampleTeam("nyy"), [](const Player& p) { return p.starter && p.IsPitcher(); })
-                    .name.Display(),
-                "Pitchers", "Full Season", "Pitch Type");
-    FanGraphsRequest discipline = Request("al", "Average", "Pitchers", "Full Season", "Plate Discipline");
-    StatsRow row;
-    ASSERT_EQ(ScrapeFanGraphs(net.session, pitchTypes, row), "");
-    EXPECT_TRUE(std::regex_match(GetStat("FB%", row), std::regex(R"(\d+\.\d%)"))) << GetStat("FB%", row);
-    ASSERT_EQ(ScrapeFanGraphs(net.session, discipline, row), "");
-    EXPECT_TRUE(std::regex_match(GetStat("Swing%", row), std::regex(R"(\d\d\.\d%)")))
-        << GetStat("Swing%", row);
-    EXPECT_EQ(GetStat("Team", row), "0");
 }
 
 // Many players on one page cost one download; another team's page takes the slot, so going
