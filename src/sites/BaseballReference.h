@@ -14,7 +14,7 @@ namespace quillbat {
 struct BrcRequest {
     std::string season;
     std::string teamCode;  // Baseball-Reference's code, see GetBRCTeamCode
-    std::string rowName;   // a pitcher's name or "League Average"
+    std::string rowName;  // a pitcher's name or "League Average"
     std::string position;  // "" or a position to tell players apart
     std::string statType;  // "Pitching"; shown in the debug dump only
     std::string statName;  // the table's name

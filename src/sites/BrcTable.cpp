@@ -13,8 +13,7 @@ bool Holds(const std::string& line, std::string_view part) {
 
 void TakeHeader(PageLines& lines, BrcTable& table) {
     std::string line, header;
-    while (lines.Next(line) && !Holds(line, "<thead>")) {
-    }
+    while (lines.Next(line) && !Holds(line, "<thead>")) {}
     while (lines.Next(line) && !Holds(line, "</thead>")) header += line;
     CellList cells;
     ParseTHs(header, cells);

@@ -17,8 +17,8 @@ inline constexpr const char* kNoStatDescription = "Could not locate stat descrip
 
 struct BrcTable {
     std::string error;  // "", kInvalidStatName or kNoStatDescription
-    CellList header;    // the raw header cells, at most kPageTableWidth
-    TextTable rows;     // cell texts without "*", kPageTableWidth fields
+    CellList header;  // the raw header cells, at most kPageTableWidth
+    TextTable rows;  // cell texts without "*", kPageTableWidth fields
 };
 
 BrcTable ReadBrcTable(std::string page, const std::string& statName);

@@ -34,7 +34,7 @@ struct EspnRequest {
 };
 
 struct BatterVersusPitcher {
-    StatsRow columns;               // the column names alone: "Batter", then the table's headers
+    StatsRow columns;  // the column names alone: "Batter", then the table's headers
     std::vector<StatsRow> batters;  // the same column names with each batter's values, by name
 };
 

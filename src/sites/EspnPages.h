@@ -11,7 +11,7 @@ namespace quillbat {
 
 // Fields of the roster list.
 namespace EspnRosterField {
-inline constexpr int kName = 1;      // the link text
+inline constexpr int kName = 1;  // the link text
 inline constexpr int kPosition = 2;  // always empty
 inline constexpr int kPlayerId = 3;
 inline constexpr int kCount = 3;

@@ -16,11 +16,11 @@ inline constexpr const char* kAverageRequest = "Average";
 struct FanGraphsRequest {
     std::string season;
     std::string teamOrLeague;  // a team name as FanGraphs writes it, or "AL" / "NL"
-    std::string playerName;    // a player's name, a team's name (league mode), or "Average"
-    std::string position;      // "" or a position; a fielder's "OF" / "IF" may become his main one
-    std::string kind;          // "Batters", "Pitchers" or "Fielders"
-    std::string split;         // "Full Season", "vs L" or "vs R"
-    std::string group;         // "Standard", "Advanced", "Value", "Pitch Type", ...
+    std::string playerName;  // a player's name, a team's name (league mode), or "Average"
+    std::string position;  // "" or a position; a fielder's "OF" / "IF" may become his main one
+    std::string kind;  // "Batters", "Pitchers" or "Fielders"
+    std::string split;  // "Full Season", "vs L" or "vs R"
+    std::string group;  // "Standard", "Advanced", "Value", "Pitch Type", ...
 };
 
 // Where a request's page comes from and which cache slot holds it.

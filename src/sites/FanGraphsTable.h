@@ -15,7 +15,7 @@ inline constexpr const char* kTeamRowKey = "team=";
 
 struct FanGraphsTable {
     std::vector<std::string> columnNames;  // header texts, at most kPageTableWidth
-    TextTable rows;                        // cell texts, kPageTableWidth fields
+    TextTable rows;  // cell texts, kPageTableWidth fields
 };
 
 FanGraphsTable ReadFanGraphsTable(std::string page, const std::string& rowKey);

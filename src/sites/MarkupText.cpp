@@ -46,17 +46,15 @@ const std::string& CellList::At(int index) const {
 
 std::size_t FindNoCase(std::string_view text, std::string_view needle, std::size_t from) {
     if (from > text.size()) return std::string_view::npos;
-    auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                          needle.begin(), needle.end(), SameNoCase);
+    auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), needle.begin(),
+                          needle.end(), SameNoCase);
     return it == text.end() && !needle.empty() ? std::string_view::npos
                                                : static_cast<std::size_t>(it - text.begin());
 }
 
 void ParseTDs(std::string_view row, CellList& cells) { ParseCells(row, "<td", "<td", "</td>", cells); }
 
-void ParseTHs(std::string_view header, CellList& cells) {
-    ParseCells(header, "<th ", "<th", "</th>", cells);
-}
+void ParseTHs(std::string_view header, CellList& cells) { ParseCells(header, "<th ", "<th", "</th>", cells); }
 
 // One pass over the markup: the text kept so far holds no "<sup>" of its own, so after a cut
 // the next one can only start in its last four characters, joined with the text after the cut.

@@ -83,10 +83,13 @@ TEST(ScrapeBRC, CapturedLeagueAverageRow) {
 
 TEST(ScrapeBRC, TablesWithoutHeaderAndCodesThatCannotBeAddresses) {
     NetTestSession net;
-    CachePage(net.settings, "brc", net.settings.sources.baseballReferenceHost + "/teams/ARI/2014-pitching.shtml",
-              "<h2>Team Pitching Pitches</h2>\n<thead>\n<tr><th>Rk</th></tr>\n</thead>\n<tr>\n<td>x</td>\n</tr>\n");
-    Check(net.session, {Request("ARI", "x", "Team Pitching Pitches"), {}, "Could not locate stat description", 0});
-    Check(net.session, {Request("NY/../X", "x", "Team Pitching Pitches"), {}, "Invalid team code: NY/../X", 0});
+    CachePage(
+        net.settings, "brc", net.settings.sources.baseballReferenceHost + "/teams/ARI/2014-pitching.shtml",
+        "<h2>Team Pitching Pitches</h2>\n<thead>\n<tr><th>Rk</th></tr>\n</thead>\n<tr>\n<td>x</td>\n</tr>\n");
+    Check(net.session,
+          {Request("ARI", "x", "Team Pitching Pitches"), {}, "Could not locate stat description", 0});
+    Check(net.session,
+          {Request("NY/../X", "x", "Team Pitching Pitches"), {}, "Invalid team code: NY/../X", 0});
     EXPECT_EQ(net.History(), "");
 }
 

@@ -28,16 +28,16 @@ TEST(FindPlayerRow, PicksTheRowAPersonWould) {
         int row;
     } cases[] = {
         {"Mike Trout", "", 1},       {"Trout, Mike", "", 1},  // comma name: first and last names equal
-        {"Ken Griffin", "", 2},                               // the row carries " Jr."
-        {"griffin jr., ken", "", 2},                          // the request carries it, in another case
-        {"Yadi Molina", "", 4},                               // two Molinas: the first letter decides
-        {"Joe Molina", "C", 3},                               // both at C: the first letter decides
-        {"Jules Perez", "", 5},                               // first names part at the third letter
-        {"Jorge Perez", "", 0},                               // no Perez starts "Jo"
-        {"Carl Best", "SS", 8},                               // the same name twice: the position decides
+        {"Ken Griffin", "", 2},  // the row carries " Jr."
+        {"griffin jr., ken", "", 2},  // the request carries it, in another case
+        {"Yadi Molina", "", 4},  // two Molinas: the first letter decides
+        {"Joe Molina", "C", 3},  // both at C: the first letter decides
+        {"Jules Perez", "", 5},  // first names part at the third letter
+        {"Jorge Perez", "", 0},  // no Perez starts "Jo"
+        {"Carl Best", "SS", 8},  // the same name twice: the position decides
         {"Carl Best", "", 7},        {"Carl Best", "OF", 7},  // OF asks for no position
-        {"Mike Stone", "3B", 9},                              // last name and position
-        {"Mike Stone", "1B", 9},                              // initial and last word
+        {"Mike Stone", "3B", 9},  // last name and position
+        {"Mike Stone", "1B", 9},  // initial and last word
         {"M. Trout", "1B", 1},       {"Mike Jones", "", 0},  {"", "", 0},
     };
     TextTable table = Roster();
