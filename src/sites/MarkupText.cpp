@@ -46,28 +46,47 @@ const std::string& CellList::At(int index) const {
 
 std::size_t FindNoCase(std::string_view text, std::string_view needle, std::size_t from) {
     if (from > text.size()) return std::string_view::npos;
-    auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                          needle.begin(), needle.end(), SameNoCase);
+    auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), needle.begin(),
+                          needle.end(), SameNoCase);
     return it == text.end() && !needle.empty() ? std::string_view::npos
                                                : static_cast<std::size_t>(it - text.begin());
 }
 
 void ParseTDs(std::string_view row, CellList& cells) { ParseCells(row, "<td", "<td", "</td>", cells); }
 
-void ParseTHs(std::string_view header, CellList& cells) {
-    ParseCells(header, "<th ", "<th", "</th>", cells);
-}
+void ParseTHs(std::string_view header, CellList& cells) { ParseCells(header, "<th ", "<th", "</th>", cells); }
 
+// One pass over the markup: the text kept so far holds no "<sup>" of its own, so after a cut
+// the next one can only start in its last four characters, joined with the text after the cut.
 std::string RemoveSupTags(std::string_view markup) {
-    std::string out(markup);
-    std::size_t from = 0;
-    for (std::size_t open; (open = FindNoCase(out, "<sup>", from)) != std::string::npos;) {
-        std::size_t close = FindNoCase(out, "</sup>", open + 1);
+    constexpr std::string_view kOpen = "<sup>", kClose = "</sup>";
+    std::string out;
+    out.reserve(markup.size());
+    std::size_t at = 0;
+    while (true) {
+        std::size_t joined = std::string::npos;
+        for (std::size_t k = out.size() > 4 ? out.size() - 4 : 0; k < out.size(); ++k) {
+            std::size_t kept = out.size() - k;
+            if (FindNoCase(std::string_view(out).substr(k), kOpen.substr(0, kept)) == 0 &&
+                FindNoCase(markup.substr(at, kOpen.size() - kept), kOpen.substr(kept)) == 0) {
+                joined = k;
+                break;
+            }
+        }
+        if (joined != std::string::npos) {
+            std::size_t close = FindNoCase(markup, kClose, at + kOpen.size() - (out.size() - joined));
+            if (close == std::string::npos) break;
+            out.resize(joined);
+            at = close + kClose.size();
+            continue;
+        }
+        std::size_t open = FindNoCase(markup, kOpen, at);
+        std::size_t close = open == std::string::npos ? open : FindNoCase(markup, kClose, open + 1);
         if (close == std::string::npos) break;
-        out.erase(open, close + 6 - open);
-        // A cut can join the text on either side into a new "<sup>" that starts just before it.
-        from = open >= 4 ? open - 4 : 0;
+        out.append(markup.substr(at, open - at));
+        at = close + kClose.size();
     }
+    out.append(markup.substr(at));
     return out;
 }
 

@@ -1,0 +1,166 @@
+// Baseball-Reference: team codes, tip attributes, rows of the three pitching tables on the
+// sample pages and the league-average row of a captured page, the error texts, one download
+// per team page.
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "SampleSites.h"
+#include "SitePages.h"
+#include "sites/BaseballReference.h"
+
+namespace quillbat::testing {
+namespace {
+
+using sample::PitchingLine;
+using sample::Player;
+using Stats = std::map<std::string, std::string>;
+
+BrcRequest Request(std::string team, std::string row, std::string table) {
+    return {"2014", std::move(team), std::move(row), "", "Pitching", std::move(table)};
+}
+
+TEST(GetBRCTeamCode, GamedayCodesInTheSitesSpelling) {
+    const char* cases[][2] = {{"sf", "SFG"},  {"CWS", "CHW"}, {"ANA", "LAA"}, {"LAA", "LAA"},
+                              {"was", "WSN"}, {"kc", "KCR"},  {"nyy", "NYY"}, {"", ""}};
+    for (const auto& c : cases) EXPECT_EQ(GetBRCTeamCode(c[0]), c[1]) << c[0];
+}
+
+TEST(RemoveTipAttribute, CutsTheFirstQuotedTipOnly) {
+    const char* cases[][2] = {
+        {R"(<th tip="Strikes<br>all" class="r">Str%</th>)", R"(<th  class="r">Str%</th>)"},
+        {R"(<th tip="a" tip="b">X</th>)", R"(<th  tip="b">X</th>)"},
+        {R"(<th data-tip="a">X</th>)", R"(<th data->X</th>)"},
+        {R"(<th Tip="a">X</th>)", R"(<th Tip="a">X</th>)"},
+        {R"(<th tip="open>X</th>)", R"(<th tip="open>X</th>)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(RemoveTipAttribute(c[0]), c[1]) << c[0];
+}
+
+struct Case {
+    BrcRequest request;
+    Stats expected;
+    std::string error;
+    int columns;
+};
+
+void Check(const NetSession& session, const Case& c) {
+    StatsRow row;
+    std::string label = c.request.statName + " / " + c.request.rowName;
+    EXPECT_EQ(ScrapeBRC(session, c.request, row), c.error) << label;
+    EXPECT_EQ(row.ColumnCount(), c.columns) << label;
+    for (const auto& [name, value] : c.expected)
+        EXPECT_EQ(GetStat(name, row), value) << label << ": " << name;
+}
+
+// The captured 2022 table writes each row on one line and the name as the row's header cell.
+TEST(ScrapeBRC, CapturedLeagueAverageRow) {
+    const std::string against = "Team Batting Against";
+    Case cases[] = {
+        {Request("ARI", "League Average", against),
+         {{"RA/G", "4.28"},
+          {"BA", ".243"},
+          {"OPS", ".706"},
+          {"SO", "1360"},
+          {"PAu", ""},
+          {"ROE", "38"},
+          {"Tm", ""}},
+         "",
+         26},
+        {Request("ARI", "Atlanta Braves", against), {{"BA", ".226"}, {"SO", "1554"}}, "", 26},
+        {Request("ARI", "Montreal Expos", against), {{"BA", ""}, {"Tm", ""}}, "Invalid player name", 27},
+        {Request("ARI", "League Average", "Team Pitching Ratios"), {}, "Invalid stat name", 0},
+    };
+    for (const Case& c : cases) {
+        NetTestSession net;
+        CachePage(net.settings, "brc",
+                  net.settings.sources.baseballReferenceHost + "/teams/ARI/2014-pitching.shtml",
+                  ReadFile(kSitesData + "br_2022_batting_against_excerpt.html"));
+        Check(net.session, c);
+    }
+}
+
+TEST(ScrapeBRC, TablesWithoutHeaderAndCodesThatCannotBeAddresses) {
+    NetTestSession net;
+    CachePage(
+        net.settings, "brc", net.settings.sources.baseballReferenceHost + "/teams/ARI/2014-pitching.shtml",
+        "<h2>Team Pitching Pitches</h2>\n<thead>\n<tr><th>Rk</th></tr>\n</thead>\n<tr>\n<td>x</td>\n</tr>\n");
+    Check(net.session,
+          {Request("ARI", "x", "Team Pitching Pitches"), {}, "Could not locate stat description", 0});
+    Check(net.session,
+          {Request("NY/../X", "x", "Team Pitching Pitches"), {}, "Invalid team code: NY/../X", 0});
+    EXPECT_EQ(net.History(), "");
+}
+
+// 10 MB of rows, one row of 100 cells: the table keeps 5000 rows of 51 cells.
+TEST(ScrapeBRC, OversizedTablesAreCut) {
+    NetTestSession net;
+    std::string wide = "<tr >" + Repeat("<td>9</td>", 100) + "</tr>\n";
+    CachePage(net.settings, "brc",
+              net.settings.sources.baseballReferenceHost + "/teams/ARI/2014-pitching.shtml",
+              "Team Pitching Pitches\n<thead>\n<th x>N</th>" + Repeat("<th>C</th>", 60) + "\n</thead>\n" +
+                  wide + Repeat("<tr>\n<td>League Average</td><td>1</td>\n</tr>\n", 300'000));
+    StatsRow row;
+    EXPECT_EQ(ScrapeBRC(net.session, Request("ARI", "League Average", "Team Pitching Pitches"), row), "");
+    EXPECT_EQ(row.ColumnCount(), 50);
+    EXPECT_EQ(row.Value(1), "1");
+    net.settings.debugMode = true;
+    EXPECT_EQ(ScrapeBRC(net.session, Request("ARI", "9", "Team Pitching Pitches"), row), "");
+    EXPECT_EQ(row.Value(50), "9");
+    EXPECT_NE(ReadFile(net.settings.programFolder + "/debug_ScrapeBRC.txt").find("tot players = 5000\r\n"),
+              std::string::npos);
+}
+
+std::string N(int n) { return std::to_string(n); }
+// The sample pages leave a cell blank where the figure is 0.0.
+std::string P1(double a, double b) {
+    std::string text = sample::Fixed(100 * a / b, 1);
+    return text == "0.0" ? "" : text;
+}
+
+// The sample pages: rows over several lines, the rank as an uncounted header cell, tip texts
+// with markup, "*" after left-handers, a table inside a comment; each team page is fetched
+// once for all six reads.
+TEST(ScrapeBRC, SampleWorldPitcherAndLeagueRows) {
+    const sample::Team& team = SampleTeam("sf");
+    PitchingLine league;
+    for (const sample::Team& t : SampleWorld().teams)
+        if (t.club.league == team.club.league)
+            for (const Player& p : t.players) league.Add(p.pitching.season);
+    SampleSession net;
+    for (bool lefty : {false, true}) {
+        const Player& pitcher = FirstPlayer(team, [&](const Player& p) {
+            return p.IsPitcher() && p.pitching.season.bf > 0 && (p.throws == 'L') == lefty;
+        });
+        const PitchingLine& own = pitcher.pitching.season;
+        std::string name = pitcher.name.Display();
+        std::string code = GetBRCTeamCode("sf");
+        Case cases[] = {
+            {Request(code, name, "Team Pitching Pitches"),
+             {{"PA", N(own.bf)}, {"Pit", N(own.pitches)}, {"Name", ""}},
+             "",
+             11},
+            {Request(code, name, "Team Pitching Ratios"),
+             {{"SO%", P1(own.so, own.bf)}, {"HR%", P1(own.hr, own.bf)}},
+             "",
+             17},
+            {Request(code, name, "Team Batting Against"), {{"SO", N(own.so)}, {"H", N(own.h)}}, "", 16},
+            {Request(code, "League Average", "Team Pitching Pitches"),
+             {{"PA", N(league.bf)}, {"Str", N(league.strikes)}},
+             "",
+             11},
+            {Request(code, "League Average", "Team Pitching Ratios"),
+             {{"BB%", P1(league.bb, league.bf)}},
+             "",
+             17},
+            {Request(code, "League Average", "Team Batting Against"), {{"HR", N(league.hr)}}, "", 16},
+        };
+        for (const Case& c : cases) Check(net.session, c);
+    }
+    std::string url = net.settings.sources.baseballReferenceHost + "/teams/SFG/2014-pitching.shtml";
+    EXPECT_EQ(Downloads(net.History(), url), 1);
+}
+
+}  // namespace
+}  // namespace quillbat::testing

@@ -1,0 +1,141 @@
+// ESPN: team codes and ids, names turned surname first, the roster page's player ids, the
+// batter-versus-pitcher table on odd markup and on the sample world, one download per page.
+
+#include <gtest/gtest.h>
+
+#include "SampleSites.h"
+#include "SitePages.h"
+#include "Versus.h"
+#include "sites/ESPN.h"
+#include "sites/EspnPages.h"
+
+namespace quillbat::testing {
+namespace {
+
+using sample::Player;
+
+TEST(EspnTeams, CodesAndIdsByFileCodeInAnyCase) {
+    TeamTables tables = SampleTeamTables();
+    EXPECT_EQ(GetESPNTeamCode(tables, "NYY"), "nyy");
+    EXPECT_EQ(GetESPNTeamID(tables, "nyy"), "10");
+    EXPECT_EQ(GetESPNTeamCode(tables, "xxx"), "");
+    EXPECT_EQ(GetESPNTeamID(tables, ""), "");
+}
+
+TEST(FormatLastFirst, SplitsAtTheFirstSpace) {
+    EXPECT_EQ(FormatLastFirst("Mike Trout"), "Trout, Mike");
+    EXPECT_EQ(FormatLastFirst("Ken Griffin Jr."), "Griffin Jr., Ken");
+    EXPECT_EQ(FormatLastFirst("Ichiro"), "Ichiro");
+}
+
+TEST(ReadEspnRoster, PlayerLinksWithNumericIds) {
+    EspnRoster roster = ReadEspnRoster(
+        R"(<td><a href="http://x/mlb/player/_/id/101/a-b">Al Bee</a></td><td><a href="/MLB/Player/_/id/102/c">Cy Dee</a>)"
+        "\n<a href=\"/mlb/player/_/id/103\">No Slash</a>\n"
+        R"(<a href="/mlb/player/_/id/x1/e">Bad Id</a> <a href="/mlb/player/_/id/104/f">Ed Eff</a>)");
+    ASSERT_EQ(roster.players.Rows(), 3);
+    EXPECT_EQ(roster.players.At(EspnRosterField::kName, 2), "Cy Dee");
+    EXPECT_EQ(roster.players.At(EspnRosterField::kPlayerId, 2), "102");
+    EXPECT_EQ(roster.players.At(EspnRosterField::kPlayerId, 3), "104");
+    EXPECT_EQ(roster.skipped, 1);  // "x1"; the id without "/" finds no link text after it
+}
+
+TEST(ReadEspnBatterTable, RowsOverSeveralLines) {
+    EspnBatterTable table = ReadEspnBatterTable(
+        "<tr class=\"colhead\"><td>BATTER</td><td>AB</td><td>H</td><td>AVG</td></tr><tr class=\"oddrow\">"
+        "<td><a href=\"/mlb/player/_/id/1/x\">ab "
+        "Cee</a></td><td>10</td>\n<td>3</td>\n<td>.300</td>\n<td>extra</td>\n"
+        "</tr><tr class=\"evenrow\"><td><a href=\"/mlb/player/_/id/2/y\n"
+        "<tr><td><a href=\"/mlb/player/_/id/3/z\">Al Dee</a></td><td>4</td>\n<td>1</td>");
+    EXPECT_EQ(table.columnNames, (std::vector<std::string>{"Batter", "AB", "H", "AVG"}));
+    ASSERT_EQ(table.batters.Rows(), 2);
+    EXPECT_EQ(table.batters.At(1, 1), "ab Cee");
+    EXPECT_EQ(table.batters.At(2, 1), "10");
+    EXPECT_EQ(table.batters.At(4, 1), ".300");
+    EXPECT_EQ(table.batters.At(5, 1), "");
+    EXPECT_EQ(table.batters.At(1, 2), "Al Dee");
+    EXPECT_EQ(table.batters.At(3, 2), "1");  // the page ends inside the row
+}
+
+TEST(ReadEspnBatterTable, NoisePagesEndCalmly) {
+    std::string links = Repeat("/mlb/player/_/id/1/", 500'000);
+    EXPECT_EQ(ReadEspnRoster(links + "\">x</a>").players.Rows(), 5000);
+    EspnBatterTable table =
+        ReadEspnBatterTable("<td>BATTER</td><td>AB</td><tr " + links + "\n" +
+                            Repeat("<tr><a href=\"/mlb/player/_/id/1/\">A B</a>\n", 300'000));
+    EXPECT_EQ(table.batters.Rows(), 5000);
+}
+
+// A game's starting pitcher and the other club's batters who have faced him.
+struct SampleGame {
+    const Player* pitcher = nullptr;
+    const sample::Team* own = nullptr;
+    const sample::Team* opponents = nullptr;
+};
+
+SampleGame FirstGame() {
+    const sample::Game& game = SampleWorld().days.front().games.front();
+    return {game.awayStarter, game.away, game.home};
+}
+
+TEST(ScrapeESPN, SampleWorldBattersSortedByName) {
+    SampleGame game = FirstGame();
+    std::vector<std::pair<std::string, sample::BattingLine>> expected;
+    for (const Player& batter : game.opponents->players) {
+        sample::BattingLine career = sample::VersusPitcher(batter, *game.pitcher).Career();
+        if (!batter.IsPitcher() && batter.status == "A" && career.pa > 0)
+            expected.emplace_back(batter.name.last + ", " + batter.name.first, career);
+    }
+    std::sort(expected.begin(), expected.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    ASSERT_FALSE(expected.empty());
+
+    SampleSession net;
+    TeamTables tables = SampleTeamTables();
+    EspnRequest request{game.own->club.fileCode, game.pitcher->name.Display(), "",
+                        game.opponents->club.fileCode};
+    for (int call = 0; call < 2; ++call) {
+        BatterVersusPitcher result;
+        ASSERT_EQ(ScrapeESPN(net.session, tables, request, result), "");
+        ASSERT_EQ(result.batters.size(), expected.size());
+        EXPECT_EQ(result.columns.ColumnName(1), "Batter");
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(GetStat("Batter", result.batters[i]), expected[i].first);
+            EXPECT_EQ(GetStat("AB", result.batters[i]), std::to_string(expected[i].second.ab));
+            EXPECT_EQ(GetStat("AVG", result.batters[i]), sample::Rate3(expected[i].second.Avg()));
+        }
+    }
+    const std::string& host = net.settings.sources.espnHost;
+    EXPECT_EQ(Downloads(net.History(), host + "/mlb/teams/roster?team=" + game.own->club.espnCode), 1);
+    EXPECT_EQ(Downloads(net.History(), host + "/mlb/player/batvspitch/_/id/" + game.pitcher->espnId +
+                                           "/teamId/" + game.opponents->club.espnTeamId),
+              1);
+}
+
+TEST(ScrapeESPN, ErrorsWithoutIdsOrPage) {
+    SampleGame game = FirstGame();
+    SampleSession net;
+    TeamTables tables = SampleTeamTables();
+    BatterVersusPitcher result;
+    // A player not on the roster page: no address is made with an empty id.
+    EXPECT_EQ(
+        ScrapeESPN(net.session, tables,
+                   {game.own->club.fileCode, "Nobody Known", "", game.opponents->club.fileCode}, result),
+        "No ESPN player id for Nobody Known");
+    EXPECT_EQ(ScrapeESPN(net.session, tables,
+                         {game.own->club.fileCode, game.pitcher->name.Display(), "", "xxx"}, result),
+              "No ESPN team id for xxx");
+    EXPECT_EQ(
+        Downloads(net.History(), net.settings.sources.espnHost + "/mlb/player/batvspitch/_/id//teamId/" +
+                                     game.opponents->club.espnTeamId),
+        0);
+    // No page for the pitcher against his own club: the download's error as it came.
+    EXPECT_EQ(ScrapeESPN(net.session, tables,
+                         {game.own->club.fileCode, game.pitcher->name.Display(), "", game.own->club.fileCode},
+                         result),
+              "Download failed: error = open url failed");
+    EXPECT_TRUE(result.batters.empty());
+}
+
+}  // namespace
+}  // namespace quillbat::testing

@@ -1,0 +1,37 @@
+#pragma once
+// Putting a captured page into the page cache as the page of a URL, so a reader takes it
+// without a download.
+
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/Settings.h"
+#include "sites/HTMLProcs.h"
+
+namespace quillbat::testing {
+
+inline const std::string kSitesData = QUILLBAT_TEST_DATA "/sites/";
+
+inline void CachePage(const Settings& settings, const std::string& pageKind, const std::string& url,
+                      const std::string& content) {
+    WriteFileAtomically(PageFilePath(settings, pageKind), content);
+    WriteFileAtomically(PageMarkerPath(settings, pageKind), url + "\r\n");
+}
+
+inline std::string Repeat(const std::string& text, int times) {
+    std::string out;
+    out.reserve(text.size() * times);
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
+// How often url stands in the history file as a download's address line.
+inline int Downloads(const std::string& history, const std::string& url) {
+    int count = 0;
+    std::string line = " " + url + "\r\n";
+    for (std::size_t at = history.find(line); at != std::string::npos; at = history.find(line, at + 1))
+        ++count;
+    return count;
+}
+
+}  // namespace quillbat::testing
