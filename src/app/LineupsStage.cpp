@@ -1,5 +1,6 @@
 #include "app/LineupsStage.h"
 
+#include "app/FanGraphsSource.h"
 #include "gameday/BoxscoreLineups.h"
 #include "platform/ProgramLog.h"
 
@@ -12,6 +13,7 @@ std::string ReadLineupsStage(AppContext& ctx, GameContext& game) {
     request.awayTeamName = game.away.teamName;
     request.homeTeamName = game.home.teamName;
     request.battingSplits = ctx.settings.scorecardPlayerFmt == "BASplits";
+    request.fanGraphs = FanGraphsFor(ctx);
     std::string error =
         ReadBoxscoreLineups(game.boxScoreTable, game.playersTable, request, ctx.lineups, away, home);
     if (!error.empty()) WriteLog(ctx.settings, "Starting lineups not read: " + error);

@@ -1,5 +1,6 @@
 #include "app/PlayerDataStage.h"
 
+#include "app/FanGraphsSource.h"
 #include "gameday/FlatTableFile.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/PlayerData.h"
@@ -45,6 +46,8 @@ std::string GetPlayerDataStage(AppContext& ctx, GameContext& game, int pass) {
         return "";
     }
     ReadPlayerSeasonFiles(session, SeasonOfDate(game.gameDate), ctx.players);
+    ctx.ui.ShowStatus("Downloading batting stats from FanGraphs...");
+    MergeFanGraphsFigures(FanGraphsFor(ctx), SideOf(game.away), SideOf(game.home), ctx.players);
     return "";
 }
 

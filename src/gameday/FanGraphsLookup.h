@@ -9,9 +9,9 @@
 
 namespace quillbat {
 
-// One FanGraphs table: statistic group ("Standard", "Value", "Advanced"), split ("Full Season",
+// Which FanGraphs table: statistic group ("Standard", "Value", "Advanced"), split ("Full Season",
 // "vs L", "vs R") and kind of player ("Batters", "Pitchers", "Fielders").
-struct FanGraphsRequest {
+struct FanGraphsQuery {
     std::string group, split, kind;
 };
 
@@ -19,7 +19,7 @@ struct FanGraphsRequest {
 // gives ""), or nothing when the lookup failed. Team, player name ("First Last"), position
 // ("" but for fielders).
 using FanGraphsLookup = std::function<std::optional<std::vector<std::string>>(
-    const FanGraphsRequest& request, const std::string& team, const std::string& player,
+    const FanGraphsQuery& request, const std::string& team, const std::string& player,
     const std::string& position, const std::vector<std::string>& statistics)>;
 
 }  // namespace quillbat

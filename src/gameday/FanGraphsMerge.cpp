@@ -11,7 +11,7 @@ namespace {
 using namespace PlayerField;
 
 struct MergeRequest {
-    FanGraphsRequest request;
+    FanGraphsQuery request;
     std::vector<std::pair<std::string, int>> figures;  // statistic and the field it fills
 };
 

@@ -32,7 +32,7 @@ std::vector<std::string> Batter(const std::string& side, const std::string& id, 
 struct Lookups {
     std::vector<std::string> asked;
     FanGraphsLookup Function() {
-        return [this](const FanGraphsRequest& request, const std::string& team, const std::string& player,
+        return [this](const FanGraphsQuery& request, const std::string& team, const std::string& player,
                       const std::string&,
                       const std::vector<std::string>& stats) -> std::optional<std::vector<std::string>> {
             asked.push_back(player + "/" + request.split + "/" + stats.at(0));

@@ -136,7 +136,7 @@ TEST(PlayerData, FanGraphsMergeAwayThenHomeForEachRequest) {
     }
     std::vector<std::string> asked;
     FanGraphsLookup lookup =
-        [&](const FanGraphsRequest& r, const std::string& team, const std::string& name,
+        [&](const FanGraphsQuery& r, const std::string& team, const std::string& name,
             const std::string& position,
             const std::vector<std::string>& stats) -> std::optional<std::vector<std::string>> {
         asked.push_back(r.group + "/" + r.split + "/" + r.kind + " " + team + " " + name + " " + position);
