@@ -6,6 +6,7 @@
 #include "XlsInvariants.h"
 #include "platform/FileSystem.h"
 #include "xls/ByteIo.h"
+#include "xls/CompoundFile.h"
 #include "xls/Fills.h"
 #include "xls/PageSetup.h"
 #include "xls/Workbook.h"
@@ -93,6 +94,25 @@ TEST(RoundTrip, OursToOursIsStable) {
     EXPECT_EQ(second.globals.size(), first.globals.size());
     for (size_t i = 0; i < first.globals.size(); ++i)
         EXPECT_EQ(second.globals[i].data, first.globals[i].data) << i;
+}
+
+// Spreadsheet::WriteExcel writes no ROW records, and Excel fits such rows to their cells (a
+// 24-pt title, a wrapped text): saved without ROW records (nor INDEX and DBCELL), they stay so.
+TEST(RoundTrip, RowsWithoutRecordsStaySo) {
+    Workbook book;
+    ASSERT_EQ(OpenWorkbookFile(XlsTestData("no-row-records.xls"), book), "");
+    book.sheets[0].SetValue(14, 0, CellValue::FromText("added"));
+    std::string bytes = Bytes(book);
+    CompoundFile file;
+    ASSERT_EQ(ReadCompoundFile(bytes, file), "");
+    std::vector<PlacedRecord> records;
+    ASSERT_EQ(SplitRecords(file.FindStream("Workbook")->data, records), "");
+    for (const PlacedRecord& r : records)
+        EXPECT_TRUE(r.type != rec::kRow && r.type != rec::kIndex && r.type != rec::kDbCell) << r.type;
+    Workbook back;
+    ASSERT_EQ(ReadWorkbook(bytes, back), "");
+    EXPECT_EQ(back.sheets[0].ValueAt(0, 0), CellValue::FromText("Title"));
+    EXPECT_EQ(back.sheets[0].ValueAt(14, 0), CellValue::FromText("added"));
 }
 
 TEST(RoundTrip, KeepsTheOtherStreamsOfTheCompoundFile) {
