@@ -10,7 +10,8 @@ namespace {
 
 // FORMULA: cell, value, flags at 14, token count at 20, tokens at 22. SHRFMLA: the range,
 // two bytes, token count at 8, tokens at 10; what follows the tokens belongs to them.
-constexpr size_t kFormulaFlagsAt = 14, kFormulaTokensAt = 22, kSharedTokensAt = 10;
+constexpr size_t kFormulaFlagsAt = 14, kFormulaCountAt = 20, kFormulaTokensAt = 22;
+constexpr size_t kSharedCountAt = 8, kSharedTokensAt = 10;
 constexpr uint16_t kSharedFlag = 0x0008;
 constexpr uint8_t kExp = 0x01;
 
@@ -31,7 +32,8 @@ std::map<std::pair<int, int>, SharedFormula> SharedFormulas(const Sheet& sheet) 
             if (!cell.IsFormula()) continue;
             for (const Record& r : cell.extra->formula) {
                 if (r.type != rec::kShrFmla || r.data.size() < kSharedTokensAt) continue;
-                size_t count = std::min<size_t>(GetU16At(r.data, 8), r.data.size() - kSharedTokensAt);
+                size_t count = std::min<size_t>(GetU16At(r.data, kSharedCountAt),
+                                                r.data.size() - kSharedTokensAt);
                 SharedFormula f{r.data.substr(kSharedTokensAt, count),
                                 r.data.substr(kSharedTokensAt + count)};
                 std::string probe = f.tokens;
@@ -47,7 +49,7 @@ std::map<std::pair<int, int>, SharedFormula> SharedFormulas(const Sheet& sheet) 
 // The first cell a formula cell points at, when its formula is only that pointer.
 std::optional<std::pair<int, int>> PointerOf(const Record& formula) {
     const std::string& d = formula.data;
-    if (d.size() < kFormulaTokensAt + 5 || GetU16At(d, 20) != 5 ||
+    if (d.size() < kFormulaTokensAt + 5 || GetU16At(d, kFormulaCountAt) != 5 ||
         static_cast<uint8_t>(d[kFormulaTokensAt]) != kExp)
         return std::nullopt;
     return std::pair<int, int>{GetU16At(d, kFormulaTokensAt + 1), GetU16At(d, kFormulaTokensAt + 3)};
@@ -69,7 +71,7 @@ void ExpandSharedFormulas(Sheet& sheet) {
                 std::string tokens = found->second.tokens;
                 ResolveSharedFormula(tokens, number, col);
                 std::string& data = records[0].data;
-                data.resize(20);
+                data.resize(kFormulaCountAt);
                 SetU16At(data, kFormulaFlagsAt, GetU16At(data, kFormulaFlagsAt) & ~kSharedFlag);
                 PutU16(data, static_cast<uint16_t>(tokens.size()));
                 data += tokens + found->second.extra;

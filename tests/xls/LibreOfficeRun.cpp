@@ -1,6 +1,7 @@
 #include "LibreOfficeRun.h"
 
 #include <filesystem>
+#include <sstream>
 
 #include "platform/Process.h"
 
@@ -65,7 +66,7 @@ End Sub
 Function AnchorText(shape) As String
     anchor = shape.Anchor
     AnchorText = ""
-    If HasUnoInterfaces(anchor, "com.sun.star.sheet.XCellAddressable") Then AnchorText = " at " & anchor.AbsoluteName & " " & anchor.Position.Y
+    If HasUnoInterfaces(anchor, "com.sun.star.sheet.XCellAddressable") Then AnchorText = " at " & anchor.AbsoluteName & " " & anchor.Position.X & " " & anchor.Position.Y & " " & anchor.Size.Width & " " & anchor.Size.Height
 End Function
 
 Function PictureText(shape) As String
@@ -128,6 +129,17 @@ bool RunLibreOfficeJobs(const TempFolder& folder, const std::vector<LibreOfficeJ
     for (const LibreOfficeJob& job : jobs)
         if (!std::filesystem::exists(job.target)) return false;
     return true;
+}
+
+ShownShape ParseShownShape(const std::string& line) {
+    ShownShape s;
+    std::istringstream in(line);
+    std::string word;
+    in >> word >> s.x >> s.y >> s.width >> s.height >> word;
+    if (word == "at") in >> s.cell >> s.cellX >> s.cellY >> s.cellWidth >> s.cellHeight >> word;
+    if (word == "empty") s.picture = word;
+    if (word == "picture") in >> s.picture;
+    return s;
 }
 
 }  // namespace quillbat::testing
