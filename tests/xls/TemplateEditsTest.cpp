@@ -140,23 +140,18 @@ TEST_F(TemplateEdits, ReferencesToDeletedCellsBecomeRefErrors) {
     EXPECT_NE(std::find(ours.begin(), ours.end(), "$Card.$F$19 =#REF!-B19 | #REF!"), ours.end());
 }
 
-// A store of several MSODRAWINGGROUP records keeps its pictures on every sheet.
-TEST_F(TemplateEdits, AddedLogosJoinTheTemplatesPictures) {
-    std::vector<std::string> ours = Shown("logos");
-    std::vector<std::string> logos = TakeLogos(ours);
-    EXPECT_EQ(ours, Shown("pictures"));
-    ASSERT_EQ(logos.size(), 2u);
-    ExpectOnCell(logos[0], "$Card.$B$10");
-    ExpectOnCell(logos[1], "$Card.$D$10");
-}
-
-// The connected boxes' drawing, with its solver container kept in the last shape's record.
-TEST_F(TemplateEdits, ADrawingWithShapesAfterItsGroupTakesALogo) {
-    std::vector<std::string> ours = Shown("solver");
-    std::vector<std::string> logos = TakeLogos(ours);
-    EXPECT_EQ(ours, Shown("pictures"));
-    ASSERT_EQ(logos.size(), 1u);
-    ExpectOnCell(logos[0], "$Shapes.$B$10");
+// A store of several MSODRAWINGGROUP records keeps its pictures on every sheet; the connected
+// boxes' drawing, with its solver container kept in the last shape's record, takes a logo.
+TEST_F(TemplateEdits, AddedLogosJoinTheTemplatesPicturesAndShapes) {
+    for (auto [name, cells] : {std::pair<std::string, std::vector<std::string>>{
+                                   "logos", {"$Card.$B$10", "$Card.$D$10"}},
+                               {"solver", {"$Shapes.$B$10"}}}) {
+        std::vector<std::string> ours = Shown(name);
+        std::vector<std::string> logos = TakeLogos(ours);
+        EXPECT_EQ(ours, Shown("pictures")) << name;
+        ASSERT_EQ(logos.size(), cells.size()) << name;
+        for (size_t i = 0; i < cells.size(); ++i) ExpectOnCell(logos[i], cells[i]);
+    }
 }
 
 // Above B10 are a hidden row, one of the default height, a tall one and one of zero height; A2
