@@ -12,24 +12,43 @@ constexpr int kMaxColumn = 255, kMaxRow = 65535;
 
 long Hmm(double points) { return std::lround(points * 2540.0 / 72.0); }
 
-// The cell holding a position and the offset into it, in `units` of that cell's size.
+// The cell with a size whose top or left edge is at the position, or -1.
+int CellStartingAt(double points, const SizeOf& sizeOf, int last) {
+    constexpr double kOnEdge = 1e-3;  // points; positions are kept in single precision
+    double edge = 0;
+    for (int i = 0; i <= last && edge < points + kOnEdge; ++i) {
+        double size = sizeOf(i);
+        if (size > 0 && std::abs(points - edge) < kOnEdge) return i;
+        edge += size;
+    }
+    return -1;
+}
+
+// The cell holding a position and the offset into it, in `units` of that cell's size. A
+// position on a cell's edge (a range's own Left or Top) starts that cell; others are measured
+// in 1/100 mm. Cells without size (hidden rows and columns) hold no position.
 void Locate(double points, const SizeOf& sizeOf, int last, int units, uint16_t& cell,
             uint16_t& offset) {
-    long target = Hmm(points), start = 0;
-    for (int i = 0; i <= last; ++i) {
-        long size = Hmm(sizeOf(i));
-        if (target < start + size || i == last) {
-            long part = size > 0 ? std::lround(double(target - start) * units / size) : 0;
-            if (part >= units && i < last) {  // rounds to the start of the next cell
-                part = 0;
-                ++i;
-            }
-            cell = static_cast<uint16_t>(i);
-            offset = static_cast<uint16_t>(std::clamp<long>(part, 0, units - 1));
-            return;
-        }
+    if (int first = CellStartingAt(points, sizeOf, last); first >= 0) {
+        cell = static_cast<uint16_t>(first);
+        offset = 0;
+        return;
+    }
+    long target = Hmm(points), start = 0, size = 0;
+    int i = 0;
+    for (;; ++i) {
+        size = Hmm(sizeOf(i));
+        if (i == last || (size > 0 && target < start + size)) break;
         start += size;
     }
+    long part = size > 0 ? std::lround(double(target - start) * units / size) : 0;
+    if (part >= units && i < last) {  // rounds to the start of the next cell with a size
+        part = 0;
+        do ++i;
+        while (i < last && Hmm(sizeOf(i)) == 0);
+    }
+    cell = static_cast<uint16_t>(i);
+    offset = static_cast<uint16_t>(std::clamp<long>(part, 0, units - 1));
 }
 
 double Position(int cell, int offset, int units, const SizeOf& sizeOf) {

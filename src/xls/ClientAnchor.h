@@ -22,8 +22,9 @@ struct ShapeBox {
 // Column width or row height in points, by 0-based number.
 using SizeOf = std::function<double(int)>;
 
-// The anchor of a box given in points. Positions are taken in 1/100 mm, as LibreOffice does,
-// so that our anchors are the ones it writes for the same box.
+// The anchor of a box given in points. A corner on a cell's edge starts that cell; other
+// positions are taken in 1/100 mm, as LibreOffice does, so that our anchors are the ones it
+// writes for the same box. Hidden rows and columns never hold a corner.
 ClientAnchor AnchorOfBox(const ShapeBox& box, const SizeOf& columnWidth, const SizeOf& rowHeight);
 // The box an anchor covers, in points.
 ShapeBox BoxOfAnchor(const ClientAnchor& anchor, const SizeOf& columnWidth,

@@ -36,22 +36,40 @@ std::string Joined(const std::vector<std::string>& parts) {
 
 uint16_t TypeOf(const std::string& record) { return GetU16At(record, 2); }
 
+// The records that hold the drawing group: the first MSODRAWINGGROUP and the MSODRAWINGGROUP
+// and CONTINUE records right after it (a large picture store takes several of each).
+template <typename Book>  // a Workbook, const or not
+auto GroupRecords(Book& book) {
+    auto& globals = book.globals;
+    auto begin = std::find_if(globals.begin(), globals.end(),
+                              [](const Record& r) { return r.type == rec::kMsoDrawingGroup; });
+    auto end = begin == globals.end() ? begin : begin + 1;
+    while (end != globals.end() &&
+           (end->type == rec::kMsoDrawingGroup || end->type == rec::kContinue))
+        ++end;
+    return std::pair{begin, end};
+}
+
+template <typename It>
+std::string JoinedData(It begin, It end) {
+    std::string data;
+    for (It it = begin; it != end; ++it) data += it->data;
+    return data;
+}
+
 // The drawing group's records as a list of the DggContainer's children, read from and
 // written back to the globals.
 class GroupEditor {
 public:
     explicit GroupEditor(Workbook& book) : book_(book) {
-        auto it = std::find_if(book.globals.begin(), book.globals.end(),
-                               [](const Record& r) { return r.type == rec::kMsoDrawingGroup; });
-        if (it == book.globals.end()) {
+        auto [begin, end] = GroupRecords(book);
+        if (begin == end) {
             children_ = DefaultChildren();
             return;
         }
-        std::string data = it->data;
-        auto next = it + 1;
-        while (next != book.globals.end() && next->type == rec::kContinue) data += (next++)->data;
-        book.globals.erase(it + 1, next);
-        record_ = static_cast<size_t>(it - book.globals.begin());
+        std::string data = JoinedData(begin, end);
+        book.globals.erase(begin + 1, end);
+        record_ = static_cast<size_t>(begin - book.globals.begin());
         art::Header h;
         if (art::ReadHeader(data, 0, h) && h.type == art::kDggContainer)
             children_ = Children(data, art::kHeaderSize, art::kHeaderSize + h.length);
@@ -213,15 +231,9 @@ std::string TakeShapeId(Workbook& book, uint32_t drawingId, uint32_t lastShapeId
 
 namespace {
 
-// The drawing group's records joined from MSODRAWINGGROUP and its CONTINUE records.
 std::string GroupData(const Workbook& book) {
-    auto it = std::find_if(book.globals.begin(), book.globals.end(),
-                           [](const Record& r) { return r.type == rec::kMsoDrawingGroup; });
-    if (it == book.globals.end()) return "";
-    std::string data = it->data;
-    for (auto next = it + 1; next != book.globals.end() && next->type == rec::kContinue; ++next)
-        data += next->data;
-    return data;
+    auto [begin, end] = GroupRecords(book);
+    return JoinedData(begin, end);
 }
 
 constexpr uint16_t kBlipJpeg = 0xF01D, kBlipDib = 0xF01F, kBlipTiff = 0xF029,

@@ -1,6 +1,7 @@
 #pragma once
-// The workbook's drawing group (MSODRAWINGGROUP with its CONTINUE records): the picture store
-// shared by all sheets and the counts of drawings and shape ids.
+// The workbook's drawing group (one or more MSODRAWINGGROUP records, each with its CONTINUE
+// records): the picture store shared by all sheets and the counts of drawings and shape ids.
+// Edits join it into one record, which the writer splits into CONTINUE records.
 
 #include <cstdint>
 #include <string>

@@ -71,10 +71,28 @@ uint16_t NearestIcv(const Palette& palette, uint32_t rgb) {
     return best;
 }
 
+namespace {
+
+constexpr uint16_t kStyleXf = 0x0004;
+constexpr uint8_t kAllAttributesOwn = 0xFC;
+
+// A cell format with every attribute of the style format `index`, which is its parent.
+std::string CellXfOfStyle(const std::string& style, uint16_t index) {
+    std::string out = style;
+    uint16_t protection = GetU16At(out, 4);
+    SetU16At(out, 4, static_cast<uint16_t>((protection & 0x000B) | (index << 4)));
+    out[9] = static_cast<char>(static_cast<uint8_t>(out[9]) | kAllAttributesOwn);
+    return out;
+}
+
+}  // namespace
+
 int FormatTable::WithFill(uint16_t base, const Fill& fill) {
     if (base >= xfs.size()) base = xfs.size() > 15 ? 15 : 0;
     if (xfs.empty()) return -1;
-    std::string wanted = XfWithFill(xfs[base], fill);
+    // A cell may point at a style's format (some writers do); the fill goes on a cell format.
+    bool style = GetU16At(xfs[base], 4) & kStyleXf;
+    std::string wanted = XfWithFill(style ? CellXfOfStyle(xfs[base], base) : xfs[base], fill);
     if (wanted == xfs[base]) return base;
     if (byData_.empty()) {
         for (size_t i = 0; i < xfs.size(); ++i) byData_.emplace(xfs[i], static_cast<uint16_t>(i));

@@ -49,7 +49,8 @@ public:
     std::vector<std::string> xfs;  // XF data, 20 bytes each
     bool changed = false;
 
-    // The index of an XF like `base` but with the fill, added when there is none yet.
+    // The index of a cell XF like `base` but with the fill, added when there is none yet;
+    // when `base` is a style's XF, the new one is a cell XF that has it as its parent.
     // Returns -1 when the table is full.
     int WithFill(uint16_t base, const Fill& fill);
 

@@ -6,8 +6,13 @@ namespace quillbat::xls {
 namespace {
 
 // Operand token ids without their class bits (0x20, 0x40, 0x60).
-constexpr int kRef = 0x04, kArea = 0x05, kRefErr = 0x0A, kAreaErr = 0x0B;
+constexpr int kRef = 0x04, kArea = 0x05, kRefErr = 0x0A, kAreaErr = 0x0B, kRefN = 0x0C,
+              kAreaN = 0x0D;
 constexpr int kRef3d = 0x1A, kArea3d = 0x1B, kRefErr3d = 0x1C, kAreaErr3d = 0x1D;
+// The tokens that stand for a whole formula kept elsewhere: an array formula or shared formula
+// (by its first cell), a data table.
+constexpr uint8_t kExp = 0x01, kTbl = 0x02;
+constexpr uint16_t kRowRelative = 0x8000, kColumnRelative = 0x4000;
 
 size_t OperatorTokenSize(const std::string& f, size_t pos) {
     uint8_t ptg = static_cast<uint8_t>(f[pos]);
@@ -106,9 +111,17 @@ void ShiftArea(std::string& f, size_t pos, size_t at, size_t size, int errorBase
     SetU16At(f, at + 2, static_cast<uint16_t>(last));
 }
 
+// The first cell of the array formula or data table a cell belongs to moves with its cells.
+void ShiftFirstCell(std::string& f, size_t pos, const CellRange& d) {
+    int row = GetU16At(f, pos + 1), col = GetU16At(f, pos + 3);
+    if (col >= d.firstCol && col <= d.lastCol && row > d.lastRow)
+        SetU16At(f, pos + 1, static_cast<uint16_t>(row - d.Rows()));
+}
+
 void ShiftToken(std::string& f, size_t pos, size_t size, const DeletionTarget& t,
                 const CellRange& d) {
     uint8_t ptg = static_cast<uint8_t>(f[pos]);
+    if ((ptg == kExp || ptg == kTbl) && t.onDeletedSheet) return ShiftFirstCell(f, pos, d);
     if (ptg < 0x20) return;
     int base = ptg & 0x1F;
     bool ours3d = t.externSheet >= 0 && GetU16At(f, pos + 1) == t.externSheet;
@@ -118,7 +131,50 @@ void ShiftToken(std::string& f, size_t pos, size_t size, const DeletionTarget& t
     if (base == kArea3d && ours3d) ShiftArea(f, pos, pos + 3, size, kAreaErr3d, d);
 }
 
+// A row or column of a shared formula's reference at the cell (row, col): relative ones hold
+// an offset (16-bit rows, 8-bit columns), absolute ones the place itself.
+uint16_t ResolvedRow(uint16_t value, uint16_t colField, int row) {
+    if (!(colField & kRowRelative)) return value;
+    return static_cast<uint16_t>(row + static_cast<int16_t>(value));
+}
+
+uint16_t ResolvedColumn(uint16_t colField, int col) {
+    if (!(colField & kColumnRelative)) return colField;
+    int resolved = (col + static_cast<int8_t>(colField & 0xFF)) & 0xFF;
+    return static_cast<uint16_t>((colField & 0xFF00) | resolved);
+}
+
+// Resolves the cell fields at `at`: one row and column, or first and last row and column.
+void ResolveFields(std::string& f, size_t at, bool area, int row, int col) {
+    size_t colsAt = at + (area ? 4 : 2);
+    for (int i = 0; i < (area ? 2 : 1); ++i) {
+        uint16_t colField = GetU16At(f, colsAt + 2 * i);
+        SetU16At(f, at + 2 * i, ResolvedRow(GetU16At(f, at + 2 * i), colField, row));
+        SetU16At(f, colsAt + 2 * i, ResolvedColumn(colField, col));
+    }
+}
+
 }  // namespace
+
+bool ResolveSharedFormula(std::string& tokens, int row, int col) {
+    for (size_t pos = 0; pos < tokens.size();) {
+        size_t size = TokenSize(tokens, pos);
+        if (size == 0) return false;
+        pos += size;
+    }
+    for (size_t pos = 0; pos < tokens.size(); pos += TokenSize(tokens, pos)) {
+        uint8_t ptg = static_cast<uint8_t>(tokens[pos]);
+        int base = ptg < 0x20 ? -1 : ptg & 0x1F;
+        uint8_t kind = ptg & 0x60;
+        if (base == kRefN || base == kAreaN) {
+            ResolveFields(tokens, pos + 1, base == kAreaN, row, col);
+            tokens[pos] = static_cast<char>(kind | (base == kRefN ? kRef : kArea));
+        } else if (base == kRef3d || base == kArea3d) {
+            ResolveFields(tokens, pos + 3, base == kArea3d, row, col);
+        }
+    }
+    return true;
+}
 
 std::optional<SheetReference> SingleReference(const std::string& tokens) {
     if (tokens.empty() || static_cast<uint8_t>(tokens[0]) < 0x20) return std::nullopt;

@@ -24,11 +24,17 @@ struct DeletionTarget {
     bool onDeletedSheet = false;
 };
 
+// Turns the tokens of a shared formula into those of an ordinary formula in the cell (row,
+// col): references relative to the cell become references to the cells they reach from it.
+// False, with the tokens unchanged, when the formula holds a token this does not know.
+bool ResolveSharedFormula(std::string& tokens, int row, int col);
+
 // Moves references as deleting rows [firstRow, lastRow] of the columns [firstCol, lastCol]
 // moves the cells below up: a reference below moves up, one inside becomes #REF!, an area
 // across the deleted rows shrinks. Only references whose columns lie within the deleted
-// columns change; whole-column areas stay. A formula holding a token this does not know is
-// left alone.
+// columns change; whole-column areas stay. On the deleted sheet, a cell's pointer to the first
+// cell of its array formula or data table moves with that cell. A formula holding a token this
+// does not know is left alone.
 void ShiftReferencesUp(std::string& tokens, const DeletionTarget& target, const CellRange& deleted);
 
 }  // namespace quillbat::xls

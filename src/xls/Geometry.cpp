@@ -37,17 +37,18 @@ double ColumnWidthPoints(const Workbook& book, const Sheet& sheet, int col) {
 }
 
 double RowHeightPoints(const Sheet& sheet, int row) {
+    const Record* def = sheet.Find(rec::kDefaultRowHeight);
+    uint16_t defaultTwips = def ? GetU16At(def->data, 2) : kDefaultRowTwips;
     auto it = sheet.rows.find(row);
     if (it != sheet.rows.end() && it->second.record.size() >= 16) {
         const std::string& data = it->second.record;
         if (GetU32At(data, 12) & 0x20) return 0;  // hidden
-        return (GetU16At(data, 6) & 0x7FFF) / 20.0;
+        // Some writers mark a row of the default height by the top bit of its height.
+        uint16_t twips = GetU16At(data, 6);
+        return (twips & 0x8000) ? defaultTwips / 20.0 : twips / 20.0;
     }
-    if (const Record* def = sheet.Find(rec::kDefaultRowHeight)) {
-        if (GetU16At(def->data, 0) & 0x02) return 0;
-        return GetU16At(def->data, 2) / 20.0;
-    }
-    return kDefaultRowTwips / 20.0;
+    if (def && (GetU16At(def->data, 0) & 0x02)) return 0;  // rows without a record are hidden
+    return defaultTwips / 20.0;
 }
 
 RangeGeometry GeometryOf(const Workbook& book, const Sheet& sheet, const CellRange& range) {

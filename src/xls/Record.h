@@ -18,6 +18,7 @@ constexpr uint16_t kHeader = 0x0014;
 constexpr uint16_t kFooter = 0x0015;
 constexpr uint16_t kExternSheet = 0x0017;
 constexpr uint16_t kName = 0x0018;
+constexpr uint16_t kProtect = 0x0012;
 constexpr uint16_t kSelection = 0x001D;
 constexpr uint16_t kDateMode = 0x0022;
 constexpr uint16_t kLeftMargin = 0x0026;

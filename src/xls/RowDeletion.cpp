@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "xls/ByteIo.h"
+#include "xls/SharedFormulas.h"
 #include "xls/SheetDrawing.h"
 
 namespace quillbat::xls {
@@ -16,23 +17,13 @@ bool ColumnsWithin(const CellRange& inner, const CellRange& outer) {
     return inner.firstCol >= outer.firstCol && inner.lastCol <= outer.lastCol;
 }
 
-// A merge that the deletion would cut or break apart.
-bool MergeBlocksDeletion(const CellRange& m, const CellRange& d) {
+// A merge or array formula that the deletion would cut or break apart.
+bool DeletionCuts(const CellRange& m, const CellRange& d) {
     if (!ColumnsOverlap(m, d) || m.lastRow < d.firstRow) return false;
     if (!ColumnsWithin(m, d)) return true;  // cells beside it would stay while it moves
     bool inside = m.firstRow >= d.firstRow && m.lastRow <= d.lastRow;
     bool below = m.firstRow > d.lastRow;
     return !inside && !below;
-}
-
-// True when no cell outside the deleted columns sits at or below the first deleted row.
-bool HoldsWholeRows(const Sheet& sheet, const CellRange& d) {
-    for (auto it = sheet.rows.lower_bound(d.firstRow); it != sheet.rows.end(); ++it) {
-        const auto& cells = it->second.cells;
-        for (int col = 0; col < static_cast<int>(cells.size()); ++col)
-            if (cells[col].present && (col < d.firstCol || col > d.lastCol)) return false;
-    }
-    return true;
 }
 
 void MoveCells(Sheet& sheet, const CellRange& d) {
@@ -86,22 +77,70 @@ void MoveNames(Workbook& book, int sheet, const CellRange& d) {
         if (name.continues.empty()) ShiftReferencesUp(name.formula, target, d);
 }
 
-// The references in every formula cell of the workbook that point at moved or deleted cells.
+// The formula tokens of a record, whose count is at `countAt` and the tokens after it.
+void ShiftTokensAt(std::string& data, size_t countAt, const DeletionTarget& target,
+                   const CellRange& d) {
+    size_t at = countAt + 2;
+    if (data.size() < at) return;
+    size_t length = std::min<size_t>(GetU16At(data, countAt), data.size() - at);
+    std::string tokens = data.substr(at, length);
+    ShiftReferencesUp(tokens, target, d);
+    data.replace(at, length, tokens);
+}
+
+// An array formula below the deleted cells moves up with them.
+void MoveArrayRange(std::string& data, const CellRange& d) {
+    CellRange a{GetU16At(data, 0), GetU16At(data, 2), static_cast<uint8_t>(data[4]),
+                static_cast<uint8_t>(data[5])};
+    if (!ColumnsWithin(a, d) || a.firstRow <= d.lastRow) return;
+    SetU16At(data, 0, static_cast<uint16_t>(a.firstRow - d.Rows()));
+    SetU16At(data, 2, static_cast<uint16_t>(a.lastRow - d.Rows()));
+}
+
+// The references in every formula of the workbook that point at moved or deleted cells.
 void MoveFormulaReferences(Workbook& book, int sheet, const CellRange& d) {
-    constexpr size_t kTokensAt = 22;
+    constexpr size_t kFormulaCountAt = 20, kArrayCountAt = 12;
     for (size_t s = 0; s < book.sheets.size(); ++s) {
         DeletionTarget target{book.ExternSheetOfSheet(sheet), static_cast<int>(s) == sheet};
         for (auto& [number, row] : book.sheets[s].rows) {
             for (Cell& cell : row.cells) {
-                if (!cell.IsFormula() || cell.extra->formula[0].data.size() < kTokensAt) continue;
-                std::string& data = cell.extra->formula[0].data;
-                size_t length = std::min<size_t>(GetU16At(data, 20), data.size() - kTokensAt);
-                std::string tokens = data.substr(kTokensAt, length);
-                ShiftReferencesUp(tokens, target, d);
-                data.replace(kTokensAt, length, tokens);
+                if (!cell.IsFormula()) continue;
+                for (Record& r : cell.extra->formula) {
+                    if (r.type == rec::kFormula) ShiftTokensAt(r.data, kFormulaCountAt, target, d);
+                    if (r.type != rec::kArray || r.data.size() < kArrayCountAt) continue;
+                    ShiftTokensAt(r.data, kArrayCountAt, target, d);
+                    if (target.onDeletedSheet) MoveArrayRange(r.data, d);
+                }
             }
         }
     }
+}
+
+bool IsProtected(const Sheet& sheet) {
+    int depth = 0;
+    for (const Record& r : sheet.records) {
+        if (r.type == rec::kBof) ++depth;
+        if (r.type == rec::kEof) --depth;
+        if (depth == 1 && r.type == rec::kProtect && GetU16At(r.data, 0) != 0) return true;
+    }
+    return false;
+}
+
+// Why the deletion cannot be made, or "".
+std::string Refusal(const Sheet& sheet, const CellRange& d) {
+    if (IsProtected(sheet))
+        return "The sheet \"" + sheet.name + "\" is protected, so its cells cannot be deleted.";
+    for (const CellRange& m : sheet.merges)
+        if (DeletionCuts(m, d)) return "Cannot delete part of a merged cell.";
+    FormulaBlocks blocks = FormulaBlocksOf(sheet);
+    for (const CellRange& a : blocks.arrays)
+        if (DeletionCuts(a, d)) return "Cannot delete part of an array formula.";
+    for (const CellRange& t : blocks.tables) {
+        bool deleted = ColumnsWithin(t, d) && t.firstRow >= d.firstRow && t.lastRow <= d.lastRow;
+        if (ColumnsOverlap(t, d) && t.lastRow >= d.firstRow && !deleted)
+            return "Cannot delete cells that would move a data table.";
+    }
+    return "";
 }
 
 }  // namespace
@@ -110,13 +149,17 @@ std::string DeleteCellsShiftUp(Workbook& book, int sheetIndex, const CellRange& 
     if (sheetIndex < 0 || sheetIndex >= static_cast<int>(book.sheets.size()))
         return "There is no such sheet.";
     Sheet& sheet = book.sheets[sheetIndex];
-    for (const CellRange& m : sheet.merges)
-        if (MergeBlocksDeletion(m, d)) return "Cannot delete part of a merged cell.";
-    bool wholeRows = HoldsWholeRows(sheet, d) && d.firstCol == 0;
+    std::string refusal = Refusal(sheet, d);
+    if (!refusal.empty()) return refusal;
+    // Shared formulas hold references relative to the cell that uses them: they cannot follow
+    // cells that move away from the formula's first cell.
+    for (Sheet& s : book.sheets)
+        if (s.isWorksheet) ExpandSharedFormulas(s);
+    bool wholeRows = d.firstCol == 0 && d.lastCol >= kMaxColumns - 1;
     if (wholeRows)
-        MoveRowRecords(sheet, d);  // the rows move whole, cells and all
+        MoveRowRecords(sheet, d);  // the rows move whole: heights, formats, cells and all
     else
-        MoveCells(sheet, d);
+        MoveCells(sheet, d);  // rows keep their heights and formats, as in the spreadsheet
     MoveMerges(sheet, d);
     MoveShapesUp(sheet, d);
     MoveNames(book, sheetIndex, d);

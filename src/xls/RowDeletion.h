@@ -8,11 +8,12 @@
 namespace quillbat::xls {
 
 // Removes the cells of the range; the cells below it in the same columns move up. Merged
-// ranges and defined names in those columns move (or go, when inside the range), and when
-// the range holds every cell of its rows the ROW records (heights, formats) move too. Shapes
-// anchored within the deleted columns move up as well.
-// References in defined names and formula cells follow the cells they point at.
-// A merged range only partly inside the deleted rows is an error, as in the spreadsheet.
+// ranges, array formulas and defined names in those columns move (or go, when inside the
+// range); rows keep their heights, hidden state and formats unless the range is whole rows.
+// Shapes anchored within the deleted columns move up as well. References in defined names
+// and formulas follow the cells they point at and become #REF! when those are deleted; shared
+// formulas are written out cell by cell first. As in the spreadsheet, it is an error to cut a
+// merged range or an array formula, to move a data table, or to delete on a protected sheet.
 std::string DeleteCellsShiftUp(Workbook& book, int sheet, const CellRange& range);
 
 }  // namespace quillbat::xls

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "xls/ByteIo.h"
+#include "xls/SharedFormulas.h"
 
 namespace quillbat::xls {
 namespace {
@@ -51,6 +52,9 @@ CellValue Sheet::ValueAt(int row, int col) const {
 }
 
 void Sheet::SetValue(int row, int col, CellValue value) {
+    // The other cells of a shared formula kept with this one get formulas of their own first.
+    if (const Cell* old = CellAt(row, col); old && HoldsSharedFormula(*old))
+        ExpandSharedFormulas(*this);
     Cell& cell = CellForWrite(row, col);
     cell.value = std::move(value);
     cell.extra.reset();

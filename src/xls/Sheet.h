@@ -48,6 +48,10 @@ public:
     std::vector<Record> records;     // everything in file order, slots included
     std::map<int, Row> rows;
     std::vector<CellRange> merges;
+    // False for a sheet read with cells but without ROW records: the reader of the file fits
+    // such rows to their cells, so the sheet is saved without ROW records (nor INDEX and
+    // DBCELL, which point at them) too.
+    bool hasRowRecords = true;
 
     // The cell, or nullptr when the sheet has no record for it.
     const Cell* CellAt(int row, int col) const;

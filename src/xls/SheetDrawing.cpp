@@ -151,15 +151,11 @@ std::string StartDrawing(Workbook& book, Sheet& sheet, uint32_t blipIndex,
     return "";
 }
 
-// Where a record for a new shape goes: before the piece that starts at `end`, or after the
-// last piece and the OBJ, TXO and CONTINUE records (and embedded charts) that follow it.
-std::optional<size_t> InsertionIndex(const Sheet& sheet, const DrawingStream& s, size_t end) {
-    for (const auto& piece : s.pieces)
-        if (piece.start == end) return piece.record;
-    if (end != s.bytes.size()) return std::nullopt;
-    size_t i = s.pieces.back().record + 1;
+// The index after record i and the OBJ, TXO and CONTINUE records (and embedded charts) that
+// follow it.
+size_t AfterFollowers(const Sheet& sheet, size_t i) {
     int depth = 0;
-    for (; i < sheet.records.size(); ++i) {
+    for (++i; i < sheet.records.size(); ++i) {
         uint16_t type = sheet.records[i].type;
         if (type == rec::kBof) ++depth;
         bool follower = type == rec::kObj || type == kTxo || type == rec::kContinue;
@@ -167,6 +163,31 @@ std::optional<size_t> InsertionIndex(const Sheet& sheet, const DrawingStream& s,
         if (type == rec::kEof && depth > 0) --depth;
     }
     return i;
+}
+
+// Where a record for a new shape goes: before the piece that starts at `end`, or after the
+// last piece and the records that follow it.
+std::optional<size_t> InsertionIndex(const Sheet& sheet, const DrawingStream& s, size_t end) {
+    for (const auto& piece : s.pieces)
+        if (piece.start == end) return piece.record;
+    if (end != s.bytes.size()) return std::nullopt;
+    return AfterFollowers(sheet, s.pieces.back().record);
+}
+
+// Cuts the piece holding stream position `at` (inside it) in two. The second part, which
+// holds no shape of its own (the records after the shape group, such as a solver container),
+// goes after the OBJ and TXO records of the first. False when no piece holds `at`.
+bool SplitPieceAt(Sheet& sheet, const DrawingStream& s, size_t at) {
+    for (const auto& piece : s.pieces) {
+        std::string& data = sheet.records[piece.record].data;
+        if (at <= piece.start || at >= piece.start + data.size()) continue;
+        Record rest{rec::kMsoDrawing, data.substr(at - piece.start)};
+        data.resize(at - piece.start);
+        sheet.records.insert(sheet.records.begin() + AfterFollowers(sheet, piece.record),
+                             std::move(rest));
+        return true;
+    }
+    return false;
 }
 
 std::string ExtendDrawing(Workbook& book, Sheet& sheet, DrawingStream& s, uint32_t blipIndex,
@@ -180,8 +201,13 @@ std::string ExtendDrawing(Workbook& book, Sheet& sheet, DrawingStream& s, uint32
     while (art::ReadHeader(s.bytes, spgr, child) && child.type != art::kSpgrContainer)
         spgr += art::kHeaderSize + child.length;
     if (child.type != art::kSpgrContainer) return damaged;
-    auto at = InsertionIndex(sheet, s, spgr + art::kHeaderSize + child.length);
-    if (!at) return "The sheet's drawing cannot take another shape.";
+    size_t groupEnd = spgr + art::kHeaderSize + child.length;
+    auto at = InsertionIndex(sheet, s, groupEnd);
+    if (!at && SplitPieceAt(sheet, s, groupEnd)) {
+        s = CollectDrawing(sheet);
+        at = InsertionIndex(sheet, s, groupEnd);
+    }
+    if (!at) return damaged;
     std::string error = TakeShapeId(book, fdg.instance, GetU32At(s.bytes, fdgBody + 4), shapeId);
     if (!error.empty()) return error;
     std::string shape = PictureShape(shapeId, blipIndex, anchor);

@@ -31,7 +31,7 @@ private:
     const std::vector<XlText>& sst_;
     Sheet& sheet_;
     bool indexPlaced_ = false, dimensionsPlaced_ = false, cellsPlaced_ = false,
-         mergesPlaced_ = false;
+         mergesPlaced_ = false, rowRecordSeen_ = false;
 };
 
 void SheetParser::Slot(uint16_t type, bool& placed) {
@@ -110,6 +110,7 @@ std::string SheetParser::TakeCell(const std::vector<PlacedRecord>& records, size
 
 std::string SheetParser::TakeRow(const PlacedRecord& r) {
     if (r.data.size() < 16) return "a row record is too short";
+    rowRecordSeen_ = true;
     Row& row = sheet_.rows[GetU16At(r.data, 0)];
     row.record = std::string(r.data.substr(0, 16));
     row.cells.reserve(
@@ -207,6 +208,7 @@ std::string SheetParser::TakeFormula(const std::vector<PlacedRecord>& records, s
 }
 
 void SheetParser::PlaceMissingSlots() {
+    sheet_.hasRowRecords = rowRecordSeen_ || sheet_.rows.empty();
     auto& recs = sheet_.records;
     auto find = [&](uint16_t type) {
         return std::find_if(recs.begin(), recs.end(),

@@ -193,6 +193,11 @@ CellTableResult AppendCellTable(std::string& stream, const Sheet& sheet,
                                 const std::vector<int>& rows,
                                 const std::vector<uint32_t>& stringIndexes, size_t& nextString) {
     CellTableResult result;
+    if (!sheet.hasRowRecords) {
+        for (int number : rows)
+            AppendRowCells(stream, number, sheet.rows.at(number), stringIndexes, nextString);
+        return result;
+    }
     for (size_t i = 0; i < rows.size();) {
         size_t end = i;
         while (end < rows.size() && rows[end] / kRowsPerBlock == rows[i] / kRowsPerBlock) ++end;
@@ -291,7 +296,9 @@ void AppendSheet(std::string& stream, const Sheet& sheet, bool active,
             AppendRecord(stream, rec::kWindow2,
                          Window2Data({rec::kWindow2, DefaultWindow2()}, active));
         switch (r.type) {
-            case slot::kIndex: indexPos = AppendIndexPlaceholder(stream, rows); break;
+            case slot::kIndex:
+                if (sheet.hasRowRecords) indexPos = AppendIndexPlaceholder(stream, rows);
+                break;
             case slot::kDimensions:
                 AppendRecord(stream, rec::kDimensions, DimensionsData(sheet));
                 break;

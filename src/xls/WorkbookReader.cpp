@@ -186,17 +186,13 @@ std::string ReadSheets(const std::vector<PlacedRecord>& records, const GlobalsSt
     return "";
 }
 
-std::string WorkbookStreamOf(const CompoundFile& file, std::string_view& stream) {
-    for (const OleNode& node : file.root.children) {
-        if (node.isStream && EqualsNoCase(node.name, "Workbook")) {
-            stream = node.data;
-            return "";
-        }
-    }
-    for (const OleNode& node : file.root.children)
-        if (node.isStream && EqualsNoCase(node.name, "Book"))
-            return "it is an Excel 5.0/95 workbook, which cannot be read (only Excel 97-2003)";
-    return "it holds no workbook";
+// The stream "Workbook", else "Book" (the name of older versions, which some writers give to
+// this one too; CheckBof tells the versions apart), in any case.
+OleNode* WorkbookStreamOf(CompoundFile& file) {
+    for (const char* name : {"Workbook", "Book"})
+        for (OleNode& node : file.root.children)
+            if (node.isStream && EqualsNoCase(node.name, name)) return &node;
+    return nullptr;
 }
 
 }  // namespace
@@ -204,10 +200,10 @@ std::string WorkbookStreamOf(const CompoundFile& file, std::string_view& stream)
 std::string ReadWorkbook(std::string_view bytes, Workbook& out) {
     out = Workbook{};
     std::string error = ReadCompoundFile(bytes, out.container);
-    std::string_view stream;
-    if (error.empty()) error = WorkbookStreamOf(out.container, stream);
+    OleNode* stream = error.empty() ? WorkbookStreamOf(out.container) : nullptr;
+    if (error.empty() && !stream) error = "it holds no workbook";
     std::vector<PlacedRecord> records;
-    if (error.empty()) error = SplitRecords(stream, records);
+    if (error.empty()) error = SplitRecords(stream->data, records);
     if (error.empty()) error = CheckBof(records);
     GlobalsState state;
     size_t next = 0;
@@ -215,11 +211,13 @@ std::string ReadWorkbook(std::string_view bytes, Workbook& out) {
     if (error.empty()) error = ReadSheets(records, state, out);
     if (error.empty() && out.formats.xfs.empty()) error = "the workbook has no cell formats";
     if (error.empty() && out.sheets.empty()) error = "the workbook has no sheets";
-    if (!error.empty()) out = Workbook{};
+    if (!error.empty()) {
+        out = Workbook{};
+        return error;
+    }
     // Everything is copied out of the stream by now, and saving builds a new one.
-    for (OleNode& node : out.container.root.children)
-        if (node.isStream && EqualsNoCase(node.name, "Workbook")) std::string().swap(node.data);
-    return error;
+    std::string().swap(stream->data);
+    return "";
 }
 
 std::string OpenWorkbookFile(const std::string& path, Workbook& out) {

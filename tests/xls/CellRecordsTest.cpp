@@ -10,12 +10,11 @@
 namespace quillbat::xls {
 namespace {
 
-std::string Header(int row, int col, uint16_t xf) {
+// Little-endian 16-bit fields, then raw bytes.
+std::string Fields(std::initializer_list<uint16_t> values, std::string_view tail = {}) {
     std::string d;
-    PutU16(d, static_cast<uint16_t>(row));
-    PutU16(d, static_cast<uint16_t>(col));
-    PutU16(d, xf);
-    return d;
+    for (uint16_t v : values) PutU16(d, v);
+    return d + std::string(tail);
 }
 
 struct Case {
@@ -25,83 +24,38 @@ struct Case {
 };
 
 std::vector<Case> Cases() {
-    std::vector<Case> cases;
-    auto rk = [](uint32_t value) {
-        std::string d = Header(0, 0, 15);
-        PutU32(d, value);
-        return d;
+    auto rk = [](uint32_t value) { return Fields({0, 0, 15, uint16_t(value), uint16_t(value >> 16)}); };
+    // =5 with the cached value's 8 bytes.
+    auto formula = [](uint16_t col, std::string_view value) {
+        return Fields({0, col, 15}, value) + Fields({0, 0, 0, 3}, std::string_view("\x1E\x05\x00", 3));
     };
-    cases.push_back(
-        {"RK integer", {{rec::kRk, rk((123u << 2) | 0x02)}}, {CellValue::FromNumber(123)}});
-    cases.push_back({"RK integer / 100",
-                     {{rec::kRk, rk((static_cast<uint32_t>(-285) << 2) | 0x03)}},
-                     {CellValue::FromNumber(-2.85)}});
-    cases.push_back({"RK double", {{rec::kRk, rk(0x3FF80000)}}, {CellValue::FromNumber(1.5)}});
-
-    std::string mulrk;
-    PutU16(mulrk, 0);
-    PutU16(mulrk, 0);
-    for (uint32_t v : {1u, 2u, 3u}) {
-        PutU16(mulrk, 15);
-        PutU32(mulrk, (v << 2) | 0x02);
-    }
-    PutU16(mulrk, 2);
-    cases.push_back(
+    std::string five;
+    PutF64(five, 5);
+    using V = CellValue;
+    return {
+        {"RK integer", {{rec::kRk, rk((123u << 2) | 0x02)}}, {V::FromNumber(123)}},
+        {"RK integer / 100", {{rec::kRk, rk((static_cast<uint32_t>(-285) << 2) | 0x03)}},
+         {V::FromNumber(-2.85)}},
+        {"RK double", {{rec::kRk, rk(0x3FF80000)}}, {V::FromNumber(1.5)}},
         {"MULRK",
-         {{rec::kMulRk, mulrk}},
-         {CellValue::FromNumber(1), CellValue::FromNumber(2), CellValue::FromNumber(3)}});
-
-    std::string label = Header(0, 0, 15);
-    PutU16(label, 3);
-    PutU8(label, 0);
-    label += "abc";
-    std::string wide = Header(0, 1, 15);
-    PutU16(wide, 2);
-    PutU8(wide, 1);
-    PutU16(wide, 0x00E9);
-    PutU16(wide, 0x2014);
-    cases.push_back({"LABEL 8 and 16 bit",
-                     {{rec::kLabel, label}, {rec::kLabel, wide}},
-                     {CellValue::FromText("abc"), CellValue::FromText("\xC3\xA9\xE2\x80\x94")}});
-
-    std::string boolean = Header(0, 0, 15) + std::string("\x01\x00", 2);
-    std::string error = Header(0, 1, 15) + std::string("\x2A\x01", 2);
-    cases.push_back({"BOOLERR",
-                     {{rec::kBoolErr, boolean}, {rec::kBoolErr, error}},
-                     {CellValue::FromBoolean(true), CellValue::FromError(0x2A)}});
-
-    auto formula = [](int col, std::string value) {
-        std::string d = Header(0, col, 15) + value;
-        PutU16(d, 0);
-        PutU32(d, 0);
-        PutU16(d, 3);
-        d += std::string("\x1E\x05\x00", 3);  // =5
-        return d;
-    };
-    std::string cachedNumber;
-    PutF64(cachedNumber, 5);
-    std::string stringValue;
-    PutU16(stringValue, 2);
-    PutU8(stringValue, 0);
-    stringValue += "ok";
-    cases.push_back(
+         {{rec::kMulRk, Fields({0, 0, 15, 1 << 2 | 2, 0, 15, 2 << 2 | 2, 0, 15, 3 << 2 | 2, 0, 2})}},
+         {V::FromNumber(1), V::FromNumber(2), V::FromNumber(3)}},
+        {"LABEL 8 and 16 bit",
+         {{rec::kLabel, Fields({0, 0, 15, 3}, std::string_view("\0abc", 4))},
+          {rec::kLabel, Fields({0, 1, 15, 2}, std::string_view("\1", 1)) + Fields({0x00E9, 0x2014})}},
+         {V::FromText("abc"), V::FromText("\xC3\xA9\xE2\x80\x94")}},
+        {"BOOLERR",
+         {{rec::kBoolErr, Fields({0, 0, 15, 0x0001})}, {rec::kBoolErr, Fields({0, 1, 15, 0x012A})}},
+         {V::FromBoolean(true), V::FromError(0x2A)}},
         {"FORMULA with cached number, text, empty text and error",
-         {{rec::kFormula, formula(0, cachedNumber)},
-          {rec::kFormula, formula(1, std::string("\x00\x00\x00\x00\x00\x00\xFF\xFF", 8))},
-          {rec::kString, stringValue},
-          {rec::kFormula, formula(2, std::string("\x03\x00\x00\x00\x00\x00\xFF\xFF", 8))},
-          {rec::kFormula, formula(3, std::string("\x02\x00\x07\x00\x00\x00\xFF\xFF", 8))}},
-         {CellValue::FromNumber(5), CellValue::FromText("ok"), CellValue::FromText(""),
-          CellValue::FromError(0x07)}});
-
-    std::string mulblank;
-    PutU16(mulblank, 0);
-    PutU16(mulblank, 0);
-    for (int i = 0; i < 3; ++i) PutU16(mulblank, 16);
-    PutU16(mulblank, 2);
-    cases.push_back(
-        {"MULBLANK", {{rec::kMulBlank, mulblank}}, {CellValue{}, CellValue{}, CellValue{}}});
-    return cases;
+         {{rec::kFormula, formula(0, five)},
+          {rec::kFormula, formula(1, Fields({0, 0, 0, 0xFFFF}))},
+          {rec::kString, Fields({2}, std::string_view("\0ok", 3))},
+          {rec::kFormula, formula(2, Fields({3, 0, 0, 0xFFFF}))},
+          {rec::kFormula, formula(3, Fields({2, 7, 0, 0xFFFF}))}},
+         {V::FromNumber(5), V::FromText("ok"), V::FromText(""), V::FromError(0x07)}},
+        {"MULBLANK", {{rec::kMulBlank, Fields({0, 0, 16, 16, 16, 2})}}, {V{}, V{}, V{}}},
+    };
 }
 
 TEST(CellRecords, EveryKindReadsAsItsValue) {

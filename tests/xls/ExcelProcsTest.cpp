@@ -32,48 +32,41 @@ protected:
     ExcelApplication app;
     ExcelWorkbook& book = app.Add();
     ExcelWorksheet sheet = book.Worksheets(1);
-    // A formatted blank cell stretches the used range without holding a value.
-    void StretchUsedRangeTo(int row, int col) {
-        ASSERT_EQ(sheet.Cells(row, col).SetColorIndex(6), "");
-    }
 };
 
-TEST_F(OnNewSheet, EmptySheetIsOneRowByOneColumn) {
-    int lastRow = 0, lastColumn = 0;
-    FindLastRowAndColumn(sheet, lastRow, lastColumn);
-    EXPECT_EQ(lastRow, 1);
-    EXPECT_EQ(lastColumn, 1);
-    EXPECT_EQ(GetUsedRowCount(sheet), 1);
-    EXPECT_EQ(GetUsedColumnCount(sheet), 1);
-}
-
-TEST_F(OnNewSheet, ValuesOnlyInTheHeaderRowKeepTheUsedRowCount) {
-    for (int c = 1; c <= 3; ++c) sheet.Cells(1, c).SetValue("h" + std::to_string(c));
-    StretchUsedRangeTo(10, 5);
-    int lastRow = 0, lastColumn = 0;
-    FindLastRowAndColumn(sheet, lastRow, lastColumn);
-    EXPECT_EQ(lastRow, 10);
-    EXPECT_EQ(lastColumn, 3);
-}
-
-TEST_F(OnNewSheet, ValuesOnlyInColumnAKeepTheUsedColumnCount) {
-    for (int r = 1; r <= 40; ++r) sheet.Cells(r, 1).SetValue(static_cast<double>(r));
-    StretchUsedRangeTo(60, 8);
-    int lastRow = 0, lastColumn = 0;
-    FindLastRowAndColumn(sheet, lastRow, lastColumn);
-    EXPECT_EQ(lastRow, 40);
-    EXPECT_EQ(lastColumn, 8);
-}
-
-TEST_F(OnNewSheet, AnErrorValueCountsAsUsedAndEmptyTextDoesNot) {
+// The used range stretched by a formatted blank cell, values in some cells: the last row and
+// column that hold a value (or an error value, but not empty text), never below the header
+// row and first column, the used counts when no other row or column holds one.
+TEST(FindLastRowAndColumn, ScansFromTheUsedRangeInward) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, int>> values;  // "v" in these cells
+        std::pair<int, int> stretch, last;
+    } cases[] = {
+        {"empty sheet", {}, {1, 1}, {1, 1}},
+        {"header row only", {{1, 1}, {1, 2}, {1, 3}}, {10, 5}, {10, 3}},
+        {"column A only", {{1, 1}, {40, 1}}, {60, 8}, {40, 8}},
+    };
+    for (const Case& c : cases) {
+        ExcelApplication app;
+        ExcelWorksheet sheet = app.Add().Worksheets(1);
+        for (auto [row, col] : c.values) sheet.Cells(row, col).SetValue("v");
+        ASSERT_EQ(sheet.Cells(c.stretch.first, c.stretch.second).SetColorIndex(6), "");
+        int lastRow = 0, lastColumn = 0;
+        FindLastRowAndColumn(sheet, lastRow, lastColumn);
+        EXPECT_EQ(std::pair(lastRow, lastColumn), c.last) << c.what;
+    }
+    ExcelApplication app;
+    ExcelWorksheet sheet = app.Add().Worksheets(1);
     sheet.Cells(1, 1).SetValue("id");
     sheet.Cells(7, 4).SetValue(CellValue::FromError(0x2A));
     sheet.Cells(9, 2).SetValue(CellValue::FromText(""));
-    StretchUsedRangeTo(12, 6);
+    ASSERT_EQ(sheet.Cells(12, 6).SetColorIndex(6), "");
     int lastRow = 0, lastColumn = 0;
     FindLastRowAndColumn(sheet, lastRow, lastColumn);
-    EXPECT_EQ(lastRow, 7);
-    EXPECT_EQ(lastColumn, 4);
+    EXPECT_EQ(std::pair(lastRow, lastColumn), std::pair(7, 4));
+    EXPECT_EQ(GetUsedRowCount(sheet), 12);
+    EXPECT_EQ(GetUsedColumnCount(sheet), 6);
 }
 
 TEST_F(OnNewSheet, TypedTextBecomesANumberOnlyWhenItIsOne) {
@@ -129,18 +122,11 @@ TEST_F(OnNewSheet, FooterAndMarginSurviveSaving) {
     EXPECT_DOUBLE_EQ(back->Worksheets(1).FooterMargin(), 0.25);
     EXPECT_NE(sheet.SetCenterFooter(std::string(300, 'x')), "");
     EXPECT_NE(book.SaveAs(folder / "g.xlsx", 51), "");
-}
-
-TEST(Footer, CentreSectionReplacesOnlyItself) {
-    xls::Workbook model = xls::NewWorkbook();
-    ExcelWorksheet sheet(&model, 0);
-    ASSERT_EQ(sheet.SetCenterFooter("old"), "");
+    // The centre section is one of three; "&&" is a literal ampersand.
     xls::FooterSections sections = xls::SplitSections("&LPage &P&C&&Co&RRight");
-    EXPECT_EQ(sections.left, "Page &P");
-    EXPECT_EQ(sections.center, "&&Co");
-    EXPECT_EQ(sections.right, "Right");
+    EXPECT_EQ(std::vector<std::string>({sections.left, sections.center, sections.right}),
+              std::vector<std::string>({"Page &P", "&&Co", "Right"}));
     EXPECT_EQ(xls::JoinSections(sections), "&LPage &P&C&&Co&RRight");
-    EXPECT_EQ(xls::SplitSections("plain").center, "plain");
 }
 
 class OnTemplate : public ::testing::Test {
@@ -207,6 +193,11 @@ TEST_F(OnTemplate, RowHeightsComeFromTheFile) {
     EXPECT_NEAR(sheet.Range("A1").Height(), 21.6, 0.05);  // 0.3 in
     EXPECT_NEAR(sheet.Range("A3").Top(), 43.2, 0.05);
     EXPECT_NEAR(sheet.Range("A3:A4").Height(), 28.8, 0.05);  // 0.2 in each
+    // xlwt marks a row of the default height by the top bit of its height (row 3).
+    ExcelWorkbook* rows = nullptr;
+    ASSERT_EQ(app.Open(testing::XlsTestData("rows-and-styles.xls"), rows), "");
+    EXPECT_DOUBLE_EQ(rows->Worksheets(1).Range("A3").Height(), 12.75);
+    EXPECT_DOUBLE_EQ(rows->Worksheets(1).Range("A5").Height(), 0);  // a height of 0
 }
 
 TEST_F(OnTemplate, SavedWorkbookIsANormalWorkbookWithOneSelectedSheet) {

@@ -1,8 +1,102 @@
 #include "LibreOfficeRun.h"
 
+#include <filesystem>
+#include <sstream>
+
 #include "platform/Process.h"
 
 namespace quillbat::testing {
+namespace {
+
+// The jobs are read from a file, one a line, its three fields separated by tabs.
+const char* const kDumpMacro = R"(
+Sub RunJobs(jobs As String)
+    Dim f As Integer, line As String, parts
+    f = FreeFile
+    Open jobs For Input As #f
+    Do While Not EOF(f)
+        Line Input #f, line
+        parts = Split(line, Chr(9))
+        If UBound(parts) = 2 Then DumpAfterEdit(parts(0), parts(1), parts(2))
+    Loop
+    Close #f
+End Sub
+
+Sub DumpAfterEdit(source As String, edit As String, target As String)
+    Dim f As Integer, args(0) As New com.sun.star.beans.PropertyValue
+    f = FreeFile
+    Open target For Output As #f
+    On Error GoTo Failed
+    args(0).Name = "Hidden"
+    args(0).Value = True
+    doc = StarDesktop.loadComponentFromURL(ConvertToURL(source), "_blank", 0, args())
+    If edit <> "" Then
+        sheet = doc.Sheets.getByIndex(0)
+        sheet.removeRange(sheet.getCellRangeByName(edit).RangeAddress, com.sun.star.sheet.CellDeleteMode.UP)
+    End If
+    doc.calculateAll()
+    For s = 0 To doc.Sheets.Count - 1
+        sheet = doc.Sheets.getByIndex(s)
+        cursor = sheet.createCursor()
+        cursor.gotoEndOfUsedArea(False)
+        Print #f, "sheet " & sheet.Name
+        For r = 0 To cursor.RangeAddress.EndRow
+            row = sheet.Rows.getByIndex(r)
+            Print #f, "row " & (r + 1) & IIf(row.OptimalHeight, "", " " & row.Height) & IIf(row.IsVisible, "", " hidden")
+            For c = 0 To cursor.RangeAddress.EndColumn
+                cell = sheet.getCellByPosition(c, r)
+                If cell.Type <> com.sun.star.table.CellContentType.EMPTY Then
+                    Print #f, cell.AbsoluteName & " " & cell.Formula & " | " & cell.String & IIf(cell.CellBackColor = -1, "", " bg " & Hex(cell.CellBackColor))
+                End If
+            Next c
+        Next r
+        For i = 0 To sheet.DrawPage.Count - 1
+            shape = sheet.DrawPage.getByIndex(i)
+            Print #f, "shape " & shape.Position.X & " " & shape.Position.Y & " " & shape.Size.Width & " " & shape.Size.Height & AnchorText(shape) & PictureText(shape)
+        Next i
+    Next s
+    doc.close(True)
+    Close #f
+    Exit Sub
+Failed:
+    Print #f, "error " & Error$
+    Close #f
+End Sub
+
+Function AnchorText(shape) As String
+    anchor = shape.Anchor
+    AnchorText = ""
+    If HasUnoInterfaces(anchor, "com.sun.star.sheet.XCellAddressable") Then AnchorText = " at " & anchor.AbsoluteName & " " & anchor.Position.X & " " & anchor.Position.Y & " " & anchor.Size.Width & " " & anchor.Size.Height
+End Function
+
+Function PictureText(shape) As String
+    PictureText = ""
+    If shape.ShapeType <> "com.sun.star.drawing.GraphicObjectShape" Then Exit Function
+    If IsNull(shape.Graphic) Then
+        PictureText = " empty"
+    Else
+        PictureText = " picture " & shape.Graphic.SizePixel.Width & "x" & shape.Graphic.SizePixel.Height
+    End If
+End Function
+)";
+
+std::string XmlEscaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else out += c;
+    }
+    return out;
+}
+
+std::vector<std::string> SofficeArguments(const TempFolder& folder) {
+    return {"timeout", "180", "soffice",
+            "-env:UserInstallation=file://" + folder.path() + "/profile", "--headless"};
+}
+
+}  // namespace
 
 bool HasLibreOffice() {
     return !FindOnPath("soffice").empty();
@@ -10,14 +104,42 @@ bool HasLibreOffice() {
 
 bool ConvertWithLibreOffice(const TempFolder& folder, const std::string& format,
                             const std::vector<std::string>& files) {
-    std::vector<std::string> argv = {
-        "timeout",     "180",
-        "soffice",     "-env:UserInstallation=file://" + folder.path() + "/profile",
-        "--headless",  "--convert-to",
-        format,        "--outdir",
-        folder / "out"};
+    std::vector<std::string> argv = SofficeArguments(folder);
+    argv.insert(argv.end(), {"--convert-to", format, "--outdir", folder / "out"});
     argv.insert(argv.end(), files.begin(), files.end());
     return RunAndCapture(argv).has_value();
+}
+
+bool RunLibreOfficeJobs(const TempFolder& folder, const std::vector<LibreOfficeJob>& jobs) {
+    // LibreOffice fills a new profile with its own empty macro module: make it first.
+    std::vector<std::string> argv = SofficeArguments(folder);
+    if (!std::filesystem::exists(folder / "profile/user/basic/Standard")) {
+        argv.push_back("--terminate_after_init");
+        if (!RunAndCapture(argv)) return false;
+        argv.pop_back();
+    }
+    folder.Write("profile/user/basic/Standard/Module1.xba",
+                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<script:module "
+                 "xmlns:script=\"http://openoffice.org/2000/script\" script:name=\"Module1\" "
+                 "script:language=\"StarBasic\">" + XmlEscaped(kDumpMacro) + "</script:module>\n");
+    std::string list;
+    for (const LibreOfficeJob& job : jobs) list += job.source + '\t' + job.edit + '\t' + job.target + '\n';
+    argv.push_back("macro:///Standard.Module1.RunJobs(\"" + folder.Write("jobs.txt", list) + "\")");
+    if (!RunAndCapture(argv)) return false;
+    for (const LibreOfficeJob& job : jobs)
+        if (!std::filesystem::exists(job.target)) return false;
+    return true;
+}
+
+ShownShape ParseShownShape(const std::string& line) {
+    ShownShape s;
+    std::istringstream in(line);
+    std::string word;
+    in >> word >> s.x >> s.y >> s.width >> s.height >> word;
+    if (word == "at") in >> s.cell >> s.cellX >> s.cellY >> s.cellWidth >> s.cellHeight >> word;
+    if (word == "empty") s.picture = word;
+    if (word == "picture") in >> s.picture;
+    return s;
 }
 
 }  // namespace quillbat::testing

@@ -60,12 +60,9 @@ TEST(SplitIntoRuns, FillsEachRunAndStartsOneAtEveryBreak) {
     EXPECT_TRUE(SplitIntoRuns({}, 100, {}).empty());
 }
 
-TEST_F(Layout, AnEmptySheetHasNoPages) {
-    EXPECT_TRUE(Lay().pages.empty());
-    EXPECT_TRUE(LayOutPrint(book, 3).pages.empty());
-}
-
 TEST_F(Layout, DefaultsAreLetterPortraitWithTheSpreadsheetsMargins) {
+    EXPECT_TRUE(Lay().pages.empty());  // nothing to print
+    EXPECT_TRUE(LayOutPrint(book, 3).pages.empty());
     Fill(3, 2);
     PrintLayout l = Lay();
     EXPECT_EQ(l.area, (CellRange{0, 2, 0, 1}));
@@ -79,6 +76,11 @@ TEST_F(Layout, DefaultsAreLetterPortraitWithTheSpreadsheetsMargins) {
 
 TEST_F(Layout, PaperOrientationAndMarginsComeFromThePageSetup) {
     Fill(1, 1);
+    Add(SetupRecord(9, 50, 1, 1, 0x0004));  // fNoPls: paper, scale and orientation not set
+    EXPECT_DOUBLE_EQ(Lay().paperWidth, 612);
+    EXPECT_DOUBLE_EQ(Lay().scale, 1);
+    sheet().records.erase(std::find_if(sheet().records.begin(), sheet().records.end(),
+                                       [](const Record& r) { return r.type == rec::kSetup; }));
     Add(SetupRecord(9, 100, 1, 1, 0));  // A4, landscape (not portrait)
     Add(Margin(rec::kLeftMargin, 0.25));
     Add(Margin(rec::kTopMargin, 0.5));
@@ -87,14 +89,6 @@ TEST_F(Layout, PaperOrientationAndMarginsComeFromThePageSetup) {
     EXPECT_DOUBLE_EQ(l.paperHeight, 595);
     EXPECT_DOUBLE_EQ(l.pages[0].left, 18);
     EXPECT_DOUBLE_EQ(l.pages[0].top, 36);
-}
-
-TEST_F(Layout, PrinterFieldsMarkedNotValidAreIgnored) {
-    Fill(1, 1);
-    Add(SetupRecord(9, 50, 1, 1, 0x0004));  // fNoPls: paper, scale and orientation not set
-    PrintLayout l = Lay();
-    EXPECT_DOUBLE_EQ(l.paperWidth, 612);
-    EXPECT_DOUBLE_EQ(l.scale, 1);
 }
 
 TEST_F(Layout, RowsSplitAtThePageEdgeAndAtManualBreaks) {
@@ -126,38 +120,30 @@ TEST_F(Layout, PagesGoDownFirstUnlessTheSetupSaysAcross) {
     EXPECT_EQ(acrossFirst, (std::vector<CellRange>{{0, 49, 0, 9}, {0, 49, 10, 11}, {50, 59, 0, 9}, {50, 59, 10, 11}}));
 }
 
-TEST_F(Layout, ScalePercentShrinksTheCellsOntoFewerPages) {
-    Fill(100, 2);
-    Add(SetupRecord(1, 50, 1, 1, kSetupPortrait));
-    PrintLayout l = Lay();
-    EXPECT_DOUBLE_EQ(l.scale, 0.5);
-    EXPECT_EQ(l.pages.size(), 1u);
-}
-
-TEST_F(Layout, FittingToPagesTakesTheLargestPercentThatFitsAndNeverEnlarges) {
+// A scale percent shrinks the cells onto fewer pages; fitting to pages takes the largest
+// percent that fits (100 rows of 12.75 pt in 648 pt: 50 %; 12 columns of 48 pt in 504 pt:
+// 87 %) and never enlarges; fitting only the width leaves the pages down open.
+TEST_F(Layout, ScalingAndFittingToPages) {
     Fill(100, 12);
-    Add(SetupRecord(1, 100, 1, 1, kSetupPortrait));
+    Add(SetupRecord(1, 50, 1, 1, kSetupPortrait));
+    EXPECT_DOUBLE_EQ(Lay().scale, 0.5);
+    EXPECT_EQ(Lay().pages.size(), 1u);
     Add(Flag(kWsBool, 0x0100 | 0x04C1));
     PrintLayout l = Lay();
     ASSERT_EQ(l.pages.size(), 1u);
-    // 100 rows of 12.75 pt in 648 pt: 50 %; 12 columns of 48 pt in 504 pt would allow 87 %.
     EXPECT_DOUBLE_EQ(l.scale, 0.50);
+    for (Record& r : sheet().records)
+        if (r.type == rec::kSetup) r = SetupRecord(1, 100, 1, 0, kSetupPortrait);
+    l = Lay();
+    EXPECT_DOUBLE_EQ(l.scale, 0.87);
+    for (const PrintedPage& p : l.pages) EXPECT_EQ(p.cells.Columns(), 12);
+    EXPECT_EQ(l.pages.size(), 2u);
 
     Workbook small = NewWorkbook();
     small.sheets[0].SetValue(0, 0, CellValue::FromNumber(1));
     small.sheets[0].InsertBefore({rec::kEof}, SetupRecord(1, 100, 1, 1, kSetupPortrait));
     small.sheets[0].InsertBefore({rec::kEof}, Flag(kWsBool, 0x0100));
     EXPECT_DOUBLE_EQ(LayOutPrint(small, 0).scale, 1);
-}
-
-TEST_F(Layout, FittingOnlyTheWidthLeavesThePagesDownOpen) {
-    Fill(100, 12);
-    Add(SetupRecord(1, 100, 1, 0, kSetupPortrait));
-    Add(Flag(kWsBool, 0x0100));
-    PrintLayout l = Lay();
-    EXPECT_DOUBLE_EQ(l.scale, 0.87);
-    for (const PrintedPage& p : l.pages) EXPECT_EQ(p.cells.Columns(), 12);
-    EXPECT_EQ(l.pages.size(), 2u);
 }
 
 TEST_F(Layout, CentringPutsTheCellsInTheMiddleOfTheMargins) {
