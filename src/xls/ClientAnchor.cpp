@@ -27,8 +27,7 @@ int CellStartingAt(double points, const SizeOf& sizeOf, int last) {
 // The cell holding a position and the offset into it, in `units` of that cell's size. A
 // position on a cell's edge (a range's own Left or Top) starts that cell; others are measured
 // in 1/100 mm. Cells without size (hidden rows and columns) hold no position.
-void Locate(double points, const SizeOf& sizeOf, int last, int units, uint16_t& cell,
-            uint16_t& offset) {
+void Locate(double points, const SizeOf& sizeOf, int last, int units, uint16_t& cell, uint16_t& offset) {
     if (int first = CellStartingAt(points, sizeOf, last); first >= 0) {
         cell = static_cast<uint16_t>(first);
         offset = 0;
@@ -59,8 +58,7 @@ double Position(int cell, int offset, int units, const SizeOf& sizeOf) {
 
 }  // namespace
 
-ClientAnchor AnchorOfBox(const ShapeBox& box, const SizeOf& columnWidth,
-                         const SizeOf& rowHeight) {
+ClientAnchor AnchorOfBox(const ShapeBox& box, const SizeOf& columnWidth, const SizeOf& rowHeight) {
     ClientAnchor a;
     Locate(box.left, columnWidth, kMaxColumn, 1024, a.col1, a.dx1);
     Locate(box.top, rowHeight, kMaxRow, 256, a.row1, a.dy1);
@@ -80,15 +78,13 @@ ShapeBox BoxOfAnchor(const ClientAnchor& a, const SizeOf& columnWidth, const Siz
 
 std::string AnchorBytes(const ClientAnchor& a) {
     std::string out;
-    for (uint16_t v : {a.flags, a.col1, a.dx1, a.row1, a.dy1, a.col2, a.dx2, a.row2, a.dy2})
-        PutU16(out, v);
+    for (uint16_t v : {a.flags, a.col1, a.dx1, a.row1, a.dy1, a.col2, a.dx2, a.row2, a.dy2}) PutU16(out, v);
     return out;
 }
 
 ClientAnchor AnchorFromBytes(std::string_view body) {
     ClientAnchor a;
-    uint16_t* fields[] = {&a.flags, &a.col1, &a.dx1, &a.row1, &a.dy1,
-                          &a.col2,  &a.dx2,  &a.row2, &a.dy2};
+    uint16_t* fields[] = {&a.flags, &a.col1, &a.dx1, &a.row1, &a.dy1, &a.col2, &a.dx2, &a.row2, &a.dy2};
     for (size_t i = 0; i < 9; ++i) *fields[i] = GetU16At(body, i * 2);
     return a;
 }

@@ -27,8 +27,7 @@ using SizeOf = std::function<double(int)>;
 // writes for the same box. Hidden rows and columns never hold a corner.
 ClientAnchor AnchorOfBox(const ShapeBox& box, const SizeOf& columnWidth, const SizeOf& rowHeight);
 // The box an anchor covers, in points.
-ShapeBox BoxOfAnchor(const ClientAnchor& anchor, const SizeOf& columnWidth,
-                     const SizeOf& rowHeight);
+ShapeBox BoxOfAnchor(const ClientAnchor& anchor, const SizeOf& columnWidth, const SizeOf& rowHeight);
 
 // The 18-byte body of a ClientAnchor record, and back.
 std::string AnchorBytes(const ClientAnchor& anchor);

@@ -44,9 +44,7 @@ auto GroupRecords(Book& book) {
     auto begin = std::find_if(globals.begin(), globals.end(),
                               [](const Record& r) { return r.type == rec::kMsoDrawingGroup; });
     auto end = begin == globals.end() ? begin : begin + 1;
-    while (end != globals.end() &&
-           (end->type == rec::kMsoDrawingGroup || end->type == rec::kContinue))
-        ++end;
+    while (end != globals.end() && (end->type == rec::kMsoDrawingGroup || end->type == rec::kContinue)) ++end;
     return std::pair{begin, end};
 }
 
@@ -78,15 +76,13 @@ public:
 
     // Writes the group back as one record; the writer splits it into CONTINUE records.
     void Save() {
-        Record r{rec::kMsoDrawingGroup, art::MakeRecord(0xF, 0, art::kDggContainer,
-                                                         Joined(children_))};
+        Record r{rec::kMsoDrawingGroup, art::MakeRecord(0xF, 0, art::kDggContainer, Joined(children_))};
         if (record_) {
             book_.globals[*record_] = std::move(r);
             return;
         }
-        auto at = std::find_if(book_.globals.begin(), book_.globals.end(), [](const Record& g) {
-            return g.type == slot::kSst || g.type == rec::kEof;
-        });
+        auto at = std::find_if(book_.globals.begin(), book_.globals.end(),
+                               [](const Record& g) { return g.type == slot::kSst || g.type == rec::kEof; });
         book_.globals.insert(at, std::move(r));
     }
 
@@ -114,7 +110,8 @@ private:
         for (uint32_t v : {1024u, 1u, 0u, 0u}) PutU32(fdgg, v);
         // Text fits the shape, fill and line colours from the system palette.
         for (auto [id, value] : {std::pair<uint16_t, uint32_t>{0x00BF, 0x00080008},
-                                 {0x0181, 0x08000041}, {0x01C0, 0x08000040}}) {
+                                 {0x0181, 0x08000041},
+                                 {0x01C0, 0x08000040}}) {
             PutU16(opt, id);
             PutU32(opt, value);
         }
@@ -131,8 +128,7 @@ private:
 // Rewrites a record's length from its actual size; sets the instance when given.
 void FixHeader(std::string& record, std::optional<uint16_t> instance = std::nullopt) {
     SetU32At(record, 4, static_cast<uint32_t>(record.size() - art::kHeaderSize));
-    if (instance)
-        SetU16At(record, 0, static_cast<uint16_t>((*instance << 4) | (GetU16At(record, 0) & 0xF)));
+    if (instance) SetU16At(record, 0, static_cast<uint16_t>((*instance << 4) | (GetU16At(record, 0) & 0xF)));
 }
 
 std::string PngBlipEntry(const std::string& uid, const std::string& png) {
@@ -161,8 +157,8 @@ void AddToU32(std::string& data, size_t pos, uint32_t amount) {
 
 std::string AddPngBlip(Workbook& book, const std::string& png, uint32_t& blipIndex) {
     if (png.empty()) return "The picture has no data.";
-    QByteArray hash = QCryptographicHash::hash(QByteArray(png.data(), qsizetype(png.size())),
-                                               QCryptographicHash::Md5);
+    QByteArray hash =
+        QCryptographicHash::hash(QByteArray(png.data(), qsizetype(png.size())), QCryptographicHash::Md5);
     std::string uid(hash.constData(), 16);
     GroupEditor group(book);
     std::string& store = group.BStore();
@@ -203,8 +199,7 @@ std::string AddDrawing(Workbook& book, uint32_t& drawingId, uint32_t& firstShape
     return "";
 }
 
-std::string TakeShapeId(Workbook& book, uint32_t drawingId, uint32_t lastShapeId,
-                        uint32_t& shapeId) {
+std::string TakeShapeId(Workbook& book, uint32_t drawingId, uint32_t lastShapeId, uint32_t& shapeId) {
     GroupEditor group(book);
     std::string& fdgg = group.Fdgg();
     const size_t body = art::kHeaderSize;
@@ -220,8 +215,7 @@ std::string TakeShapeId(Workbook& book, uint32_t drawingId, uint32_t lastShapeId
         PutU32(fdgg, 0);
         FixHeader(fdgg);
     }
-    SetU32At(fdgg, fidclAt(cluster) + 4,
-             std::max(GetU32At(fdgg, fidclAt(cluster) + 4), shapeId % 1024 + 1));
+    SetU32At(fdgg, fidclAt(cluster) + 4, std::max(GetU32At(fdgg, fidclAt(cluster) + 4), shapeId % 1024 + 1));
     SetU32At(fdgg, body, std::max(GetU32At(fdgg, body), shapeId + 1));
     SetU32At(fdgg, body + 4, FidclCount(fdgg) + 1);
     AddToU32(fdgg, body + 8, 1);
@@ -236,8 +230,7 @@ std::string GroupData(const Workbook& book) {
     return JoinedData(begin, end);
 }
 
-constexpr uint16_t kBlipJpeg = 0xF01D, kBlipDib = 0xF01F, kBlipTiff = 0xF029,
-                   kBlipJpegCmyk = 0xF02A;
+constexpr uint16_t kBlipJpeg = 0xF01D, kBlipDib = 0xF01F, kBlipTiff = 0xF029, kBlipJpegCmyk = 0xF02A;
 
 // A DIB blip holds the bitmap without its file header; image readers want one.
 std::string WithBitmapFileHeader(std::string_view dib) {

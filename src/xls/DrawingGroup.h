@@ -19,8 +19,7 @@ std::string AddDrawing(Workbook& book, uint32_t& drawingId, uint32_t& firstShape
 
 // The next shape id of a drawing whose last id is `lastShapeId`: the one after it, or the
 // first of a new range of ids for the drawing when its range is used up. "" or an error text.
-std::string TakeShapeId(Workbook& book, uint32_t drawingId, uint32_t lastShapeId,
-                        uint32_t& shapeId);
+std::string TakeShapeId(Workbook& book, uint32_t drawingId, uint32_t lastShapeId, uint32_t& shapeId);
 
 // Number of pictures in the store (0 without a drawing group).
 uint32_t BlipCount(const Workbook& book);

@@ -31,9 +31,7 @@ std::string XfWithFill(const std::string& xf, const Fill& fill) {
     return out;
 }
 
-uint16_t XfFont(const std::string& xf) {
-    return GetU16At(xf, 0);
-}
+uint16_t XfFont(const std::string& xf) { return GetU16At(xf, 0); }
 
 Palette DefaultPalette() {
     return {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,

@@ -6,8 +6,7 @@ namespace quillbat::xls {
 namespace {
 
 // Operand token ids without their class bits (0x20, 0x40, 0x60).
-constexpr int kRef = 0x04, kArea = 0x05, kRefErr = 0x0A, kAreaErr = 0x0B, kRefN = 0x0C,
-              kAreaN = 0x0D;
+constexpr int kRef = 0x04, kArea = 0x05, kRefErr = 0x0A, kAreaErr = 0x0B, kRefN = 0x0C, kAreaN = 0x0D;
 constexpr int kRef3d = 0x1A, kArea3d = 0x1B, kRefErr3d = 0x1C, kAreaErr3d = 0x1D;
 // The tokens that stand for a whole formula kept elsewhere: an array formula or shared formula
 // (by its first cell), a data table.
@@ -18,8 +17,9 @@ size_t OperatorTokenSize(const std::string& f, size_t pos) {
     uint8_t ptg = static_cast<uint8_t>(f[pos]);
     switch (ptg) {
         case 0x01:
-        case 0x02: return 5;  // shared or table formula anchor
-        case 0x17: {          // string constant
+        case 0x02:
+            return 5;  // shared or table formula anchor
+        case 0x17: {  // string constant
             if (pos + 2 >= f.size()) return 0;
             size_t count = static_cast<uint8_t>(f[pos + 1]);
             return 3 + count * ((f[pos + 2] & 1) ? 2 : 1);
@@ -30,35 +30,47 @@ size_t OperatorTokenSize(const std::string& f, size_t pos) {
             return choose ? 4 + 2 * (static_cast<size_t>(GetU16At(f, pos + 2)) + 1) : 4;
         }
         case 0x1C:
-        case 0x1D: return 2;
-        case 0x1E: return 3;
-        case 0x1F: return 9;
-        default: return ptg >= 0x03 && ptg <= 0x16 ? 1 : 0;
+        case 0x1D:
+            return 2;
+        case 0x1E:
+            return 3;
+        case 0x1F:
+            return 9;
+        default:
+            return ptg >= 0x03 && ptg <= 0x16 ? 1 : 0;
     }
 }
 
 size_t OperandTokenSize(int base) {
     switch (base) {
         case 0x01:
-        case 0x09: return 3;
-        case 0x02: return 4;
+        case 0x09:
+            return 3;
+        case 0x02:
+            return 4;
         case 0x03:
         case kRef:
         case kRefErr:
-        case 0x0C: return 5;
+        case 0x0C:
+            return 5;
         case 0x06:
         case 0x07:
         case 0x08:
         case 0x19:
         case kRef3d:
-        case kRefErr3d: return 7;
-        case 0x00: return 8;
+        case kRefErr3d:
+            return 7;
+        case 0x00:
+            return 8;
         case kArea:
         case kAreaErr:
-        case 0x0D: return 9;
+        case 0x0D:
+            return 9;
         case kArea3d:
-        case kAreaErr3d: return 11;
-        default: return 0;
+        case kAreaErr3d:
+            return 11;
+        default:
+            return 0;
     }
 }
 
@@ -90,8 +102,7 @@ void MakeError(std::string& f, size_t pos, size_t at, size_t size, int errorBase
     for (size_t i = at; i < pos + size; ++i) f[i] = 0;
 }
 
-void ShiftRef(std::string& f, size_t pos, size_t at, size_t size, int errorBase,
-              const CellRange& d) {
+void ShiftRef(std::string& f, size_t pos, size_t at, size_t size, int errorBase, const CellRange& d) {
     int row = GetU16At(f, at);
     int col = GetU16At(f, at + 2) & 0xFF;
     if (col < d.firstCol || col > d.lastCol) return;
@@ -100,12 +111,10 @@ void ShiftRef(std::string& f, size_t pos, size_t at, size_t size, int errorBase,
     SetU16At(f, at, static_cast<uint16_t>(row));
 }
 
-void ShiftArea(std::string& f, size_t pos, size_t at, size_t size, int errorBase,
-               const CellRange& d) {
+void ShiftArea(std::string& f, size_t pos, size_t at, size_t size, int errorBase, const CellRange& d) {
     int first = GetU16At(f, at), last = GetU16At(f, at + 2);
     int firstCol = GetU16At(f, at + 4) & 0xFF, lastCol = GetU16At(f, at + 6) & 0xFF;
-    if (firstCol < d.firstCol || lastCol > d.lastCol || (first == 0 && last == kMaxRows - 1))
-        return;
+    if (firstCol < d.firstCol || lastCol > d.lastCol || (first == 0 && last == kMaxRows - 1)) return;
     if (!ShiftSpan(first, last, d)) return MakeError(f, pos, at, size, errorBase);
     SetU16At(f, at, static_cast<uint16_t>(first));
     SetU16At(f, at + 2, static_cast<uint16_t>(last));
@@ -118,8 +127,7 @@ void ShiftFirstCell(std::string& f, size_t pos, const CellRange& d) {
         SetU16At(f, pos + 1, static_cast<uint16_t>(row - d.Rows()));
 }
 
-void ShiftToken(std::string& f, size_t pos, size_t size, const DeletionTarget& t,
-                const CellRange& d) {
+void ShiftToken(std::string& f, size_t pos, size_t size, const DeletionTarget& t, const CellRange& d) {
     uint8_t ptg = static_cast<uint8_t>(f[pos]);
     if ((ptg == kExp || ptg == kTbl) && t.onDeletedSheet) return ShiftFirstCell(f, pos, d);
     if (ptg < 0x20) return;
@@ -194,8 +202,7 @@ std::optional<SheetReference> SingleReference(const std::string& tokens) {
     return std::nullopt;
 }
 
-void ShiftReferencesUp(std::string& tokens, const DeletionTarget& target,
-                       const CellRange& deleted) {
+void ShiftReferencesUp(std::string& tokens, const DeletionTarget& target, const CellRange& deleted) {
     // Check the whole formula first, so that an unknown token leaves it untouched.
     for (size_t pos = 0; pos < tokens.size();) {
         size_t size = TokenSize(tokens, pos);

@@ -22,8 +22,7 @@ double ColumnWidthPoints(const Workbook& book, const Sheet& sheet, int col) {
     Font normal = book.fonts.empty() ? Font{} : book.fonts[0];
     double digitWidth = MaxDigitWidth(normal);
     for (const Record& r : sheet.records) {
-        if (r.type != rec::kColInfo || col < GetU16At(r.data, 0) || col > GetU16At(r.data, 2))
-            continue;
+        if (r.type != rec::kColInfo || col < GetU16At(r.data, 0) || col > GetU16At(r.data, 2)) continue;
         if (GetU16At(r.data, 8) & 0x0001) return 0;  // hidden
         return WidthUnitsToPoints(GetU16At(r.data, 4), digitWidth);
     }

@@ -31,8 +31,7 @@ void MoveCells(Sheet& sheet, const CellRange& d) {
     for (auto it = sheet.rows.lower_bound(d.firstRow); it != sheet.rows.end(); ++it) {
         int row = it->first;
         auto& cells = it->second.cells;
-        for (int col = d.firstCol; col <= d.lastCol && col < static_cast<int>(cells.size());
-             ++col) {
+        for (int col = d.firstCol; col <= d.lastCol && col < static_cast<int>(cells.size()); ++col) {
             if (!cells[col].present) continue;
             Cell moved = std::move(cells[col]);
             cells[col] = Cell{};
@@ -78,8 +77,7 @@ void MoveNames(Workbook& book, int sheet, const CellRange& d) {
 }
 
 // The formula tokens of a record, whose count is at `countAt` and the tokens after it.
-void ShiftTokensAt(std::string& data, size_t countAt, const DeletionTarget& target,
-                   const CellRange& d) {
+void ShiftTokensAt(std::string& data, size_t countAt, const DeletionTarget& target, const CellRange& d) {
     size_t at = countAt + 2;
     if (data.size() < at) return;
     size_t length = std::min<size_t>(GetU16At(data, countAt), data.size() - at);

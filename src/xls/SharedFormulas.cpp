@@ -32,8 +32,8 @@ std::map<std::pair<int, int>, SharedFormula> SharedFormulas(const Sheet& sheet) 
             if (!cell.IsFormula()) continue;
             for (const Record& r : cell.extra->formula) {
                 if (r.type != rec::kShrFmla || r.data.size() < kSharedTokensAt) continue;
-                size_t count = std::min<size_t>(GetU16At(r.data, kSharedCountAt),
-                                                r.data.size() - kSharedTokensAt);
+                size_t count =
+                    std::min<size_t>(GetU16At(r.data, kSharedCountAt), r.data.size() - kSharedTokensAt);
                 SharedFormula f{r.data.substr(kSharedTokensAt, count),
                                 r.data.substr(kSharedTokensAt + count)};
                 std::string probe = f.tokens;

@@ -11,8 +11,7 @@ namespace {
 // The format a new cell takes: the row's when the row has one, else the column's, else 15.
 uint16_t DefaultXf(const Sheet& sheet, const Row& row, int col) {
     uint32_t flags = GetU32At(row.record, 12);
-    if (row.record.size() >= 16 && (flags & 0x80))
-        return static_cast<uint16_t>((flags >> 16) & 0x0FFF);
+    if (row.record.size() >= 16 && (flags & 0x80)) return static_cast<uint16_t>((flags >> 16) & 0x0FFF);
     for (const Record& r : sheet.records) {
         if (r.type != rec::kColInfo) continue;
         if (col >= GetU16At(r.data, 0) && col <= GetU16At(r.data, 2)) return GetU16At(r.data, 6);
@@ -24,8 +23,7 @@ uint16_t DefaultXf(const Sheet& sheet, const Row& row, int col) {
 
 const Cell* Sheet::CellAt(int row, int col) const {
     auto it = rows.find(row);
-    if (it == rows.end() || col < 0 || col >= static_cast<int>(it->second.cells.size()))
-        return nullptr;
+    if (it == rows.end() || col < 0 || col >= static_cast<int>(it->second.cells.size())) return nullptr;
     const Cell& cell = it->second.cells[col];
     return cell.present ? &cell : nullptr;
 }
@@ -53,8 +51,7 @@ CellValue Sheet::ValueAt(int row, int col) const {
 
 void Sheet::SetValue(int row, int col, CellValue value) {
     // The other cells of a shared formula kept with this one get formulas of their own first.
-    if (const Cell* old = CellAt(row, col); old && HoldsSharedFormula(*old))
-        ExpandSharedFormulas(*this);
+    if (const Cell* old = CellAt(row, col); old && HoldsSharedFormula(*old)) ExpandSharedFormulas(*this);
     Cell& cell = CellForWrite(row, col);
     cell.value = std::move(value);
     cell.extra.reset();
@@ -84,9 +81,7 @@ Record* Sheet::Find(uint16_t type) {
     return nullptr;
 }
 
-const Record* Sheet::Find(uint16_t type) const {
-    return const_cast<Sheet*>(this)->Find(type);
-}
+const Record* Sheet::Find(uint16_t type) const { return const_cast<Sheet*>(this)->Find(type); }
 
 Record& Sheet::InsertBefore(std::initializer_list<uint16_t> types, Record record) {
     auto at = std::find_if(records.begin(), records.end(), [&](const Record& r) {

@@ -36,7 +36,7 @@ struct Cell {
 };
 
 struct Row {
-    std::string record;       // the ROW record's data, "" when the file had none
+    std::string record;  // the ROW record's data, "" when the file had none
     std::vector<Cell> cells;  // indexed by column
 };
 
@@ -44,8 +44,8 @@ class Sheet {
 public:
     std::string name;
     uint16_t boundSheetOptions = 0;  // visibility and sheet type, as in BOUNDSHEET
-    bool isWorksheet = true;         // charts and macro sheets are kept as they are
-    std::vector<Record> records;     // everything in file order, slots included
+    bool isWorksheet = true;  // charts and macro sheets are kept as they are
+    std::vector<Record> records;  // everything in file order, slots included
     std::map<int, Row> rows;
     std::vector<CellRange> merges;
     // False for a sheet read with cells but without ROW records: the reader of the file fits

@@ -47,14 +47,13 @@ void WriteBack(Sheet& sheet, const DrawingStream& s, size_t pos, size_t n) {
     for (size_t i = 0; i < s.pieces.size(); ++i) {
         std::string& data = sheet.records[s.pieces[i].record].data;
         size_t start = s.pieces[i].start, end = start + data.size();
-        for (size_t p = std::max(pos, start); p < std::min(pos + n, end); ++p)
-            data[p - start] = s.bytes[p];
+        for (size_t p = std::max(pos, start); p < std::min(pos + n, end); ++p) data[p - start] = s.bytes[p];
     }
 }
 
 struct AnchorPlace {
     uint32_t shapeId;
-    size_t at;           // of the anchor's body in the stream
+    size_t at;  // of the anchor's body in the stream
     uint32_t blipIndex;  // the picture a picture frame shows, 0 for other shapes
 };
 
@@ -92,8 +91,7 @@ std::string Fsp(uint16_t instance, uint32_t shapeId, uint32_t flags) {
 std::string PictureShape(uint32_t shapeId, uint32_t blipIndex, const ClientAnchor& anchor) {
     std::string opt;
     // The picture (a blip store index), its aspect ratio locked.
-    for (auto [id, value] : {std::pair<uint16_t, uint32_t>{0x007F, 0x00800080},
-                             {0x4104, blipIndex}}) {
+    for (auto [id, value] : {std::pair<uint16_t, uint32_t>{0x007F, 0x00800080}, {0x4104, blipIndex}}) {
         PutU16(opt, id);
         PutU32(opt, value);
     }
@@ -105,8 +103,8 @@ std::string PictureShape(uint32_t shapeId, uint32_t blipIndex, const ClientAncho
 }
 
 std::string PatriarchShape(uint32_t shapeId) {
-    std::string body = art::MakeRecord(1, 0, art::kFspgr, std::string(16, '\0')) +
-                       Fsp(0, shapeId, kShapeIsPatriarchGroup);
+    std::string body =
+        art::MakeRecord(1, 0, art::kFspgr, std::string(16, '\0')) + Fsp(0, shapeId, kShapeIsPatriarchGroup);
     return art::MakeRecord(0xF, 0, art::kSpContainer, body);
 }
 
@@ -125,14 +123,13 @@ uint16_t NextObjectId(const Sheet& sheet) {
     uint16_t last = 0;
     ForSheetLevelRecords(sheet, [&](size_t i) {
         const Record& r = sheet.records[i];
-        if (r.type == rec::kObj && GetU16At(r.data, 0) == 0x15)
-            last = std::max(last, GetU16At(r.data, 6));
+        if (r.type == rec::kObj && GetU16At(r.data, 0) == 0x15) last = std::max(last, GetU16At(r.data, 6));
     });
     return static_cast<uint16_t>(last + 1);
 }
 
-std::string StartDrawing(Workbook& book, Sheet& sheet, uint32_t blipIndex,
-                         const ClientAnchor& anchor, uint32_t& shapeId) {
+std::string StartDrawing(Workbook& book, Sheet& sheet, uint32_t blipIndex, const ClientAnchor& anchor,
+                         uint32_t& shapeId) {
     uint32_t drawingId = 0, groupId = 0;
     std::string error = AddDrawing(book, drawingId, groupId);
     if (error.empty()) error = TakeShapeId(book, drawingId, groupId, shapeId);
@@ -141,10 +138,9 @@ std::string StartDrawing(Workbook& book, Sheet& sheet, uint32_t blipIndex,
     PutU32(fdg, 2);
     PutU32(fdg, shapeId);
     std::string spgr = art::MakeRecord(0xF, 0, art::kSpgrContainer,
-                                       PatriarchShape(groupId) +
-                                           PictureShape(shapeId, blipIndex, anchor));
-    std::string dg = art::MakeRecord(0xF, 0, art::kDgContainer,
-                                     art::MakeRecord(0, drawingId, art::kFdg, fdg) + spgr);
+                                       PatriarchShape(groupId) + PictureShape(shapeId, blipIndex, anchor));
+    std::string dg =
+        art::MakeRecord(0xF, 0, art::kDgContainer, art::MakeRecord(0, drawingId, art::kFdg, fdg) + spgr);
     uint16_t objectId = NextObjectId(sheet);
     sheet.InsertBefore({rec::kWindow2}, {rec::kMsoDrawing, dg});
     sheet.InsertBefore({rec::kWindow2}, PictureObj(objectId));
@@ -183,8 +179,7 @@ bool SplitPieceAt(Sheet& sheet, const DrawingStream& s, size_t at) {
         if (at <= piece.start || at >= piece.start + data.size()) continue;
         Record rest{rec::kMsoDrawing, data.substr(at - piece.start)};
         data.resize(at - piece.start);
-        sheet.records.insert(sheet.records.begin() + AfterFollowers(sheet, piece.record),
-                             std::move(rest));
+        sheet.records.insert(sheet.records.begin() + AfterFollowers(sheet, piece.record), std::move(rest));
         return true;
     }
     return false;
@@ -236,8 +231,7 @@ std::vector<ShapeAnchor> ShapeAnchors(const Sheet& sheet) {
     DrawingStream s = CollectDrawing(sheet);
     std::vector<ShapeAnchor> out;
     for (const AnchorPlace& p : AnchorPlaces(s))
-        out.push_back({p.shapeId, AnchorFromBytes(std::string_view(s.bytes).substr(p.at, 18)),
-                       p.blipIndex});
+        out.push_back({p.shapeId, AnchorFromBytes(std::string_view(s.bytes).substr(p.at, 18)), p.blipIndex});
     return out;
 }
 
@@ -252,8 +246,8 @@ bool SetShapeAnchor(Sheet& sheet, uint32_t shapeId, const ClientAnchor& anchor) 
     return false;
 }
 
-std::string AddPictureShape(Workbook& book, int sheetIndex, uint32_t blipIndex,
-                            const ClientAnchor& anchor, uint32_t& shapeId) {
+std::string AddPictureShape(Workbook& book, int sheetIndex, uint32_t blipIndex, const ClientAnchor& anchor,
+                            uint32_t& shapeId) {
     if (sheetIndex < 0 || sheetIndex >= static_cast<int>(book.sheets.size()))
         return "There is no such sheet.";
     Sheet& sheet = book.sheets[sheetIndex];

@@ -30,8 +30,8 @@ private:
 
     const std::vector<XlText>& sst_;
     Sheet& sheet_;
-    bool indexPlaced_ = false, dimensionsPlaced_ = false, cellsPlaced_ = false,
-         mergesPlaced_ = false, rowRecordSeen_ = false;
+    bool indexPlaced_ = false, dimensionsPlaced_ = false, cellsPlaced_ = false, mergesPlaced_ = false,
+         rowRecordSeen_ = false;
 };
 
 void SheetParser::Slot(uint16_t type, bool& placed) {
@@ -52,8 +52,10 @@ bool SheetParser::IsCellRecord(uint16_t type) const {
         case rec::kMulBlank:
         case rec::kBoolErr:
         case rec::kFormula:
-        case rec::kDbCell: return true;
-        default: return false;
+        case rec::kDbCell:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -76,8 +78,12 @@ std::string SheetParser::Take(const std::vector<PlacedRecord>& records, size_t& 
         return TakeCell(records, i);
     }
     switch (r.type) {
-        case rec::kIndex: Slot(slot::kIndex, indexPlaced_); return "";
-        case rec::kDimensions: Slot(slot::kDimensions, dimensionsPlaced_); return "";
+        case rec::kIndex:
+            Slot(slot::kIndex, indexPlaced_);
+            return "";
+        case rec::kDimensions:
+            Slot(slot::kDimensions, dimensionsPlaced_);
+            return "";
         case rec::kMergedCells: {
             Slot(slot::kMerges, mergesPlaced_);
             ByteReader in(r.data);
@@ -93,18 +99,25 @@ std::string SheetParser::Take(const std::vector<PlacedRecord>& records, size_t& 
             }
             return "";
         }
-        default: sheet_.records.push_back(r.ToRecord()); return "";
+        default:
+            sheet_.records.push_back(r.ToRecord());
+            return "";
     }
 }
 
 std::string SheetParser::TakeCell(const std::vector<PlacedRecord>& records, size_t& i) {
     switch (records[i].type) {
-        case rec::kRow: return TakeRow(records[i]);
-        case rec::kDbCell: return "";  // rebuilt on save
-        case rec::kFormula: return TakeFormula(records, i);
+        case rec::kRow:
+            return TakeRow(records[i]);
+        case rec::kDbCell:
+            return "";  // rebuilt on save
+        case rec::kFormula:
+            return TakeFormula(records, i);
         case rec::kMulRk:
-        case rec::kMulBlank: return TakeMultipleCells(records[i]);
-        default: return TakeSingleCell(records[i]);
+        case rec::kMulBlank:
+            return TakeMultipleCells(records[i]);
+        default:
+            return TakeSingleCell(records[i]);
     }
 }
 
@@ -113,8 +126,7 @@ std::string SheetParser::TakeRow(const PlacedRecord& r) {
     rowRecordSeen_ = true;
     Row& row = sheet_.rows[GetU16At(r.data, 0)];
     row.record = std::string(r.data.substr(0, 16));
-    row.cells.reserve(
-        std::min<size_t>(GetU16At(r.data, 4), kMaxColumns));  // one past its last cell
+    row.cells.reserve(std::min<size_t>(GetU16At(r.data, 4), kMaxColumns));  // one past its last cell
     return "";
 }
 
@@ -162,15 +174,22 @@ void SheetParser::ReadCellValue(uint16_t type, ByteReader& in, Cell& cell) {
             return;
         }
         case rec::kLabel:
-        case rec::kRString: cell.value = CellValue::FromText(ReadXlString(in)); return;
-        case rec::kNumber: cell.value = CellValue::FromNumber(in.F64()); return;
-        case rec::kRk: cell.value = CellValue::FromNumber(DecodeRk(in.U32())); return;
+        case rec::kRString:
+            cell.value = CellValue::FromText(ReadXlString(in));
+            return;
+        case rec::kNumber:
+            cell.value = CellValue::FromNumber(in.F64());
+            return;
+        case rec::kRk:
+            cell.value = CellValue::FromNumber(DecodeRk(in.U32()));
+            return;
         case rec::kBoolErr: {
             uint8_t v = in.U8();
             cell.value = in.U8() ? CellValue::FromError(v) : CellValue::FromBoolean(v != 0);
             return;
         }
-        default: return;  // BLANK
+        default:
+            return;  // BLANK
     }
 }
 
@@ -211,8 +230,7 @@ void SheetParser::PlaceMissingSlots() {
     sheet_.hasRowRecords = rowRecordSeen_ || sheet_.rows.empty();
     auto& recs = sheet_.records;
     auto find = [&](uint16_t type) {
-        return std::find_if(recs.begin(), recs.end(),
-                            [&](const Record& r) { return r.type == type; });
+        return std::find_if(recs.begin(), recs.end(), [&](const Record& r) { return r.type == type; });
     };
     if (!cellsPlaced_) {
         auto at = find(slot::kDimensions);
@@ -245,11 +263,10 @@ double DecodeRk(uint32_t rk) {
     return (rk & 0x01) ? value / 100.0 : value;
 }
 
-std::string ReadSheet(const std::vector<PlacedRecord>& records, size_t start,
-                      const std::vector<XlText>& sst, Sheet& sheet) {
+std::string ReadSheet(const std::vector<PlacedRecord>& records, size_t start, const std::vector<XlText>& sst,
+                      Sheet& sheet) {
     const PlacedRecord& bof = records[start];
-    sheet.isWorksheet =
-        GetU16At(bof.data, 2) == kWorksheetType && (sheet.boundSheetOptions >> 8) == 0;
+    sheet.isWorksheet = GetU16At(bof.data, 2) == kWorksheetType && (sheet.boundSheetOptions >> 8) == 0;
     sheet.records.push_back(bof.ToRecord());
     SheetParser parser(sst, sheet);
     int depth = 0;

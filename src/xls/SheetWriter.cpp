@@ -15,8 +15,8 @@ constexpr uint16_t kWindow2Selected = 0x0200, kWindow2Paged = 0x0400;
 std::vector<int> RowsToWrite(const Sheet& sheet) {
     std::vector<int> out;
     for (const auto& [number, row] : sheet.rows) {
-        bool hasCell = std::any_of(row.cells.begin(), row.cells.end(),
-                                   [](const Cell& c) { return c.present; });
+        bool hasCell =
+            std::any_of(row.cells.begin(), row.cells.end(), [](const Cell& c) { return c.present; });
         if (hasCell || !row.record.empty()) out.push_back(number);
     }
     return out;
@@ -26,7 +26,7 @@ std::string RowRecordData(int number, const Row& row) {
     std::string data = row.record;
     if (data.size() < 16) {
         data.assign(16, '\0');
-        SetU16At(data, 6, 255);          // default height, 12.75 pt
+        SetU16At(data, 6, 255);  // default height, 12.75 pt
         SetU32At(data, 12, 0x000F0100);  // format 15, reserved bit set
     }
     int first = -1, last = -1;
@@ -140,7 +140,8 @@ void AppendCell(std::string& stream, int row, int col, const Cell& cell,
             r.Put8(cell.value.kind == ValueKind::Error ? 1 : 0);
             return r.Append(stream);
         }
-        case ValueKind::Empty: return CellRecord(rec::kBlank, row, col, cell.xf).Append(stream);
+        case ValueKind::Empty:
+            return CellRecord(rec::kBlank, row, col, cell.xf).Append(stream);
     }
 }
 
@@ -168,11 +169,9 @@ struct CellTableResult {
 
 // One row block: ROW records, their cells, then the DBCELL that indexes them.
 void AppendRowBlock(std::string& stream, const Sheet& sheet, const std::vector<int>& rows,
-                    const std::vector<uint32_t>& stringIndexes, size_t& nextString,
-                    CellTableResult& result) {
+                    const std::vector<uint32_t>& stringIndexes, size_t& nextString, CellTableResult& result) {
     size_t firstRowPos = stream.size();
-    for (int number : rows)
-        AppendRecord(stream, rec::kRow, RowRecordData(number, sheet.rows.at(number)));
+    for (int number : rows) AppendRecord(stream, rec::kRow, RowRecordData(number, sheet.rows.at(number)));
     std::vector<size_t> cellStarts;
     for (int number : rows)
         cellStarts.push_back(
@@ -189,8 +188,7 @@ void AppendRowBlock(std::string& stream, const Sheet& sheet, const std::vector<i
     result.dbCellPositions.push_back(static_cast<uint32_t>(dbPos));
 }
 
-CellTableResult AppendCellTable(std::string& stream, const Sheet& sheet,
-                                const std::vector<int>& rows,
+CellTableResult AppendCellTable(std::string& stream, const Sheet& sheet, const std::vector<int>& rows,
                                 const std::vector<uint32_t>& stringIndexes, size_t& nextString) {
     CellTableResult result;
     if (!sheet.hasRowRecords) {
@@ -245,8 +243,8 @@ void AppendMerges(std::string& stream, const std::vector<CellRange>& merges) {
 std::string Window2Data(const Record& r, bool active) {
     std::string data = r.data;
     uint16_t flags = GetU16At(data, 0);
-    flags = active ? (flags | kWindow2Selected | kWindow2Paged)
-                   : (flags & ~(kWindow2Selected | kWindow2Paged));
+    flags =
+        active ? (flags | kWindow2Selected | kWindow2Paged) : (flags & ~(kWindow2Selected | kWindow2Paged));
     SetU16At(data, 0, flags);
     return data;
 }
@@ -293,8 +291,7 @@ void AppendSheet(std::string& stream, const Sheet& sheet, bool active,
     for (size_t i = 0; i < sheet.records.size(); ++i) {
         const Record& r = sheet.records[i];
         if (!hasWindow && i + 1 == sheet.records.size())
-            AppendRecord(stream, rec::kWindow2,
-                         Window2Data({rec::kWindow2, DefaultWindow2()}, active));
+            AppendRecord(stream, rec::kWindow2, Window2Data({rec::kWindow2, DefaultWindow2()}, active));
         switch (r.type) {
             case slot::kIndex:
                 if (sheet.hasRowRecords) indexPos = AppendIndexPlaceholder(stream, rows);
@@ -305,13 +302,18 @@ void AppendSheet(std::string& stream, const Sheet& sheet, bool active,
             case slot::kCells:
                 table = AppendCellTable(stream, sheet, rows, stringIndexes, nextString);
                 break;
-            case slot::kMerges: AppendMerges(stream, sheet.merges); break;
-            case rec::kWindow2: AppendRecord(stream, r.type, Window2Data(r, active)); break;
+            case slot::kMerges:
+                AppendMerges(stream, sheet.merges);
+                break;
+            case rec::kWindow2:
+                AppendRecord(stream, r.type, Window2Data(r, active));
+                break;
             case rec::kDefColWidth:
                 defColWidthPos = stream.size();
                 AppendRawRecord(stream, r);
                 break;
-            default: AppendRawRecord(stream, r);
+            default:
+                AppendRawRecord(stream, r);
         }
     }
     if (indexPos == std::string::npos) return;

@@ -29,8 +29,7 @@ struct GlobalsState {
 // Data of the records after index i that are CONTINUE records; advances i past them.
 std::vector<std::string_view> TakeContinues(const std::vector<PlacedRecord>& records, size_t& i) {
     std::vector<std::string_view> out;
-    while (i + 1 < records.size() && records[i + 1].type == rec::kContinue)
-        out.push_back(records[++i].data);
+    while (i + 1 < records.size() && records[i + 1].type == rec::kContinue) out.push_back(records[++i].data);
     return out;
 }
 
@@ -91,12 +90,22 @@ std::string GlobalsParser::Parse(size_t& i) {
         const PlacedRecord& r = records_[i];
         std::string error;
         switch (r.type) {
-            case rec::kBoundSheet: error = TakeBoundSheet(r); break;
-            case rec::kXf: TakeXf(r); break;
-            case rec::kName: error = TakeName(i); break;
-            case rec::kSst: error = TakeSst(i); break;
-            case rec::kExtSst: break;  // rebuilt with the SST
-            default: ReadKeptRecord(r);
+            case rec::kBoundSheet:
+                error = TakeBoundSheet(r);
+                break;
+            case rec::kXf:
+                TakeXf(r);
+                break;
+            case rec::kName:
+                error = TakeName(i);
+                break;
+            case rec::kSst:
+                error = TakeSst(i);
+                break;
+            case rec::kExtSst:
+                break;  // rebuilt with the SST
+            default:
+                ReadKeptRecord(r);
         }
         if (!error.empty()) return error;
         if (r.type == rec::kEof) {
@@ -167,8 +176,7 @@ std::string CheckBof(const std::vector<PlacedRecord>& records) {
     return "";
 }
 
-std::string ReadSheets(const std::vector<PlacedRecord>& records, const GlobalsState& state,
-                       Workbook& book) {
+std::string ReadSheets(const std::vector<PlacedRecord>& records, const GlobalsState& state, Workbook& book) {
     std::unordered_map<size_t, size_t> indexOfOffset;
     for (size_t i = 0; i < records.size(); ++i)
         if (records[i].type == rec::kBof) indexOfOffset[records[i].offset] = i;

@@ -34,7 +34,8 @@ std::vector<Case> Cases() {
     using V = CellValue;
     return {
         {"RK integer", {{rec::kRk, rk((123u << 2) | 0x02)}}, {V::FromNumber(123)}},
-        {"RK integer / 100", {{rec::kRk, rk((static_cast<uint32_t>(-285) << 2) | 0x03)}},
+        {"RK integer / 100",
+         {{rec::kRk, rk((static_cast<uint32_t>(-285) << 2) | 0x03)}},
          {V::FromNumber(-2.85)}},
         {"RK double", {{rec::kRk, rk(0x3FF80000)}}, {V::FromNumber(1.5)}},
         {"MULRK",

@@ -14,9 +14,7 @@
 namespace quillbat::xls {
 namespace {
 
-std::string TemplateBytes() {
-    return testing::ReadFile(testing::XlsTestData("template.xlt"));
-}
+std::string TemplateBytes() { return testing::ReadFile(testing::XlsTestData("template.xlt")); }
 
 std::string TemplateStream() {
     CompoundFile file;

@@ -42,7 +42,7 @@ TEST_F(DeleteRows, CellsNamesAndMergesMoveUp) {
     EXPECT_TRUE(sheet.Cells(13, 1).Value().IsBlank());
     EXPECT_EQ(AddressOf("pitcher"), "B11:B11");
     EXPECT_EQ(AddressOf("lineup"), "A4:F10");  // an area across the deleted rows shrinks
-    EXPECT_EQ(AddressOf("team"), "B2:B2");     // above: unchanged
+    EXPECT_EQ(AddressOf("team"), "B2:B2");  // above: unchanged
     EXPECT_EQ(AddressOf("TeamLogo"), "D1:F2");
     EXPECT_EQ(book->Model().sheets[0].merges,
               (std::vector<CellRange>{{0, 0, 0, 2}, {0, 1, 3, 5}, {18, 19, 0, 1}}));
@@ -95,7 +95,7 @@ TEST(DeleteRowsRefused, WhereTheSpreadsheetRefuses) {
     ASSERT_EQ(app.Open(testing::XlsTestData("edits.xls"), book), "");
     card = book->Worksheets(1);
     EXPECT_NE(card.Range("A2:G2").Delete().find("array formula"), std::string::npos);  // G1:G3
-    EXPECT_NE(card.Range("G22").Delete(), "");                                         // G21:G22
+    EXPECT_NE(card.Range("G22").Delete(), "");  // G21:G22
     EXPECT_EQ(card.Cells(3, 1).Value(), CellValue::FromNumber(3));
     ASSERT_EQ(app.Open(testing::XlsTestData("rows-and-styles.xls"), book), "");
     ExcelWorksheet locked = book->Worksheets(2);  // protected with a password

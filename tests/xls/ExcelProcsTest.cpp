@@ -15,9 +15,8 @@ namespace {
 using xls::CellValue;
 
 TEST(ColumnLetter, CoversOneAndTwoLetterColumns) {
-    const std::pair<int, const char*> cases[] = {{1, "A"},    {26, "Z"},  {27, "AA"},
-                                                 {52, "AZ"},  {53, "BA"}, {256, "IV"},
-                                                 {702, "ZZ"}, {0, ""},    {703, ""}};
+    const std::pair<int, const char*> cases[] = {{1, "A"},    {26, "Z"},   {27, "AA"}, {52, "AZ"}, {53, "BA"},
+                                                 {256, "IV"}, {702, "ZZ"}, {0, ""},    {703, ""}};
     for (auto [n, letters] : cases) EXPECT_EQ(ColumnLetter(n), letters) << n;
 }
 

@@ -60,8 +60,7 @@ std::vector<std::string> WriteScorecard(const std::string& path) {
     EXPECT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
     ExcelWorksheet sheet = book->Worksheets(1);
     sheet.Range("team").SetValue("Boston");
-    std::vector<std::string> expected = {"Scorecard,,,,,", "Team,Boston,,,,",
-                                         "#,Batter,Pos,AVG,HR,WAR"};
+    std::vector<std::string> expected = {"Scorecard,,,,,", "Team,Boston,,,,", "#,Batter,Pos,AVG,HR,WAR"};
     for (int i = 1; i <= 9; ++i) {
         int row = 3 + i;
         sheet.Cells(row, 1).SetValue(static_cast<double>(i));
@@ -153,7 +152,8 @@ TEST(LibreOffice, ReadsWhatWeWrite) {
         EXPECT_EQ(Lines(testing::ReadFile(folder / ("out/" + name + ".csv"))), expected) << name;
 
     // Names, merges, fills and the footer, as LibreOffice's own flat XML shows them.
-    ASSERT_TRUE(testing::ConvertWithLibreOffice(folder, "fods", {paths[0], testing::XlsTestData("template.xlt")}))
+    ASSERT_TRUE(
+        testing::ConvertWithLibreOffice(folder, "fods", {paths[0], testing::XlsTestData("template.xlt")}))
         << "LibreOffice did not convert the files in time";
     std::string xml = testing::ReadFile(folder / "out/card.fods");
     EXPECT_EQ(NamedRangeAddress(xml, "team"), "$Scorecard.$B$2");
@@ -170,8 +170,7 @@ TEST(LibreOffice, ReadsWhatWeWrite) {
 
     // The look of the template: the same column widths and row heights as LibreOffice's own.
     std::string original = testing::ReadFile(folder / "out/template.fods");
-    EXPECT_EQ(AttributeValues(xml, "style:column-width"),
-              AttributeValues(original, "style:column-width"));
+    EXPECT_EQ(AttributeValues(xml, "style:column-width"), AttributeValues(original, "style:column-width"));
     auto heights = [](const std::string& x) {
         std::vector<std::string> v = AttributeValues(x, "style:row-height");
         std::sort(v.begin(), v.end());
@@ -186,8 +185,8 @@ std::string AddAndSave(ExcelWorkbook& book, const std::vector<xls::ShapeBox>& bo
                        const std::string& path) {
     for (const xls::ShapeBox& b : boxes) {
         ExcelShape shape;
-        std::string error = book.Worksheets(1).AddPicture(testing::XlsTestData("logo.gif"), false,
-                                                          true, b.left, b.top, b.width, b.height, shape);
+        std::string error = book.Worksheets(1).AddPicture(testing::XlsTestData("logo.gif"), false, true,
+                                                          b.left, b.top, b.width, b.height, shape);
         if (!error.empty()) return error;
     }
     return book.SaveAs(path, kXlWorkbookNormal);
@@ -231,8 +230,11 @@ TEST(LibreOffice, ShowsOurPicturesAtTheirAnchorsAndKeepsThemInItsOwnFiles) {
     ExcelWorkbook* book = nullptr;
     ASSERT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
     ExcelRange logo = book->Worksheets(1).Range("TeamLogo");
-    ASSERT_EQ(AddAndSave(*book, {{logo.Left() + 3, logo.Top() + 1, logo.Width() * 0.97, logo.Height() * 0.97},
-                                 {20.5, 150.25, 60, 30}}, folder / "logo.xls"), "");
+    ASSERT_EQ(AddAndSave(*book,
+                         {{logo.Left() + 3, logo.Top() + 1, logo.Width() * 0.97, logo.Height() * 0.97},
+                          {20.5, 150.25, 60, 30}},
+                         folder / "logo.xls"),
+              "");
     // LibreOffice's own file with those pictures takes one more.
     ASSERT_TRUE(testing::ConvertWithLibreOffice(folder, "xls:MS Excel 97", {folder / "logo.xls"}));
     ExcelWorkbook* theirs = nullptr;
@@ -241,7 +243,7 @@ TEST(LibreOffice, ShowsOurPicturesAtTheirAnchorsAndKeepsThemInItsOwnFiles) {
     EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(folder / "logo3.xls")),
               std::vector<std::string>{});
     ASSERT_TRUE(testing::RunLibreOfficeJobs(folder, {{folder / "logo.xls", "", folder / "logo.txt"},
-                                                      {folder / "logo3.xls", "", folder / "logo3.txt"}}));
+                                                     {folder / "logo3.xls", "", folder / "logo3.txt"}}));
     ExpectPicturesAtAnchors(folder / "logo.xls", folder / "logo.txt", 2);
     ExpectPicturesAtAnchors(folder / "logo3.xls", folder / "logo3.txt", 3);
 }

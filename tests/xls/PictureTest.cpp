@@ -60,15 +60,14 @@ protected:
         ASSERT_TRUE(logoRange.IsValid());
     }
     std::string AddOverLogoRange(ExcelShape& shape, const std::string& path = kLogo) {
-        return sheet.AddPicture(path, false, true, logoRange.Left(), logoRange.Top(),
-                                logoRange.Width(), logoRange.Height(), shape);
+        return sheet.AddPicture(path, false, true, logoRange.Left(), logoRange.Top(), logoRange.Width(),
+                                logoRange.Height(), shape);
     }
     // Saves, checks the file and opens it again.
     ExcelWorkbook* SaveAndReopen(ExcelWorkbook* which) {
         std::string path = folder / ("saved" + std::to_string(++saves) + ".xls");
         EXPECT_EQ(which->SaveAs(path, kXlWorkbookNormal), "");
-        EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(path)),
-                  std::vector<std::string>{});
+        EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(path)), std::vector<std::string>{});
         ExcelWorkbook* reopened = nullptr;
         EXPECT_EQ(app.Open(path, reopened), "");
         return reopened;
@@ -161,7 +160,8 @@ TEST_F(PictureOnTemplate, PicturesSurviveSavingAndMorePicturesJoinThem) {
     ASSERT_EQ(again.AddPicture(kLogo, false, true, 0, 100, 48, 24, second), "");
     EXPECT_EQ(xls::BlipCount(reopened->Model()), 1u);
     std::string png = folder / "mirrored.png";
-    ASSERT_TRUE(QImage(QString::fromStdString(kLogo)).mirrored(true, false).save(QString::fromStdString(png)));
+    ASSERT_TRUE(
+        QImage(QString::fromStdString(kLogo)).mirrored(true, false).save(QString::fromStdString(png)));
     ASSERT_EQ(again.AddPicture(png, false, true, 60, 100, 48, 24, third), "");
     EXPECT_EQ(xls::BlipCount(reopened->Model()), 2u);
     ASSERT_EQ(reopened->Worksheets(2).AddPicture(kLogo, false, true, 0, 0, 48, 24, onNotes), "");

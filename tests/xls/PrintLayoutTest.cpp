@@ -113,11 +113,13 @@ TEST_F(Layout, PagesGoDownFirstUnlessTheSetupSaysAcross) {
     Fill(60, 12);  // 48 pt columns: 10 fit in 504 pt across, 50 rows down
     std::vector<CellRange> downFirst;
     for (const PrintedPage& p : Lay().pages) downFirst.push_back(p.cells);
-    EXPECT_EQ(downFirst, (std::vector<CellRange>{{0, 49, 0, 9}, {50, 59, 0, 9}, {0, 49, 10, 11}, {50, 59, 10, 11}}));
+    EXPECT_EQ(downFirst,
+              (std::vector<CellRange>{{0, 49, 0, 9}, {50, 59, 0, 9}, {0, 49, 10, 11}, {50, 59, 10, 11}}));
     Add(SetupRecord(1, 100, 1, 1, kSetupPortrait | 0x01));
     std::vector<CellRange> acrossFirst;
     for (const PrintedPage& p : Lay().pages) acrossFirst.push_back(p.cells);
-    EXPECT_EQ(acrossFirst, (std::vector<CellRange>{{0, 49, 0, 9}, {0, 49, 10, 11}, {50, 59, 0, 9}, {50, 59, 10, 11}}));
+    EXPECT_EQ(acrossFirst,
+              (std::vector<CellRange>{{0, 49, 0, 9}, {0, 49, 10, 11}, {50, 59, 0, 9}, {50, 59, 10, 11}}));
 }
 
 // A scale percent shrinks the cells onto fewer pages; fitting to pages takes the largest

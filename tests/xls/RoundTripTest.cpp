@@ -142,8 +142,7 @@ TEST(RoundTrip, DropsTemplateRecordWhenSavedAsNormalWorkbook) {
 TEST(RoundTrip, DropsXfExtensionsOnlyOnceFormatsChange) {
     Workbook book = NewWorkbook();
     auto eof = book.globals.end() - 1;
-    book.globals.insert(
-        eof, {{rec::kXfCrc, std::string(20, '\1')}, {rec::kXfExt, std::string(20, '\2')}});
+    book.globals.insert(eof, {{rec::kXfCrc, std::string(20, '\1')}, {rec::kXfExt, std::string(20, '\2')}});
     auto count = [](const Workbook& b, uint16_t type) {
         return std::count_if(b.globals.begin(), b.globals.end(),
                              [&](const Record& r) { return r.type == type; });

@@ -143,9 +143,9 @@ TEST_F(TemplateEdits, ReferencesToDeletedCellsBecomeRefErrors) {
 // A store of several MSODRAWINGGROUP records keeps its pictures on every sheet; the connected
 // boxes' drawing, with its solver container kept in the last shape's record, takes a logo.
 TEST_F(TemplateEdits, AddedLogosJoinTheTemplatesPicturesAndShapes) {
-    for (auto [name, cells] : {std::pair<std::string, std::vector<std::string>>{
-                                   "logos", {"$Card.$B$10", "$Card.$D$10"}},
-                               {"solver", {"$Shapes.$B$10"}}}) {
+    for (auto [name, cells] :
+         {std::pair<std::string, std::vector<std::string>>{"logos", {"$Card.$B$10", "$Card.$D$10"}},
+          {"solver", {"$Shapes.$B$10"}}}) {
         std::vector<std::string> ours = Shown(name);
         std::vector<std::string> logos = TakeLogos(ours);
         EXPECT_EQ(ours, Shown("pictures")) << name;
