@@ -12,6 +12,8 @@
 #include "SampleWorld.h"
 #include "gameday/BoxscoreLineups.h"
 #include "gameday/FlatTable.h"
+#include "NetTestSession.h"
+#include "Versus.h"
 #include "gameday/PlayerData.h"
 
 namespace quillbat::testing {
@@ -192,73 +194,48 @@ TEST(SampleGameFiles, ReadersFindLineupsStartersAndPlayers) {
     }
 }
 
-// The n-th value of name= anywhere in the text, as the player data collection takes it.
-std::string NthValue(const std::string& text, const std::string& name, int n) {
-    std::size_t at = 0;
-    for (int i = 0; i < n; ++i) {
-        at = text.find(name + "=\"", i == 0 ? 0 : at + 1);
-        if (at == std::string::npos) return "";
-    }
-    at += name.size() + 2;
-    return text.substr(at, text.find('"', at) - at);
-}
-
-TEST(SamplePlayerFiles, BatterSplitsElevenAndTwelveAreVersusThePitcher) {
+// The program's player-file readers, given a game's files as a run leaves them in the
+// temporary folder, find each starter's handedness, his record against the day's pitcher
+// (this season and before) and the pitchers' decisions; season files give the season's figures.
+TEST(SamplePlayerFiles, ReadersFindSplitsDecisionsAndSeasons) {
     WrittenWith(sample::WritePlayerGameFiles);
-    const Day& day = DayOf(sample::kLineupsDay);
-    const Game& g = day.games.front();
-    for (const auto& [batter, pos] : g.away->Lineup(g.awayStarter, g.DesignatedHitter())) {
-        if (batter->IsPitcher()) continue;
-        std::string text = GameFile(day, g, "batters/" + batter->id + ".xml");
-        ASSERT_FALSE(text.empty());
-        EXPECT_EQ(Count(text, "avg="), 12);
-        EXPECT_EQ(Count(text, "\n"), 0);
-        std::size_t vsP = text.find("<vs_P "), vsP5 = text.find("<vs_P5 ");
-        ASSERT_NE(vsP, std::string::npos);
-        ASSERT_NE(vsP5, std::string::npos);
-        EXPECT_EQ(Count(text.substr(0, vsP), "avg="), 10);
-        EXPECT_EQ(Count(text.substr(0, vsP5), "avg="), 11);
-        EXPECT_EQ(Attribute(text, "des", vsP),
-                  g.homeStarter->name.last + ", " + sample::Initial(g.homeStarter->name.first));
-        EXPECT_EQ(NthValue(text, "ops", 1), Attribute(text, "ops", text.find("<season")));
-        EXPECT_EQ(NthValue(text, "bats", 1), std::string(1, batter->bats));
-    }
-}
-
-TEST(SamplePlayerFiles, PitcherFileGivesSeasonDecisionsFirst) {
-    WrittenWith(sample::WritePlayerGameFiles);
-    const Day& day = DayOf(sample::kLineupsDay);
-    const Game& g = day.games.front();
-    std::string text = GameFile(day, g, "pitchers/" + g.homeStarter->id + ".xml");
-    const auto& s = g.homeStarter->pitching.season;
-    EXPECT_EQ(NthValue(text, "w", 1), std::to_string(s.w));
-    EXPECT_EQ(NthValue(text, "l", 1), std::to_string(s.l));
-    EXPECT_EQ(NthValue(text, "sv", 1), std::to_string(s.sv));
-    EXPECT_EQ(NthValue(text, "throws", 1), std::string(1, g.homeStarter->throws));
-    EXPECT_EQ(Count(text, "avg="), 12);
-    EXPECT_LT(text.find("<vs_B "), text.find("<vs_B5 "));
-}
-
-TEST(SampleSeasonFiles, FiguresMatchTheGameFilesSeason) {
     WrittenWith(sample::WriteSeasonFiles);
-    const sample::Team& team = TheWorld().teams.front();
-    for (const sample::Player& p : team.players) {
-        std::string kind = p.IsPitcher() ? "pitchers/" : "batters/";
-        std::string text = SampleFile("gd2", kBase + "year_2014/" + kind + p.id + ".xml");
-        ASSERT_FALSE(text.empty()) << p.id;
-        if (p.IsPitcher()) {
-            EXPECT_EQ(NthValue(text, "s_ip", 1), sample::Innings(p.pitching.season.outs));
-            EXPECT_EQ(NthValue(text, "s_k", 1), std::to_string(p.pitching.season.so));
-            EXPECT_EQ(NthValue(text, "era", 1),
-                      p.pitching.season.outs ? sample::Fixed(p.pitching.season.Era(), 2) : "0.00");
-            EXPECT_EQ(NthValue(text, "w", 1), std::to_string(p.pitching.season.w));
-            continue;
-        }
-        auto n = [&](const char* name) { return std::stoi(NthValue(text, name, 1)); };
-        EXPECT_EQ(n("s_single") + n("s_double") + n("s_triple") + n("s_hr"), n("s_h"));
-        EXPECT_EQ(n("s_ab"), p.batting.season.ab);
-        EXPECT_EQ(n("s_rbi"), p.batting.season.rbi);
+    const Day& day = DayOf(sample::kLineupsDay);
+    const Game& g = day.games.front();
+    NetTestSession net;
+    PlayersTable players;
+    for (const auto& [batter, position] : g.away->Lineup(g.awayStarter, g.DesignatedHitter())) {
+        const sample::Player* p = batter;
+        if (p->IsPitcher()) continue;
+        int row = players.AddRow();
+        players.Set(PlayerField::kPlayerId, row, p->id);
+        net.folder.Write("temp/" + p->id + "_game.xml", GameFile(day, g, "batters/" + p->id + ".xml"));
+        net.folder.Write("temp/" + p->id + "_season.xml",
+                         SampleFile("gd2", kBase + "year_2014/batters/" + p->id + ".xml"));
     }
+    int pitcherRow = players.AddRow();
+    players.Set(PlayerField::kPlayerId, pitcherRow, g.homeStarter->id);
+    players.Set(PlayerField::kPosition, pitcherRow, "P");
+    net.folder.Write("temp/" + g.homeStarter->id + "_game.xml",
+                     GameFile(day, g, "pitchers/" + g.homeStarter->id + ".xml"));
+    net.settings.gamedayBaseUrl = "http://127.0.0.1:1";  // nothing answers: the files on disk count
+    ReadPlayerGameFiles(net.session, "http://127.0.0.1:1/g", players,
+                        [](const std::string&) { return false; });
+    ReadPlayerSeasonFiles(net.session, "2014", players);
+    for (int row = 1; row < pitcherRow; ++row) {
+        const sample::Player* p = g.away->Find(players.At(PlayerField::kPlayerId, row));
+        sample::BattingLine versus = sample::VersusPitcher(*p, *g.homeStarter).Career();
+        EXPECT_EQ(players.At(PlayerField::kBats, row), std::string(1, p->bats));
+        EXPECT_EQ(players.At(PlayerField::kBatterSplitsAtBats, row),
+                  versus.ab > 0 ? std::to_string(versus.ab) : "-");
+        EXPECT_EQ(players.At(PlayerField::kBatterSeasonAtBats, row), std::to_string(p->batting.season.ab));
+        EXPECT_EQ(players.At(PlayerField::kBatterSeasonAverage, row), sample::Rate3(p->batting.season.Avg()));
+    }
+    const auto& season = g.homeStarter->pitching.season;
+    EXPECT_EQ(players.At(PlayerField::kThrows, pitcherRow), std::string(1, g.homeStarter->throws));
+    EXPECT_EQ(players.At(PlayerField::kPitcherGameWins, pitcherRow) + "-" +
+                  players.At(PlayerField::kPitcherGameLosses, pitcherRow),
+              std::to_string(season.w) + "-" + std::to_string(season.l));
 }
 
 }  // namespace
