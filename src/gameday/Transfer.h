@@ -13,6 +13,7 @@ namespace quillbat {
 struct TransferLimits {
     long connectTimeoutMs = 15'000;
     long stallTimeoutMs = 30'000;  // no byte received for this long ends the transfer
+    long totalTimeoutMs = 120'000;  // nor may a server trickling bytes hold it longer than this
     std::size_t maxBytes = 32u << 20;
     long maxRedirects = 5;
     long pollIntervalMs = 50;  // how often the event pump runs while waiting
