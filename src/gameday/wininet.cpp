@@ -63,7 +63,8 @@ std::string DownloadFile(const NetSession& session, const std::string& url,
         error = kDownloadFailedPrefix + written;
     }
     AppendHistory(session.settings, url, localPath, error);
-    if (!error.empty()) AppendErrorLog(session.settings, error + " URL = " + url);
+    // The failure text may hold a whole served page: cut short, so the address stays in the entry.
+    if (!error.empty()) AppendErrorLog(session.settings, OneLineText(error, kMaxLogTextLength / 2) + " URL = " + url);
     return error;
 }
 
