@@ -20,6 +20,9 @@ Fetched FetchAndRead(AppContext& ctx, const std::string& date) {
     FetchedTable scoreboard =
         FetchFlatTable(NetSession{ctx.settings, ctx.ui}, url, ScoreboardFile(ctx.settings.tempFolder));
     if (!scoreboard.error.empty()) return {GameListStatus::DownloadFailed, url, scoreboard.error};
+    // A page that is not XML at all (an error page, binary, nothing) came, but no games did:
+    // that is a failed download, not a day without games.
+    if (!scoreboard.conversionError.empty()) return {GameListStatus::DownloadFailed, url, scoreboard.conversionError};
     ctx.games = ReadMasterScoreboard(scoreboard.tablePath);
     bool none = ctx.games.Rows() == 0 || IsBlank(ctx.games.At(GameField::kAwayCity, 1));
     return {none ? GameListStatus::NoGames : GameListStatus::Listed, url, ""};
