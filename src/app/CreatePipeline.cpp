@@ -60,14 +60,19 @@ struct StageRun {
 
     // Runs the stage when it exists and nothing has failed yet, with its trace line first.
     void Run(const ContextStage& stage, const char* trace) {
-        if (!stage || !failure.empty()) return;
+        if (!stage || Stopped()) return;
         Trace(ctx, trace);
         failure = stage(ctx, game);
     }
     void RunPlayerData(const PlayerDataStage& stage, int pass) {
-        if (!stage || !failure.empty()) return;
+        if (!stage || Stopped()) return;
         Trace(ctx, "  GetPlayerData() pass " + std::to_string(pass));
         failure = stage(ctx, game, pass);
+    }
+    // True when a stage failed or the program is closing: no further stage runs.
+    bool Stopped() {
+        if (failure.empty() && ctx.ui.StopRequested()) failure = "stopped: the program is closing";
+        return !failure.empty();
     }
 };
 

@@ -75,7 +75,7 @@ void SetOptions(CURL* easy, const TransferRequest& request, const TransferLimits
 }
 
 // Why the pump gave up on a transfer that had not ended.
-enum class Cutoff { None, Stalled, TooLong };
+enum class Cutoff { None, Stalled, TooLong, Stopped };
 
 // Runs the multi handle until the transfer ends, stalls or runs too long; returns libcurl's
 // result code.
@@ -88,6 +88,10 @@ CURLcode Pump(CURLM* multi, const TransferLimits& limits, Progress& progress, Ui
         if (!running) break;
         curl_multi_poll(multi, nullptr, 0, static_cast<int>(limits.pollIntervalMs), nullptr);
         ui.PumpEvents();
+        if (ui.StopRequested()) {
+            cutoff = Cutoff::Stopped;
+            return CURLE_ABORTED_BY_CALLBACK;
+        }
         Clock::time_point now = Clock::now();
         if (now - progress.lastByte > stallLimit) cutoff = Cutoff::Stalled;
         if (now > deadline) cutoff = Cutoff::TooLong;
@@ -116,6 +120,7 @@ TransferResult Outcome(CURL* easy, CURLcode code, Progress& progress, Cutoff cut
     // or a request never answered fails to open.
     bool opened = progress.gotBody || (status >= 200 && status < 300);
     TransferStage stage = opened ? TransferStage::Read : TransferStage::Open;
+    if (cutoff == Cutoff::Stopped) return Failure(stage, CURLE_ABORTED_BY_CALLBACK, kTransferStopped);
     if (cutoff == Cutoff::Stalled) {
         return Failure(stage, CURLE_OPERATION_TIMEDOUT,
                        "no data for " + std::to_string(limits.stallTimeoutMs) + " ms");
@@ -157,6 +162,7 @@ std::string EncodeUnsafeUrlBytes(const std::string& url) {
 }
 
 TransferResult RunTransfer(const TransferRequest& request, const TransferLimits& limits, Ui& ui) {
+    if (ui.StopRequested()) return Failure(TransferStage::Open, CURLE_ABORTED_BY_CALLBACK, kTransferStopped);
     InitCurlOnce();
     std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
     std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
