@@ -2,6 +2,7 @@
 
 #include "app/CreateRequest.h"
 #include "app/DebugDumps.h"
+#include "app/TempFolderLock.h"
 #include "gameday/DownloadLogs.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/FetchTable.h"
@@ -131,6 +132,8 @@ CreateOutcome Finish(AppContext& ctx, const CreateStages& stages) {
 CreateOutcome RunCreate(AppContext& ctx, const CreateStages& stages, bool gameListHasEntries,
                         int gameNumber) {
     if (!CheckCreateRequest(ctx, gameListHasEntries)) return CreateOutcome::NotStarted;
+    TempFolderLock lock(ctx);
+    if (!lock.Held()) return CreateOutcome::NotStarted;
     ctx.ui.SetBusy(true);
     GameContext game = BuildGameContext(ctx.games, gameNumber, ctx.teams, ctx.settings.selectedGameDate);
     StageRun run{ctx, game, ""};

@@ -1,5 +1,6 @@
 #include "app/GameList.h"
 
+#include "app/TempFolderLock.h"
 #include "gameday/FetchTable.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/MasterScoreboard.h"
@@ -42,13 +43,20 @@ GameListOutcome GetGames(AppContext& ctx, const std::string& date) {
     ctx.ui.ShowStatus("Retrieving game list...");
     ctx.settings.season = SeasonOfDate(date);
     Fetched fetched;
+    bool busyElsewhere = false;
     {
         BusyPointer busy(ctx.ui);
-        fetched = FetchAndRead(ctx, date);
+        TempFolderLock lock(ctx);
+        if (lock.Held()) {
+            fetched = FetchAndRead(ctx, date);
+        } else {
+            fetched.status = GameListStatus::DownloadFailed;  // told already; the list keeps its games
+            busyElsewhere = true;
+        }
     }
     GameListOutcome outcome{fetched.status, {}, 0};
     if (fetched.status == GameListStatus::DownloadFailed) {
-        ReportDownloadFailure(ctx, fetched);
+        if (!busyElsewhere) ReportDownloadFailure(ctx, fetched);
     } else if (fetched.status == GameListStatus::NoGames) {
         ctx.ui.Message(MsgIcon::Exclamation, "No Games", "No games scheduled for that date!");
     } else {

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/TempFolderLock.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
@@ -169,7 +170,9 @@ void SaveSettingsOnExit(const Settings& s) {
 }
 
 void CleanTempFolder(const Settings& settings) {
-    DeleteMatchingFiles(JoinPath(settings.tempFolder, "*.*"));
+    // Another copy at work in the folder keeps its files.
+    FileLock lock = TryTempFolderLock(settings);
+    if (lock.Held() || !lock.HeldElsewhere()) DeleteMatchingFiles(JoinPath(settings.tempFolder, "*.*"));
 }
 
 }  // namespace quillbat

@@ -47,6 +47,7 @@ FileLock::FileLock(const std::string& path, Wait wait) : path_(path) {
             result = ::flock(fd, LOCK_EX | (wait == Wait::No ? LOCK_NB : 0));
         } while (result != 0 && errno == EINTR);
         if (result != 0) {
+            heldElsewhere_ = errno == EWOULDBLOCK;
             ::close(fd);
             return;
         }

@@ -20,10 +20,13 @@ public:
     FileLock& operator=(const FileLock&) = delete;
 
     bool Held() const { return held_; }
+    // Not held because another process holds it (rather than because the path cannot be opened).
+    bool HeldElsewhere() const { return heldElsewhere_; }
 
 private:
     std::string path_;
     bool held_ = false;
+    bool heldElsewhere_ = false;
 };
 
 }  // namespace quillbat
