@@ -6,10 +6,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "FuzzBudget.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    quillbat::fuzz::FuzzBudget budget;
     static const std::string path = "/tmp/quillbat-ini-fuzz-" + std::to_string(::getpid()) + ".ini";
     std::string content(reinterpret_cast<const char*>(data), size);
     quillbat::WriteFileAtomically(path, content);

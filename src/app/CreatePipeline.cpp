@@ -2,6 +2,7 @@
 
 #include "app/CreateRequest.h"
 #include "app/DebugDumps.h"
+#include "app/TempFolderLock.h"
 #include "gameday/DownloadLogs.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/FetchTable.h"
@@ -60,14 +61,19 @@ struct StageRun {
 
     // Runs the stage when it exists and nothing has failed yet, with its trace line first.
     void Run(const ContextStage& stage, const char* trace) {
-        if (!stage || !failure.empty()) return;
+        if (!stage || Stopped()) return;
         Trace(ctx, trace);
         failure = stage(ctx, game);
     }
     void RunPlayerData(const PlayerDataStage& stage, int pass) {
-        if (!stage || !failure.empty()) return;
+        if (!stage || Stopped()) return;
         Trace(ctx, "  GetPlayerData() pass " + std::to_string(pass));
         failure = stage(ctx, game, pass);
+    }
+    // True when a stage failed or the program is closing: no further stage runs.
+    bool Stopped() {
+        if (failure.empty() && ctx.ui.StopRequested()) failure = "stopped: the program is closing";
+        return !failure.empty();
     }
 };
 
@@ -126,6 +132,8 @@ CreateOutcome Finish(AppContext& ctx, const CreateStages& stages) {
 CreateOutcome RunCreate(AppContext& ctx, const CreateStages& stages, bool gameListHasEntries,
                         int gameNumber) {
     if (!CheckCreateRequest(ctx, gameListHasEntries)) return CreateOutcome::NotStarted;
+    TempFolderLock lock(ctx);
+    if (!lock.Held()) return CreateOutcome::NotStarted;
     ctx.ui.SetBusy(true);
     GameContext game = BuildGameContext(ctx.games, gameNumber, ctx.teams, ctx.settings.selectedGameDate);
     StageRun run{ctx, game, ""};

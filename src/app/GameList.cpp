@@ -1,5 +1,6 @@
 #include "app/GameList.h"
 
+#include "app/TempFolderLock.h"
 #include "gameday/FetchTable.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/MasterScoreboard.h"
@@ -20,6 +21,9 @@ Fetched FetchAndRead(AppContext& ctx, const std::string& date) {
     FetchedTable scoreboard =
         FetchFlatTable(NetSession{ctx.settings, ctx.ui}, url, ScoreboardFile(ctx.settings.tempFolder));
     if (!scoreboard.error.empty()) return {GameListStatus::DownloadFailed, url, scoreboard.error};
+    // A page that is not XML at all (an error page, binary, nothing) came, but no games did:
+    // that is a failed download, not a day without games.
+    if (!scoreboard.conversionError.empty()) return {GameListStatus::DownloadFailed, url, scoreboard.conversionError};
     ctx.games = ReadMasterScoreboard(scoreboard.tablePath);
     bool none = ctx.games.Rows() == 0 || IsBlank(ctx.games.At(GameField::kAwayCity, 1));
     return {none ? GameListStatus::NoGames : GameListStatus::Listed, url, ""};
@@ -39,13 +43,20 @@ GameListOutcome GetGames(AppContext& ctx, const std::string& date) {
     ctx.ui.ShowStatus("Retrieving game list...");
     ctx.settings.season = SeasonOfDate(date);
     Fetched fetched;
+    bool busyElsewhere = false;
     {
         BusyPointer busy(ctx.ui);
-        fetched = FetchAndRead(ctx, date);
+        TempFolderLock lock(ctx);
+        if (lock.Held()) {
+            fetched = FetchAndRead(ctx, date);
+        } else {
+            fetched.status = GameListStatus::DownloadFailed;  // told already; the list keeps its games
+            busyElsewhere = true;
+        }
     }
     GameListOutcome outcome{fetched.status, {}, 0};
     if (fetched.status == GameListStatus::DownloadFailed) {
-        ReportDownloadFailure(ctx, fetched);
+        if (!busyElsewhere) ReportDownloadFailure(ctx, fetched);
     } else if (fetched.status == GameListStatus::NoGames) {
         ctx.ui.Message(MsgIcon::Exclamation, "No Games", "No games scheduled for that date!");
     } else {

@@ -1,8 +1,10 @@
 #include "app/Startup.h"
 
+#include "app/TempFolderLock.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
+#include "platform/ProgramLog.h"
 #include "platform/TextFunctions.h"
 
 namespace quillbat {
@@ -16,6 +18,12 @@ constexpr const char* kSourcesSection = "Sources";
 
 std::string Read(const Settings& s, const char* section, const char* key) {
     return TrimBlanks(ReadIniValue(s.settingsFile, section, key));
+}
+
+// Writes one setting; a file the user may not write is left alone and the program log says so.
+void Store(const Settings& s, const char* section, const char* key, const std::string& value) {
+    if (!WriteIniValue(s.settingsFile, section, key, value))
+        WriteLog(s, std::string("could not write ") + section + "/" + key + " to " + s.settingsFile);
 }
 
 std::string TempFromEnvironment(const StartupInputs& in) {
@@ -56,11 +64,11 @@ void ReadFolders(Settings& s, const StartupInputs& in) {
     if (s.templatesDir.empty()) s.templatesDir = JoinPath(in.programFolder, "Templates");
     if (s.tempDirRoot.empty()) s.tempDirRoot = TempFromEnvironment(in);
 
-    WriteIniValue(s.settingsFile, kConfig, "OutputDir", s.outputDir);
-    WriteIniValue(s.settingsFile, kConfig, "LogosDir", s.logosDir);
-    WriteIniValue(s.settingsFile, kConfig, "TemplatesDir", s.templatesDir);
+    Store(s, kConfig, "OutputDir", s.outputDir);
+    Store(s, kConfig, "LogosDir", s.logosDir);
+    Store(s, kConfig, "TemplatesDir", s.templatesDir);
     DeleteIniKey(s.settingsFile, kConfig, "TempDir");
-    WriteIniValue(s.settingsFile, kConfig, "TempDirRoot", s.tempDirRoot);
+    Store(s, kConfig, "TempDirRoot", s.tempDirRoot);
 
     s.tempFolder = TempFolderFor(s.tempDirRoot);
     if (!FolderExists(s.tempFolder)) CreateFolderPath(s.tempFolder);
@@ -154,15 +162,17 @@ std::string InitialDateBoxText(const Settings& settings, const Date& today) {
 }
 
 void SaveSettingsOnExit(const Settings& s) {
-    WriteIniValue(s.settingsFile, kLastRun, "CreateScorecards", BoolToYN(s.createScorecards));
-    WriteIniValue(s.settingsFile, kLastRun, "CreateRosters", BoolToYN(s.createRosters));
-    WriteIniValue(s.settingsFile, kLastRun, "CreatePitcherProfiles", BoolToYN(s.createPitcherProfiles));
-    WriteIniValue(s.settingsFile, kLastRun, "PrintOutput", BoolToYN(s.printOutput));
+    Store(s, kLastRun, "CreateScorecards", BoolToYN(s.createScorecards));
+    Store(s, kLastRun, "CreateRosters", BoolToYN(s.createRosters));
+    Store(s, kLastRun, "CreatePitcherProfiles", BoolToYN(s.createPitcherProfiles));
+    Store(s, kLastRun, "PrintOutput", BoolToYN(s.printOutput));
     if (!s.devMode && !s.debugMode) CleanTempFolder(s);
 }
 
 void CleanTempFolder(const Settings& settings) {
-    DeleteMatchingFiles(JoinPath(settings.tempFolder, "*.*"));
+    // Another copy at work in the folder keeps its files.
+    FileLock lock = TryTempFolderLock(settings);
+    if (lock.Held() || !lock.HeldElsewhere()) DeleteMatchingFiles(JoinPath(settings.tempFolder, "*.*"));
 }
 
 }  // namespace quillbat

@@ -266,6 +266,7 @@ void frmCreateScorecard::GetGames(const std::string& date) {
     SetWorking(true);
     GameListOutcome outcome = quillbat::GetGames(ctx_, date);
     SetWorking(false);
+    if (RunExitStepsIfClosed()) return;
     ShowGameList(outcome);
 }
 
@@ -275,6 +276,16 @@ void frmCreateScorecard::cmdCreate_Click() {
     int game = cboGames->currentIndex() >= 0 ? cboGames->currentData().toInt() : 0;
     RunCreate(ctx_, CreateStages::Available(), cboGames->count() > 0, game);
     SetWorking(false);
+    RunExitStepsIfClosed();
+}
+
+bool frmCreateScorecard::RunExitStepsIfClosed() {
+    if (!ctx_.ui.StopRequested()) return false;
+    if (!exitDone_) {
+        exitDone_ = true;
+        SaveSettingsOnExit(ctx_.settings);
+    }
+    return true;
 }
 
 void frmCreateScorecard::SetWorking(bool working) {
@@ -351,7 +362,11 @@ bool frmCreateScorecard::event(QEvent* event) {
 }
 
 void frmCreateScorecard::closeEvent(QCloseEvent* event) {
-    if (!exitDone_) {
+    if (working_) {
+        // Closed from inside the event pump of a download or a Create: the work is told to
+        // stop at once, and the exit steps run as soon as it has returned.
+        ctx_.ui.RequestStop();
+    } else if (!exitDone_) {
         exitDone_ = true;
         SaveSettingsOnExit(ctx_.settings);
     }

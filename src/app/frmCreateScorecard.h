@@ -86,6 +86,8 @@ private:
     // The date box and Create take no input while a run or a fetch is under way, so no second
     // one can start from inside the event pump.
     void SetWorking(bool working);
+    // After work: when the window was closed meanwhile, the exit steps; true then.
+    bool RunExitStepsIfClosed();
 
     AppContext& ctx_;
     Date today_;

@@ -3,8 +3,8 @@
 #include <pugixml.hpp>
 
 #include <unordered_map>
-#include <unordered_set>
 
+#include "gameday/UniqueNames.h"
 #include "platform/Utf8.h"
 
 namespace quillbat {
@@ -19,6 +19,7 @@ struct SchemaNode {
     std::vector<std::string> attributes;  // in order of first appearance
     std::unordered_map<std::string, int> attributeIndex;
     std::vector<int> children;  // node indices, in order of first appearance
+    std::unordered_map<std::string, int> childIndex;  // the same, by element name
     bool hasText = false;
     bool repeats = false;
     long lastParentOccurrence = -1;  // for telling repeats
@@ -53,7 +54,7 @@ public:
         long occurrence = ++occurrences_;
         for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
             if (child.type() != pugi::node_element) continue;
-            int childIndex = ChildOf(index, child.name(), true);
+            int childIndex = ChildOf(index, child.name());
             SchemaNode& node = nodes[childIndex];
             if (node.lastParentOccurrence == occurrence) node.repeats = true;
             node.lastParentOccurrence = occurrence;
@@ -62,16 +63,20 @@ public:
         return true;
     }
 
-    // The child path of this name, added when asked and missing; -1 when missing.
-    int ChildOf(int parent, const char* name, bool add) {
-        for (int child : nodes[parent].children) {
-            if (nodes[child].name == name) return child;
-        }
-        if (!add) return -1;
+    // The child path of this name; -1 when there is none.
+    int FindChild(int parent, const char* name) const {
+        auto found = nodes[parent].childIndex.find(name);
+        return found == nodes[parent].childIndex.end() ? -1 : found->second;
+    }
+
+    // The child path of this name, added when missing.
+    int ChildOf(int parent, const char* name) {
+        if (int found = FindChild(parent, name); found >= 0) return found;
+        int index = static_cast<int>(nodes.size());
+        nodes[parent].children.push_back(index);
+        nodes[parent].childIndex.emplace(name, index);
         nodes.push_back(SchemaNode{});
         nodes.back().name = name;
-        int index = static_cast<int>(nodes.size()) - 1;
-        nodes[parent].children.push_back(index);
         return index;
     }
 
@@ -98,27 +103,44 @@ private:
     long occurrences_ = 0;
 };
 
-class ColumnNamer {
-public:
-    int Add(const std::string& name, std::vector<std::string>& columns) {
-        std::string unique = name;
-        for (int n = 2; used_.count(unique); ++n) unique = name + std::to_string(n);
-        used_.insert(unique);
-        columns.push_back(unique);
-        return static_cast<int>(columns.size()) - 1;
-    }
+int AddColumn(const std::string& name, UniqueNames& namer, std::vector<std::string>& columns) {
+    columns.push_back(namer.Take(name));
+    return static_cast<int>(columns.size()) - 1;
+}
 
-private:
-    std::unordered_set<std::string> used_;
-};
-
-void AssignColumns(Schema& schema, int index, ColumnNamer& namer, std::vector<std::string>& columns) {
+void AssignColumns(Schema& schema, int index, UniqueNames& namer, std::vector<std::string>& columns) {
     SchemaNode& node = schema.nodes[index];
-    for (const std::string& attribute : node.attributes) node.attributeColumns.push_back(namer.Add(attribute, columns));
-    if (node.hasText) node.textColumn = namer.Add(node.name, columns);
+    for (const std::string& attribute : node.attributes) node.attributeColumns.push_back(AddColumn(attribute, namer, columns));
+    if (node.hasText) node.textColumn = AddColumn(node.name, namer, columns);
     for (std::size_t i = 0; i < schema.nodes[index].children.size(); ++i) {
         AssignColumns(schema, schema.nodes[index].children[i], namer, columns);
     }
+}
+
+// Calls visit(child, index) for each repeating element met below the element through
+// non-repeating ones, in document order: the elements that give rows of their own.
+template <typename Visit>
+void ForEachRepeating(const Schema& schema, const pugi::xml_node& element, int index, Visit&& visit) {
+    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) continue;
+        int childIndex = schema.FindChild(index, child.name());
+        if (schema.nodes[childIndex].repeats) {
+            visit(child, childIndex);
+        } else {
+            ForEachRepeating(schema, child, childIndex, visit);
+        }
+    }
+}
+
+// The number of rows the element gives, found without building them (at most one per element).
+std::size_t CountRows(const Schema& schema, const pugi::xml_node& element, int index) {
+    std::size_t rows = 0;
+    bool any = false;
+    ForEachRepeating(schema, element, index, [&](const pugi::xml_node& child, int childIndex) {
+        any = true;
+        rows += CountRows(schema, child, childIndex);
+    });
+    return any ? rows : 1;
 }
 
 // Fills rows from the document, keeping the values inherited from above in `current`.
@@ -150,7 +172,7 @@ private:
         if (node.textColumn >= 0) Set(node.textColumn, TextOf(element), saved);
         for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
             if (child.type() != pugi::node_element) continue;
-            int childIndex = schema_.ChildOf(index, child.name(), false);
+            int childIndex = schema_.FindChild(index, child.name());
             if (schema_.nodes[childIndex].repeats) {
                 frontier.emplace_back(child, childIndex);
             } else {
@@ -208,8 +230,15 @@ std::string ParseFlatTable(std::string_view xml, FlatTable& table) {
     schema.nodes[0].name = root.name();
     if (!schema.Record(root, 0, 0)) return "XML nested more than " + std::to_string(kMaxDepth) + " levels deep";
 
-    ColumnNamer namer;
+    UniqueNames namer;
     AssignColumns(schema, 0, namer, table.columns);
+    std::size_t rows = CountRows(schema, root, 0);
+    if (table.columns.size() > 0 && rows > kMaxFlatTableCells / table.columns.size()) {
+        std::string size = std::to_string(rows) + " rows of " + std::to_string(table.columns.size()) + " columns";
+        table = FlatTable{};
+        return "the flat table would have " + size + ", more than " + std::to_string(kMaxFlatTableCells) + " cells";
+    }
+    table.rows.reserve(rows);
     RowBuilder(schema, table.columns.size(), table.rows).Emit(root, 0);
     return "";
 }

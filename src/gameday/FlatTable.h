@@ -25,9 +25,14 @@ struct FlatTable {
     const std::string& Cell(int row, int column) const;
 };
 
+// Far above any real gameday file (a day's master scoreboard has some 40,000 cells), far below
+// what a hostile file could make the row copies cost.
+inline constexpr std::size_t kMaxFlatTableCells = 2'000'000;
+
 // Builds the table from an XML document's bytes. UTF-8 (with or without a byte-order mark),
 // UTF-16 with a byte-order mark, and bytes that are not valid UTF-8 (read as Latin-1) are
-// accepted; cells are UTF-8. Returns "" or why the bytes are not a usable XML document.
+// accepted; cells are UTF-8. Returns "" or why the bytes are not a usable XML document, or
+// why its table would be too large (rows times columns above kMaxFlatTableCells).
 std::string ParseFlatTable(std::string_view xml, FlatTable& table);
 
 }  // namespace quillbat

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <set>
+#include <unordered_map>
+#include <vector>
 
 #include "gameday/FlatTableColumns.h"
 #include "gameday/FlatTableFile.h"
@@ -108,15 +110,21 @@ GameTable ReadGameByScanning(std::string_view xml) {
 
 void MarkDoubleHeaders(GameTable& games) {
     using namespace GameField;
-    for (int i = 1; i <= games.Rows(); ++i) {
-        if (!games.At(kDoubleHeaderGame, i).empty()) continue;
-        for (int j = i + 1; j <= games.Rows(); ++j) {
-            if (games.At(kAwayCity, j) == games.At(kAwayCity, i)) {
-                games.Set(kDoubleHeaderGame, j, "2");
-                games.Set(kDoubleHeaderGame, i, "1");
-                break;
-            }
+    // The next game with the same away city, found for every game in one pass from the end.
+    std::vector<int> next(static_cast<std::size_t>(games.Rows()) + 1, 0);
+    std::unordered_map<std::string, int> laterGame;
+    for (int i = games.Rows(); i >= 1; --i) {
+        auto [it, added] = laterGame.try_emplace(games.At(kAwayCity, i), i);
+        if (!added) {
+            next[static_cast<std::size_t>(i)] = it->second;
+            it->second = i;
         }
+    }
+    for (int i = 1; i <= games.Rows(); ++i) {
+        int j = next[static_cast<std::size_t>(i)];
+        if (!games.At(kDoubleHeaderGame, i).empty() || j == 0) continue;
+        games.Set(kDoubleHeaderGame, j, "2");
+        games.Set(kDoubleHeaderGame, i, "1");
     }
 }
 

@@ -74,20 +74,28 @@ void SetOptions(CURL* easy, const TransferRequest& request, const TransferLimits
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, &progress);
 }
 
-// Runs the multi handle until the transfer ends or stalls; returns libcurl's result code.
-CURLcode Pump(CURLM* multi, const TransferLimits& limits, Progress& progress, Ui& ui,
-              bool& stalled) {
+// Why the pump gave up on a transfer that had not ended.
+enum class Cutoff { None, Stalled, TooLong, Stopped };
+
+// Runs the multi handle until the transfer ends, stalls or runs too long; returns libcurl's
+// result code.
+CURLcode Pump(CURLM* multi, const TransferLimits& limits, Progress& progress, Ui& ui, Cutoff& cutoff) {
     auto stallLimit = std::chrono::milliseconds(limits.stallTimeoutMs);
+    auto deadline = Clock::now() + std::chrono::milliseconds(limits.totalTimeoutMs);
     int running = 1;
     while (running) {
         if (curl_multi_perform(multi, &running) != CURLM_OK) return CURLE_FAILED_INIT;
         if (!running) break;
         curl_multi_poll(multi, nullptr, 0, static_cast<int>(limits.pollIntervalMs), nullptr);
         ui.PumpEvents();
-        if (Clock::now() - progress.lastByte > stallLimit) {
-            stalled = true;
-            return CURLE_OPERATION_TIMEDOUT;
+        if (ui.StopRequested()) {
+            cutoff = Cutoff::Stopped;
+            return CURLE_ABORTED_BY_CALLBACK;
         }
+        Clock::time_point now = Clock::now();
+        if (now - progress.lastByte > stallLimit) cutoff = Cutoff::Stalled;
+        if (now > deadline) cutoff = Cutoff::TooLong;
+        if (cutoff != Cutoff::None) return CURLE_OPERATION_TIMEDOUT;
     }
     int left = 0;
     while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
@@ -104,7 +112,7 @@ TransferResult Failure(TransferStage stage, int code, std::string reason) {
     return result;
 }
 
-TransferResult Outcome(CURL* easy, CURLcode code, Progress& progress, bool stalled,
+TransferResult Outcome(CURL* easy, CURLcode code, Progress& progress, Cutoff cutoff,
                        const TransferLimits& limits) {
     long status = 0;
     curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
@@ -112,9 +120,14 @@ TransferResult Outcome(CURL* easy, CURLcode code, Progress& progress, bool stall
     // or a request never answered fails to open.
     bool opened = progress.gotBody || (status >= 200 && status < 300);
     TransferStage stage = opened ? TransferStage::Read : TransferStage::Open;
-    if (stalled) {
+    if (cutoff == Cutoff::Stopped) return Failure(stage, CURLE_ABORTED_BY_CALLBACK, kTransferStopped);
+    if (cutoff == Cutoff::Stalled) {
         return Failure(stage, CURLE_OPERATION_TIMEDOUT,
                        "no data for " + std::to_string(limits.stallTimeoutMs) + " ms");
+    }
+    if (cutoff == Cutoff::TooLong) {
+        return Failure(stage, CURLE_OPERATION_TIMEDOUT,
+                       "not finished after " + std::to_string(limits.totalTimeoutMs) + " ms");
     }
     if (code == CURLE_HTTP_RETURNED_ERROR || status >= 400) {
         return Failure(TransferStage::Open, static_cast<int>(status),
@@ -149,6 +162,7 @@ std::string EncodeUnsafeUrlBytes(const std::string& url) {
 }
 
 TransferResult RunTransfer(const TransferRequest& request, const TransferLimits& limits, Ui& ui) {
+    if (ui.StopRequested()) return Failure(TransferStage::Open, CURLE_ABORTED_BY_CALLBACK, kTransferStopped);
     InitCurlOnce();
     std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
     std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
@@ -163,11 +177,11 @@ TransferResult RunTransfer(const TransferRequest& request, const TransferLimits&
     SetOptions(easy.get(), encoded, limits, progress, headers.get());
 
     curl_multi_add_handle(multi.get(), easy.get());
-    bool stalled = false;
-    CURLcode code = Pump(multi.get(), limits, progress, ui, stalled);
+    Cutoff cutoff = Cutoff::None;
+    CURLcode code = Pump(multi.get(), limits, progress, ui, cutoff);
     curl_multi_remove_handle(multi.get(), easy.get());
     ui.PumpEvents();  // even a transfer that needed no wait lets the window catch up
-    return Outcome(easy.get(), code, progress, stalled, limits);
+    return Outcome(easy.get(), code, progress, cutoff, limits);
 }
 
 }  // namespace quillbat

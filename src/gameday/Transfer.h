@@ -13,6 +13,7 @@ namespace quillbat {
 struct TransferLimits {
     long connectTimeoutMs = 15'000;
     long stallTimeoutMs = 30'000;  // no byte received for this long ends the transfer
+    long totalTimeoutMs = 120'000;  // nor may a server trickling bytes hold it longer than this
     std::size_t maxBytes = 32u << 20;
     long maxRedirects = 5;
     long pollIntervalMs = 50;  // how often the event pump runs while waiting
@@ -32,11 +33,15 @@ struct TransferResult {
     std::string body;
 };
 
+// The reason of a transfer ended because the user interface asked work to stop.
+inline constexpr const char* kTransferStopped = "stopped: the program is closing";
+
 // The URL as libcurl takes it: blanks, control and non-ASCII bytes percent-encoded.
 std::string EncodeUnsafeUrlBytes(const std::string& url);
 
 // Fetches afresh (no cached copy), following at most limits.maxRedirects redirects. An HTTP
-// status of 400 or more is a failure at the Open stage.
+// status of 400 or more is a failure at the Open stage. Ends at once, as a failure, when the
+// user interface asks work to stop.
 TransferResult RunTransfer(const TransferRequest& request, const TransferLimits& limits, Ui& ui);
 
 }  // namespace quillbat

@@ -40,7 +40,8 @@ std::string CompleteUrl(const std::string& url) {
 
 FetchedPage GetData(const NetSession& session, const std::string& url) {
     TransferResult result = FetchOnce(session, url, "GetData");
-    if (result.failedAt != TransferStage::Done) result = FetchOnce(session, url, "GetData");
+    if (result.failedAt != TransferStage::Done && !session.ui.StopRequested())
+        result = FetchOnce(session, url, "GetData");
     FetchedPage page;
     if (result.failedAt != TransferStage::Done) {
         page.error = FailureText(result.failedAt);
@@ -63,7 +64,9 @@ std::string DownloadFile(const NetSession& session, const std::string& url,
         error = kDownloadFailedPrefix + written;
     }
     AppendHistory(session.settings, url, localPath, error);
-    if (!error.empty()) AppendErrorLog(session.settings, error + " URL = " + url);
+    // The failure text may hold a whole served page: cut short, so the address stays in the entry.
+    // A download stopped because the program is closing did not fail.
+    if (!error.empty() && !session.ui.StopRequested()) AppendErrorLog(session.settings, OneLineText(error, kMaxLogTextLength / 2) + " URL = " + url);
     return error;
 }
 

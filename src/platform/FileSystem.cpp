@@ -173,27 +173,71 @@ std::string ReadTextFile(const std::string& path) {
     return out;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view content) {
-    std::string temp = path + ".tmp-" + std::to_string(::getpid());
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+namespace {
+
+bool WriteAll(int fd, std::string_view content) {
     const char* data = content.data();
     std::size_t left = content.size();
-    bool ok = true;
-    while (left > 0 && ok) {
+    while (left > 0) {
         ssize_t n = ::write(fd, data, left);
         if (n < 0) {
-            ok = errno == EINTR;
-            continue;
+            if (errno == EINTR) continue;
+            return false;
         }
         data += n;
         left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes a temporary file beside the target and renames it over the target. The new file
+// takes the mode and owner of `keep` when given (false when it cannot), else 0644 less the umask.
+bool WriteAndRename(const std::string& path, std::string_view content, const struct stat* keep) {
+    std::string temp = path + ".tmp-" + std::to_string(::getpid());
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, content);
+    if (keep) {
+        ok = ::fchown(fd, keep->st_uid, keep->st_gid) == 0 && ok;  // fails for another's file
+        ok = ::fchmod(fd, keep->st_mode & 07777) == 0 && ok;
     }
     ok = ::fsync(fd) == 0 && ok;
     ok = ::close(fd) == 0 && ok;
     if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) ::unlink(temp.c_str());
     return ok;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view content) {
+    return WriteAndRename(path, content, nullptr);
+}
+
+std::string LinkTarget(const std::string& path) {
+    std::string target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(target, ec))) break;
+        fs::path link = fs::read_symlink(target, ec);
+        if (ec) break;
+        target = (link.is_absolute() ? link : fs::path(target).parent_path() / link).string();
+    }
+    return target;
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view content) {
+    std::string target = LinkTarget(path);
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) != 0) return errno == ENOENT && WriteAndRename(target, content, nullptr);
+    if (!S_ISREG(existing.st_mode) || ::access(target.c_str(), W_OK) != 0) return false;
+    if (WriteAndRename(target, content, &existing)) return true;
+    // A folder the user may not write in, or a file whose owner a new file could not keep:
+    // the file itself is rewritten.
+    int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, content);
+    return ::close(fd) == 0 && ok;
 }
 
 bool AppendToFile(const std::string& path, std::string_view text) {

@@ -35,4 +35,12 @@ std::string ReadTextFile(const std::string& path);
 bool WriteFileAtomically(const std::string& path, std::string_view content);
 bool AppendToFile(const std::string& path, std::string_view text);
 
+// The file a path finally names, following symbolic links (the path itself when it is none).
+std::string LinkTarget(const std::string& path);
+// Replaces the contents of the file at LinkTarget(path) by a temporary file, given the file's
+// mode and owner, renamed over it; where that cannot be done (a folder the user may not write
+// in, a file owned by someone else) the file is rewritten in place. A new file gets 0644 less
+// the umask. False, with nothing changed, when the user may not write the file.
+bool ReplaceFileContents(const std::string& path, std::string_view content);
+
 }  // namespace quillbat

@@ -1,8 +1,10 @@
 #include "platform/IniFile.h"
 
+#include <filesystem>
 #include <optional>
 #include <vector>
 
+#include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFunctions.h"
 
@@ -119,6 +121,18 @@ Document Load(const std::string& path) {
     return Parse(content);
 }
 
+// Reads, changes and writes the file while holding the lock on its folder, so two copies of
+// the program writing different keys at once both keep theirs.
+template <typename Change>
+bool Update(const std::string& path, Change&& change) {
+    std::string target = LinkTarget(path);
+    std::string folder = std::filesystem::path(target).parent_path().string();
+    FileLock lock(folder.empty() ? "." : folder, FileLock::Wait::Yes);
+    Document doc = Load(target);
+    if (!change(doc)) return true;
+    return ReplaceFileContents(target, Serialize(doc));
+}
+
 void EnsureLastLineEnded(Document& doc) {
     if (!doc.lines.empty() && doc.lines.back().end.empty()) doc.lines.back().end = doc.lineEnd;
 }
@@ -139,36 +153,38 @@ std::string ReadIniValue(const std::string& path, const std::string& section,
 
 bool WriteIniValue(const std::string& path, const std::string& section, const std::string& key,
                    const std::string& value) {
-    Document doc = Load(path);
-    Line entry{key + "=" + SingleLine(value), doc.lineEnd};
-    auto range = FindSection(doc, section);
-    if (!range) {
-        EnsureLastLineEnded(doc);
-        doc.lines.push_back({"[" + section + "]", doc.lineEnd});
-        doc.lines.push_back(entry);
-    } else if (auto line = FindKey(doc, *range, key)) {
-        doc.lines[*line].text = entry.text;
-    } else {
-        // After the section's last non-blank line, so blank separator lines stay between sections.
-        std::size_t at = range->end;
-        while (at > range->begin && IsBlank(TrimWhitespace(doc.lines[at - 1].text))) --at;
-        if (at > 0 && doc.lines[at - 1].end.empty()) doc.lines[at - 1].end = doc.lineEnd;
-        doc.lines.insert(doc.lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
-    }
-    return WriteFileAtomically(path, Serialize(doc));
+    return Update(path, [&](Document& doc) {
+        Line entry{key + "=" + SingleLine(value), doc.lineEnd};
+        auto range = FindSection(doc, section);
+        if (!range) {
+            EnsureLastLineEnded(doc);
+            doc.lines.push_back({"[" + section + "]", doc.lineEnd});
+            doc.lines.push_back(entry);
+        } else if (auto line = FindKey(doc, *range, key)) {
+            doc.lines[*line].text = entry.text;
+        } else {
+            // After the section's last non-blank line, so blank separator lines stay between sections.
+            std::size_t at = range->end;
+            while (at > range->begin && IsBlank(TrimWhitespace(doc.lines[at - 1].text))) --at;
+            if (at > 0 && doc.lines[at - 1].end.empty()) doc.lines[at - 1].end = doc.lineEnd;
+            doc.lines.insert(doc.lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
+        }
+        return true;
+    });
 }
 
 bool DeleteIniKey(const std::string& path, const std::string& section, const std::string& key) {
-    Document doc = Load(path);
-    auto range = FindSection(doc, section);
-    if (!range) return true;
-    bool removed = false;
-    while (auto line = FindKey(doc, *range, key)) {
-        doc.lines.erase(doc.lines.begin() + static_cast<std::ptrdiff_t>(*line));
-        --range->end;
-        removed = true;
-    }
-    return !removed || WriteFileAtomically(path, Serialize(doc));
+    return Update(path, [&](Document& doc) {
+        auto range = FindSection(doc, section);
+        if (!range) return false;
+        bool removed = false;
+        while (auto line = FindKey(doc, *range, key)) {
+            doc.lines.erase(doc.lines.begin() + static_cast<std::ptrdiff_t>(*line));
+            --range->end;
+            removed = true;
+        }
+        return removed;
+    });
 }
 
 }  // namespace quillbat

@@ -2,7 +2,10 @@
 // Profile-style settings file: "[Section]" lines followed by "key=value" lines.
 // Sections and keys match without regard to case; a missing file, section or key reads "".
 // Writes keep every other line as it is (and the file's own line ends) and replace the file
-// atomically, so an interrupted write never leaves a half-written settings file.
+// atomically, so an interrupted write never leaves a half-written settings file. A write
+// holds a lock on the file's folder from reading to replacing, so copies of the program
+// writing at once never lose each other's keys; it goes through a symbolic link to the file
+// it names and keeps that file's mode.
 
 #include <string>
 
@@ -16,8 +19,8 @@ std::string ReadIniValue(const std::string& path, const std::string& section,
                          const std::string& key);
 
 // Creates or replaces the key, creating the file and section when missing. A line break in
-// the value becomes a blank, so the value stays on its one line. False when the file could
-// not be written.
+// the value becomes a blank, so the value stays on its one line. False, with the file
+// unchanged, when it could not be written (the user may not write it, for one).
 bool WriteIniValue(const std::string& path, const std::string& section, const std::string& key,
                    const std::string& value);
 

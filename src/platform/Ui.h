@@ -19,7 +19,8 @@ public:
     // Replaces the status text and lets pending window events run once.
     virtual void ShowStatus(const std::string& text) = 0;
 
-    // A modal message box. A blank title shows the application title.
+    // A modal message box. A blank title shows the application title. Once a stop is
+    // requested nothing is shown and the answer is No for a question, else Cancel.
     MsgAnswer Message(MsgIcon icon, const std::string& title, const std::string& text,
                       MsgButtons buttons = MsgButtons::Ok);
 
@@ -34,9 +35,17 @@ public:
     // A folder chosen by the user, or "" when cancelled.
     virtual std::string PickFolder(const std::string& title, const std::string& startFolder) = 0;
 
+    // Asks the work under way to stop at once, because the program is closing: downloads end
+    // where they are, a Create runs no further stage, and no more message boxes are shown.
+    void RequestStop() { stopRequested_ = true; }
+    bool StopRequested() const { return stopRequested_; }
+
 protected:
     virtual MsgAnswer ShowMessage(MsgIcon icon, const std::string& title, const std::string& text,
                                   MsgButtons buttons) = 0;
+
+private:
+    bool stopRequested_ = false;
 };
 
 // Shows the busy pointer for the lifetime of the object.

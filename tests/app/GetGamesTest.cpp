@@ -90,5 +90,22 @@ TEST_F(GetGamesTest, FailedDownloadIsLoggedAndKeepsTheGames) {
     EXPECT_NE(log.find("   err = Download failed", first), std::string::npos) << log;
 }
 
+TEST_F(GetGamesTest, ScoreboardThatIsNotXmlIsAFailedDownloadSayingWhy) {
+    for (const std::string& page : {std::string("<html><body>Service Unavailable</body>"), std::string("\x89PNG\0\x01", 6),
+                                    std::string()}) {
+        world.ui.messages.clear();
+        world.AddScoreboard("year_2014/month_12/day_25", page);
+        EXPECT_EQ(GetGames(ctx, "12/25/2014").status, GameListStatus::DownloadFailed);
+        ASSERT_EQ(world.ui.messages.size(), 1u);
+        EXPECT_EQ(world.ui.messages[0].text,
+                  "Error attempting to get games for selected date!  See .LOG file for details.");
+    }
+    EXPECT_NE(world.ProgramLog().find("   err = " + ctx.settings.tempFolder + "/scoreboard.xml: not well-formed XML ("),
+              std::string::npos) << world.ProgramLog();
+
+    world.AddScoreboard("year_2014/month_12/day_25", "<games>\n<game away_team_city=\"Boston\" home_team_city=\"Texas\"/>\n</games>\n");
+    EXPECT_EQ(GetGames(ctx, "12/25/2014").status, GameListStatus::Listed) << "one game without rows still reads";
+}
+
 }  // namespace
 }  // namespace quillbat
