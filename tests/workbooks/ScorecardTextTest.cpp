@@ -45,7 +45,7 @@ TEST(ScorecardTextTest, PlayerTextAndHeadingFollowThePlayerFormat) {
     }
 }
 
-TEST(ScorecardTextTest, TheFirstLineupRowOfASideAndSlotWins) {
+TEST(ScorecardTextTest, TheFirstMatchingRowWins) {
     LineupTable lineups;
     AddBatter(lineups, "home", "1", "Home lead-off");
     int first = AddBatter(lineups, "away", "1", "First");
@@ -53,10 +53,7 @@ TEST(ScorecardTextTest, TheFirstLineupRowOfASideAndSlotWins) {
     AddBatter(lineups, "Away", "2", "Wrong case");
     EXPECT_EQ(FindLineupRow(lineups, "away", 1), first);
     EXPECT_EQ(FindLineupRow(lineups, "away", 2), 0);
-    EXPECT_EQ(FindLineupRow(lineups, "home", 9), 0);
-}
 
-TEST(ScorecardTextTest, PitcherThrowsAndPlayerFieldsComeFromTheFirstMatchingPlayer) {
     using namespace PlayerField;
     PlayersTable players;
     auto add = [&](const std::string& side, const std::string& number, const std::string& id,
