@@ -2,14 +2,29 @@
 
 #include "app/LineupsStage.h"
 #include "app/PlayerDataStage.h"
+#include "workbooks/Scorecard.h"
+#include "workbooks/WorksheetPrinting.h"
 
 namespace quillbat {
+
+namespace {
+
+std::string CreateScorecardStage(AppContext& ctx, GameContext& game) {
+    ScorecardSources sources{ctx.settings, ctx.lineups, ctx.players, ctx.ui,
+                             [](const ExcelWorksheet& sheet) { return PrintOut(sheet); }};
+    return CreateScorecard(sources, {game.away.title, game.home.title, game.venue, game.gameDate,
+                                     game.away.pitcher, game.home.pitcher, game.away.pitcherNumber,
+                                     game.home.pitcherNumber, game.away.fileCode, game.home.fileCode});
+}
+
+}  // namespace
 
 CreateStages CreateStages::Available() {
     // The workbook stages are added here as they are built.
     CreateStages stages;
     stages.readLineups = ReadLineupsStage;
     stages.getPlayerData = GetPlayerDataStage;
+    stages.createScorecard = CreateScorecardStage;
     return stages;
 }
 

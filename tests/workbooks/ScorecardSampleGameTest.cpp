@@ -1,0 +1,122 @@
+// End to end: `quillbat-cli create` makes both cards of a sample game served by the sample
+// server, and LibreOffice reads them back with the game's cells in place.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+#include "LibreOfficeRun.h"
+#include "SampleServer.h"
+#include "SampleSettings.h"
+#include "TempFolder.h"
+#include "cli/CliCommands.h"
+#include "platform/Process.h"
+
+namespace quillbat {
+namespace {
+
+namespace fs = std::filesystem;
+using Grid = std::vector<std::vector<std::string>>;
+
+// LibreOffice's CSV of a sheet: text quoted, no cell of a card holds a quote or a line break.
+Grid ReadCsv(const std::string& text) {
+    Grid grid;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string>& row = grid.emplace_back(1);
+        bool quoted = false;
+        for (char c : line) {
+            if (c == '"')
+                quoted = !quoted;
+            else if (c == ',' && !quoted)
+                row.emplace_back();
+            else if (c != '\r')
+                row.back() += c;
+        }
+    }
+    return grid;
+}
+
+// Cell of the card by 1-based row and column, "" outside what LibreOffice wrote.
+std::string At(const Grid& grid, int row, int column) {
+    if (row > static_cast<int>(grid.size()) || column > static_cast<int>(grid[row - 1].size())) return "";
+    return grid[row - 1][column - 1];
+}
+
+class SampleGame {
+public:
+    explicit SampleGame(const testing::TempFolder& root) : server_(Options(root / "world")) {
+        RunAndCapture({QUILLBAT_SAMPLE_WORLD, root / "world"});
+        port_ = server_.Bind();
+        thread_ = std::thread([this] { server_.Run(); });
+    }
+    ~SampleGame() {
+        server_.Stop();
+        thread_.join();
+    }
+    int Port() const { return port_; }
+
+private:
+    static sample::ServerOptions Options(const std::string& world) {
+        sample::ServerOptions options;
+        options.root = world;
+        return options;
+    }
+    sample::SampleServer server_;
+    int port_ = -1;
+    std::thread thread_;
+};
+
+void CheckCard(const Grid& card, const std::string& title) {
+    SCOPED_TRACE(title);
+    EXPECT_EQ(At(card, 1, 12), "Date: 07/04/2014");
+    EXPECT_TRUE(std::regex_match(At(card, 2, 12), std::regex("Ballpark: .+")));
+    EXPECT_EQ(At(card, 5, 3), "Player (BA)");
+    for (int slot = 1; slot <= 9; ++slot) {
+        int row = 6 + 3 * (slot - 1);
+        SCOPED_TRACE("slot " + std::to_string(slot));
+        EXPECT_EQ(At(card, row, 1), std::to_string(slot));
+        EXPECT_TRUE(std::regex_match(At(card, row, 2), std::regex("[0-9]+")));
+        EXPECT_TRUE(std::regex_match(At(card, row, 3), std::regex(".+ \\(\\.[0-9]{3}\\)")));
+        EXPECT_TRUE(std::regex_match(At(card, row, 4), std::regex("[A-Z0-9]{1,2}")));
+        EXPECT_TRUE(std::regex_match(At(card, row, 5), std::regex("[LRS]")));
+    }
+    EXPECT_TRUE(std::regex_match(At(card, 39, 1) + At(card, 39, 4) + At(card, 39, 5),
+                                 std::regex(".+ \\([0-9]+-[0-9]+, [0-9.]+\\)[0-9]+[LR]")));
+}
+
+TEST(ScorecardSampleGameTest, BothCardsOfASampleGameOpenInLibreOfficeWithTheGameFilledIn) {
+    if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
+    ::setenv("no_proxy", "127.0.0.1,localhost", 1);
+    ::setenv("NO_PROXY", "127.0.0.1,localhost", 1);
+    testing::TempFolder root;
+    fs::create_directories(root / "prog");
+    for (const char* entry : {"Quillbat.db", "Templates", "Logos"})
+        fs::copy(fs::path(QUILLBAT_PROGRAM_DIR) / entry, root / (std::string("prog/") + entry),
+                 fs::copy_options::recursive);
+    SampleGame game(root);
+    ASSERT_TRUE(sample::WriteSampleSettings(root / "prog/Quillbat.ini", game.Port()));
+    std::map<std::string, std::string> env = {{"HOME", root / "home"}, {"TMPDIR", root / "tmp"}};
+    auto lookup = [&](const std::string& name) { return env.count(name) ? env[name] : std::string(); };
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCli({"create", "07/04/2014", "1", "--scorecards"}, root / "prog", lookup, out, err), 0)
+        << err.str();
+
+    std::string away = root / "prog/Output/ScorecardAway.xls", home = root / "prog/Output/ScorecardHome.xls";
+    ASSERT_TRUE(
+        testing::ConvertWithLibreOffice(root, "csv:Text - txt - csv (StarCalc):44,34,76,1", {away, home}));
+    Grid awayCard = ReadCsv(testing::ReadFile(root / "out/ScorecardAway.csv"));
+    Grid homeCard = ReadCsv(testing::ReadFile(root / "out/ScorecardHome.csv"));
+    CheckCard(awayCard, "away");
+    CheckCard(homeCard, "home");
+    // Each card's team is the other's opponent.
+    EXPECT_EQ("Opponent:" + At(awayCard, 1, 1).substr(5), At(homeCard, 2, 1));
+    EXPECT_EQ("Opponent:" + At(homeCard, 1, 1).substr(5), At(awayCard, 2, 1));
+}
+
+}  // namespace
+}  // namespace quillbat
