@@ -21,8 +21,7 @@ inline std::atomic<long long> peakBytes{0};
 
 inline void OnMalloc(const volatile void*, std::size_t size) {
     long long now = liveBytes += static_cast<long long>(size);
-    for (long long peak = peakBytes; now > peak && !peakBytes.compare_exchange_weak(peak, now);) {
-    }
+    for (long long peak = peakBytes; now > peak && !peakBytes.compare_exchange_weak(peak, now);) {}
 }
 
 inline void OnFree(const volatile void* pointer) {

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (quillbat::HtmlToText(page).size() > 2 * page.size()) std::abort();
     std::string noSup = quillbat::RemoveSupTags(page);
     std::size_t open = quillbat::FindNoCase(noSup, "<sup>");
-    if (open != std::string::npos && quillbat::FindNoCase(noSup, "</sup>", open + 1) != std::string::npos) std::abort();
+    if (open != std::string::npos && quillbat::FindNoCase(noSup, "</sup>", open + 1) != std::string::npos)
+        std::abort();
     quillbat::RemoveOnMouseOver(page);
     quillbat::ReplaceEntities(page);
     return 0;

@@ -27,7 +27,8 @@ void ParseOrFail(benchmark::State& state, const std::string& xml) {
 void BM_FlatTableRowsTimesColumns(benchmark::State& state) {
     std::string attributes;
     for (int i = 0; i < 300; ++i) attributes += " a" + std::to_string(i) + "=''";
-    ParseOrFail(state, "<r><h" + attributes + "/>" + Repeat("<e/>", static_cast<int>(state.range(0))) + "</r>");
+    ParseOrFail(state,
+                "<r><h" + attributes + "/>" + Repeat("<e/>", static_cast<int>(state.range(0))) + "</r>");
 }
 BENCHMARK(BM_FlatTableRowsTimesColumns)->Arg(2000)->Arg(6000)->Arg(20000)->Unit(benchmark::kMillisecond);
 

@@ -23,7 +23,8 @@ Fetched FetchAndRead(AppContext& ctx, const std::string& date) {
     if (!scoreboard.error.empty()) return {GameListStatus::DownloadFailed, url, scoreboard.error};
     // A page that is not XML at all (an error page, binary, nothing) came, but no games did:
     // that is a failed download, not a day without games.
-    if (!scoreboard.conversionError.empty()) return {GameListStatus::DownloadFailed, url, scoreboard.conversionError};
+    if (!scoreboard.conversionError.empty())
+        return {GameListStatus::DownloadFailed, url, scoreboard.conversionError};
     ctx.games = ReadMasterScoreboard(scoreboard.tablePath);
     bool none = ctx.games.Rows() == 0 || IsBlank(ctx.games.At(GameField::kAwayCity, 1));
     return {none ? GameListStatus::NoGames : GameListStatus::Listed, url, ""};
@@ -70,7 +71,8 @@ GameListOutcome GetGames(AppContext& ctx, const std::string& date) {
 std::vector<std::string> GameListEntries(const GameTable& games) {
     std::vector<std::string> entries;
     for (int game = 1; game <= games.Rows(); ++game) {
-        std::string entry = games.At(GameField::kAwayCity, game) + " at " + games.At(GameField::kHomeCity, game);
+        std::string entry =
+            games.At(GameField::kAwayCity, game) + " at " + games.At(GameField::kHomeCity, game);
         const std::string& part = games.At(GameField::kDoubleHeaderGame, game);
         if (!part.empty()) entry += " (" + part + ")";
         entries.push_back(entry);

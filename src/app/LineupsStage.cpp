@@ -7,8 +7,8 @@
 namespace quillbat {
 
 std::string ReadLineupsStage(AppContext& ctx, GameContext& game) {
-    StartingPitcher away{game.away.pitcher, game.away.pitcherNumber};
-    StartingPitcher home{game.home.pitcher, game.home.pitcherNumber};
+    StartingPitcher away{game.away.pitcher, game.away.pitcherNumber, ""};
+    StartingPitcher home{game.home.pitcher, game.home.pitcherNumber, ""};
     LineupRequest request;
     request.awayTeamName = game.away.teamName;
     request.homeTeamName = game.home.teamName;

@@ -128,8 +128,8 @@ std::string HostName(const std::string& address) {
 }
 
 std::string BuildDataSourcesLine(const Sources& sources) {
-    return "Data Sources: " + HostName(sources.gamedayHost) + ", " + HostName(sources.fanGraphsHost) +
-           ", " + HostName(sources.espnHost) + ", " + HostName(sources.baseballReferenceHost);
+    return "Data Sources: " + HostName(sources.gamedayHost) + ", " + HostName(sources.fanGraphsHost) + ", " +
+           HostName(sources.espnHost) + ", " + HostName(sources.baseballReferenceHost);
 }
 
 std::string Initialize(AppContext& ctx, const StartupInputs& in) {

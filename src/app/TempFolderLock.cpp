@@ -35,6 +35,8 @@ TempFolderLock::TempFolderLock(AppContext& ctx) {
     }
 }
 
-FileLock TryTempFolderLock(const Settings& settings) { return FileLock(LockPath(settings), FileLock::Wait::No); }
+FileLock TryTempFolderLock(const Settings& settings) {
+    return FileLock(LockPath(settings), FileLock::Wait::No);
+}
 
 }  // namespace quillbat

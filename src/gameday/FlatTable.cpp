@@ -29,7 +29,8 @@ struct SchemaNode {
 
 bool CarriesText(const pugi::xml_node& element) {
     for (pugi::xml_node child : element.children()) {
-        if ((child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) && *child.value()) return true;
+        if ((child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) && *child.value())
+            return true;
     }
     return false;
 }
@@ -83,7 +84,8 @@ public:
     // Index of the attribute in the path's list; the i-th attribute is tried first since
     // elements of one path usually list their attributes in the same order.
     static int AttributeOf(const SchemaNode& node, int position, const char* name) {
-        if (position < static_cast<int>(node.attributes.size()) && node.attributes[position] == name) return position;
+        if (position < static_cast<int>(node.attributes.size()) && node.attributes[position] == name)
+            return position;
         auto it = node.attributeIndex.find(name);
         return it == node.attributeIndex.end() ? -1 : it->second;
     }
@@ -110,7 +112,8 @@ int AddColumn(const std::string& name, UniqueNames& namer, std::vector<std::stri
 
 void AssignColumns(Schema& schema, int index, UniqueNames& namer, std::vector<std::string>& columns) {
     SchemaNode& node = schema.nodes[index];
-    for (const std::string& attribute : node.attributes) node.attributeColumns.push_back(AddColumn(attribute, namer, columns));
+    for (const std::string& attribute : node.attributes)
+        node.attributeColumns.push_back(AddColumn(attribute, namer, columns));
     if (node.hasText) node.textColumn = AddColumn(node.name, namer, columns);
     for (std::size_t i = 0; i < schema.nodes[index].children.size(); ++i) {
         AssignColumns(schema, schema.nodes[index].children[i], namer, columns);
@@ -192,7 +195,8 @@ private:
 };
 
 pugi::xml_encoding EncodingOf(std::string_view xml) {
-    bool utf16Bom = xml.size() >= 2 && ((xml[0] == '\xFF' && xml[1] == '\xFE') || (xml[0] == '\xFE' && xml[1] == '\xFF'));
+    bool utf16Bom =
+        xml.size() >= 2 && ((xml[0] == '\xFF' && xml[1] == '\xFE') || (xml[0] == '\xFE' && xml[1] == '\xFF'));
     return utf16Bom || IsValidUtf8(xml) ? pugi::encoding_auto : pugi::encoding_latin1;
 }
 
@@ -209,7 +213,8 @@ const std::string& FlatTable::Cell(int row, int column) const {
     static const std::string empty;
     if (row < 0 || row >= static_cast<int>(rows.size())) return empty;
     const auto& cells = rows[static_cast<std::size_t>(row)];
-    return column >= 0 && column < static_cast<int>(cells.size()) ? cells[static_cast<std::size_t>(column)] : empty;
+    return column >= 0 && column < static_cast<int>(cells.size()) ? cells[static_cast<std::size_t>(column)]
+                                                                  : empty;
 }
 
 std::string ParseFlatTable(std::string_view xml, FlatTable& table) {
@@ -228,15 +233,18 @@ std::string ParseFlatTable(std::string_view xml, FlatTable& table) {
     Schema schema;
     schema.nodes.push_back(SchemaNode{});
     schema.nodes[0].name = root.name();
-    if (!schema.Record(root, 0, 0)) return "XML nested more than " + std::to_string(kMaxDepth) + " levels deep";
+    if (!schema.Record(root, 0, 0))
+        return "XML nested more than " + std::to_string(kMaxDepth) + " levels deep";
 
     UniqueNames namer;
     AssignColumns(schema, 0, namer, table.columns);
     std::size_t rows = CountRows(schema, root, 0);
     if (table.columns.size() > 0 && rows > kMaxFlatTableCells / table.columns.size()) {
-        std::string size = std::to_string(rows) + " rows of " + std::to_string(table.columns.size()) + " columns";
+        std::string size =
+            std::to_string(rows) + " rows of " + std::to_string(table.columns.size()) + " columns";
         table = FlatTable{};
-        return "the flat table would have " + size + ", more than " + std::to_string(kMaxFlatTableCells) + " cells";
+        return "the flat table would have " + size + ", more than " + std::to_string(kMaxFlatTableCells) +
+               " cells";
     }
     table.rows.reserve(rows);
     RowBuilder(schema, table.columns.size(), table.rows).Emit(root, 0);

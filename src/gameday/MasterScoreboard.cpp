@@ -42,7 +42,6 @@ constexpr std::array<FieldSource, 14> kSources = {{
     {GameField::kHomeLeagueId, "home_league_id", "home_league_id", 1},
 }};
 
-
 // Column of each field in this table (0 when absent or not read from the table). The records
 // are read only when the away_win column is there, as a group; the probable pitchers come
 // from their own elements.
@@ -51,7 +50,8 @@ std::array<int, GameField::kCount + 1> ColumnsOf(const ColumnNames& names) {
     for (const auto& s : kSources) column[s.field] = FindColumn(names, s.column);
     column[GameField::kGameId] = FindColumn(names, "id");
     if (column[GameField::kAwayWins] == 0)
-        for (const GameSideFields& side : {kAwayFields, kHomeFields}) column[side.wins] = column[side.losses] = 0;
+        for (const GameSideFields& side : {kAwayFields, kHomeFields})
+            column[side.wins] = column[side.losses] = 0;
     return column;
 }
 

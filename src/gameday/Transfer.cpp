@@ -54,8 +54,8 @@ struct ListDeleter {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
 
-void SetOptions(CURL* easy, const TransferRequest& request, const TransferLimits& limits,
-                Progress& progress, curl_slist* headers) {
+void SetOptions(CURL* easy, const TransferRequest& request, const TransferLimits& limits, Progress& progress,
+                curl_slist* headers) {
     curl_easy_setopt(easy, CURLOPT_URL, request.url.c_str());
     curl_easy_setopt(easy, CURLOPT_USERAGENT, request.userAgent.c_str());
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
@@ -168,8 +168,7 @@ TransferResult RunTransfer(const TransferRequest& request, const TransferLimits&
     std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
     if (!easy || !multi) return Failure(TransferStage::Setup, CURLE_FAILED_INIT, "libcurl init failed");
 
-    std::unique_ptr<curl_slist, ListDeleter> headers(
-        curl_slist_append(nullptr, "Cache-Control: no-cache"));
+    std::unique_ptr<curl_slist, ListDeleter> headers(curl_slist_append(nullptr, "Cache-Control: no-cache"));
     headers.reset(curl_slist_append(headers.release(), "Pragma: no-cache"));
     Progress progress;
     progress.maxBytes = limits.maxBytes;

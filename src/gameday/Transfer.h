@@ -28,8 +28,8 @@ enum class TransferStage { Done, Setup, Open, Read };
 
 struct TransferResult {
     TransferStage failedAt = TransferStage::Done;  // Done: the whole body arrived
-    int errorCode = 0;     // libcurl's code, or the HTTP status when it was 400 or more
-    std::string reason;    // what went wrong, in words
+    int errorCode = 0;  // libcurl's code, or the HTTP status when it was 400 or more
+    std::string reason;  // what went wrong, in words
     std::string body;
 };
 

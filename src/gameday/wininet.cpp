@@ -12,9 +12,12 @@ namespace {
 
 std::string FailureText(TransferStage stage) {
     switch (stage) {
-        case TransferStage::Setup: return kInetInitFailed;
-        case TransferStage::Open: return kOpenUrlFailed;
-        default: return kReadUrlFailed;
+        case TransferStage::Setup:
+            return kInetInitFailed;
+        case TransferStage::Open:
+            return kOpenUrlFailed;
+        default:
+            return kReadUrlFailed;
     }
 }
 
@@ -52,8 +55,7 @@ FetchedPage GetData(const NetSession& session, const std::string& url) {
     return page;
 }
 
-std::string DownloadFile(const NetSession& session, const std::string& url,
-                         const std::string& localPath) {
+std::string DownloadFile(const NetSession& session, const std::string& url, const std::string& localPath) {
     FetchedPage page = GetData(session, url);
     std::string error;
     if (!page.error.empty()) {
@@ -66,7 +68,8 @@ std::string DownloadFile(const NetSession& session, const std::string& url,
     AppendHistory(session.settings, url, localPath, error);
     // The failure text may hold a whole served page: cut short, so the address stays in the entry.
     // A download stopped because the program is closing did not fail.
-    if (!error.empty() && !session.ui.StopRequested()) AppendErrorLog(session.settings, OneLineText(error, kMaxLogTextLength / 2) + " URL = " + url);
+    if (!error.empty() && !session.ui.StopRequested())
+        AppendErrorLog(session.settings, OneLineText(error, kMaxLogTextLength / 2) + " URL = " + url);
     return error;
 }
 

@@ -21,8 +21,7 @@ namespace {
 bool MatchFrom(std::string_view p, std::string_view n) {
     std::size_t pi = 0, ni = 0, starP = std::string_view::npos, starN = 0;
     auto same = [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
     };
     while (ni < n.size()) {
         if (pi < p.size() && (p[pi] == '?' || (p[pi] != '*' && same(p[pi], n[ni])))) {
@@ -229,7 +228,8 @@ std::string LinkTarget(const std::string& path) {
 bool ReplaceFileContents(const std::string& path, std::string_view content) {
     std::string target = LinkTarget(path);
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) != 0) return errno == ENOENT && WriteAndRename(target, content, nullptr);
+    if (::stat(target.c_str(), &existing) != 0)
+        return errno == ENOENT && WriteAndRename(target, content, nullptr);
     if (!S_ISREG(existing.st_mode) || ::access(target.c_str(), W_OK) != 0) return false;
     if (WriteAndRename(target, content, &existing)) return true;
     // A folder the user may not write in, or a file whose owner a new file could not keep:

@@ -99,8 +99,7 @@ std::optional<SectionRange> FindSection(const Document& doc, const std::string& 
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindKey(const Document& doc, const SectionRange& range,
-                                   const std::string& key) {
+std::optional<std::size_t> FindKey(const Document& doc, const SectionRange& range, const std::string& key) {
     for (std::size_t i = range.begin; i < range.end; ++i) {
         auto name = KeyName(doc.lines[i].text);
         if (name && EqualsNoCase(*name, key)) return i;
@@ -139,8 +138,7 @@ void EnsureLastLineEnded(Document& doc) {
 
 }  // namespace
 
-std::string ReadIniValue(const std::string& path, const std::string& section,
-                         const std::string& key) {
+std::string ReadIniValue(const std::string& path, const std::string& section, const std::string& key) {
     Document doc = Load(path);
     auto range = FindSection(doc, section);
     if (!range) return "";

@@ -15,8 +15,7 @@ inline constexpr std::size_t kIniValueMaxLength = 259;
 
 // The stored value (surrounding blanks and one pair of matching quotes removed), cut to
 // kIniValueMaxLength characters; "" when the file, section or key is missing.
-std::string ReadIniValue(const std::string& path, const std::string& section,
-                         const std::string& key);
+std::string ReadIniValue(const std::string& path, const std::string& section, const std::string& key);
 
 // Creates or replaces the key, creating the file and section when missing. A line break in
 // the value becomes a blank, so the value stays on its one line. False, with the file

@@ -25,7 +25,8 @@ std::string OneLineText(std::string_view text, std::size_t maxLength) {
     bool cut = text.size() > maxLength;
     if (cut) {
         std::size_t end = maxLength >= 3 ? maxLength - 3 : 0;
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;  // inside a character
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            --end;  // inside a character
         text = text.substr(0, end);
     }
     std::string out;
@@ -40,8 +41,8 @@ std::string OneLineText(std::string_view text, std::size_t maxLength) {
 
 std::string LogLine(const std::tm& t, std::string_view text) {
     char stamp[64];
-    std::snprintf(stamp, sizeof stamp, "%02d.%02d.%04d %02d:%02d ", t.tm_mon + 1, t.tm_mday,
-                  t.tm_year + 1900, t.tm_hour, t.tm_min);
+    std::snprintf(stamp, sizeof stamp, "%02d.%02d.%04d %02d:%02d ", t.tm_mon + 1, t.tm_mday, t.tm_year + 1900,
+                  t.tm_hour, t.tm_min);
     return std::string(stamp).append(OneLineText(text)).append("\r\n");
 }
 

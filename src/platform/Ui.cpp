@@ -4,8 +4,7 @@
 
 namespace quillbat {
 
-MsgAnswer Ui::Message(MsgIcon icon, const std::string& title, const std::string& text,
-                      MsgButtons buttons) {
+MsgAnswer Ui::Message(MsgIcon icon, const std::string& title, const std::string& text, MsgButtons buttons) {
     if (stopRequested_) return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
     return ShowMessage(icon, IsBlank(title) ? std::string(kAppTitle) : title, text, buttons);
 }

@@ -83,7 +83,8 @@ TEST_F(GetGamesTest, FailedDownloadIsLoggedAndKeepsTheGames) {
     EXPECT_EQ(world.ui.messages[0].text,
               "Error attempting to get games for selected date!  See .LOG file for details.");
     std::string log = world.ProgramLog();
-    std::string url = world.server.Url("/components/game/mlb/year_2013/month_04/day_23/master_scoreboard.xml");
+    std::string url =
+        world.server.Url("/components/game/mlb/year_2013/month_04/day_23/master_scoreboard.xml");
     auto first = log.find(" error downloading master scoreboard\r\n");
     ASSERT_NE(first, std::string::npos) << log;
     EXPECT_NE(log.find("   url = " + url + "\r\n", first), std::string::npos) << log;
@@ -91,8 +92,8 @@ TEST_F(GetGamesTest, FailedDownloadIsLoggedAndKeepsTheGames) {
 }
 
 TEST_F(GetGamesTest, ScoreboardThatIsNotXmlIsAFailedDownloadSayingWhy) {
-    for (const std::string& page : {std::string("<html><body>Service Unavailable</body>"), std::string("\x89PNG\0\x01", 6),
-                                    std::string()}) {
+    for (const std::string& page : {std::string("<html><body>Service Unavailable</body>"),
+                                    std::string("\x89PNG\0\x01", 6), std::string()}) {
         world.ui.messages.clear();
         world.AddScoreboard("year_2014/month_12/day_25", page);
         EXPECT_EQ(GetGames(ctx, "12/25/2014").status, GameListStatus::DownloadFailed);
@@ -100,11 +101,15 @@ TEST_F(GetGamesTest, ScoreboardThatIsNotXmlIsAFailedDownloadSayingWhy) {
         EXPECT_EQ(world.ui.messages[0].text,
                   "Error attempting to get games for selected date!  See .LOG file for details.");
     }
-    EXPECT_NE(world.ProgramLog().find("   err = " + ctx.settings.tempFolder + "/scoreboard.xml: not well-formed XML ("),
-              std::string::npos) << world.ProgramLog();
+    EXPECT_NE(world.ProgramLog().find("   err = " + ctx.settings.tempFolder +
+                                      "/scoreboard.xml: not well-formed XML ("),
+              std::string::npos)
+        << world.ProgramLog();
 
-    world.AddScoreboard("year_2014/month_12/day_25", "<games>\n<game away_team_city=\"Boston\" home_team_city=\"Texas\"/>\n</games>\n");
-    EXPECT_EQ(GetGames(ctx, "12/25/2014").status, GameListStatus::Listed) << "one game without rows still reads";
+    world.AddScoreboard("year_2014/month_12/day_25",
+                        "<games>\n<game away_team_city=\"Boston\" home_team_city=\"Texas\"/>\n</games>\n");
+    EXPECT_EQ(GetGames(ctx, "12/25/2014").status, GameListStatus::Listed)
+        << "one game without rows still reads";
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ pid_t StartGames(const GameWorld& world, const std::string& date, const std::str
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
     posix_spawn_file_actions_addopen(&files, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&files, 2, (output + ".err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&files, 2, (output + ".err").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     pid_t pid = -1;
     posix_spawn(&pid, program.c_str(), &files, nullptr, const_cast<char**>(argv), envp);
     posix_spawn_file_actions_destroy(&files);
@@ -49,7 +50,8 @@ TEST(TwoCopies, GameListsOfTwoDaysSideBySideAreEachRight) {
     for (int round = 0; round < 8; ++round) {
         pid_t pids[2];
         for (int i = 0; i < 2; ++i)
-            pids[i] = StartGames(world, testing::DateOfDayPath(days[i]), world.root / ("out" + std::to_string(i)));
+            pids[i] =
+                StartGames(world, testing::DateOfDayPath(days[i]), world.root / ("out" + std::to_string(i)));
         for (int i = 0; i < 2; ++i) {
             int status = 0;
             ASSERT_EQ(::waitpid(pids[i], &status, 0), pids[i]);

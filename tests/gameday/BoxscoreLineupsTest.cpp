@@ -53,7 +53,7 @@ TEST(BoxscoreLineups, StartersPitchersNamesAndFigures) {
     Lookups lookups;
     LineupRequest request{"Visitors", "Hosts", true, lookups.Function()};
     LineupTable lineups;
-    StartingPitcher away{"Probable (1-1, 1.00)", "99"}, home{"Other Probable", "98"};
+    StartingPitcher away{"Probable (1-1, 1.00)", "99", ""}, home{"Other Probable", "98", ""};
     ReadLineupsFromTables(box, &players, request, lineups, away, home);
 
     ASSERT_EQ(lineups.Rows(), 3);
@@ -85,7 +85,7 @@ TEST(BoxscoreLineups, WithoutSplitsPlayersOrStartersTheInputsStay) {
     GridSheet box({kHeader, Batter("away", "1", "A", "100")});
     Lookups lookups;
     LineupTable lineups;
-    StartingPitcher away{"Probable (1-1, 1.00)", "99"}, home;
+    StartingPitcher away{"Probable (1-1, 1.00)", "99", ""}, home;
     ReadLineupsFromTables(box, nullptr, {"V", "H", false, lookups.Function()}, lineups, away, home);
     EXPECT_EQ(lookups.asked, std::vector<std::string>{"A/Full Season/WAR"});
     EXPECT_EQ(lineups.At(kAverageVsRight, 1), "");

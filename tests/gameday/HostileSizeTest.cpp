@@ -69,7 +69,8 @@ TEST(HostileScoreboard, DoubleHeadersAreMarkedAcrossManyGames) {
     GameTable games;
     const int cities = 5000;
     for (int round = 0; round < 3; ++round) {
-        for (int c = 0; c < cities; ++c) games.Set(GameField::kAwayCity, games.AddRow(), "city" + std::to_string(c));
+        for (int c = 0; c < cities; ++c)
+            games.Set(GameField::kAwayCity, games.AddRow(), "city" + std::to_string(c));
     }
     MarkDoubleHeaders(games);
     EXPECT_EQ(games.At(GameField::kDoubleHeaderGame, 1), "1");

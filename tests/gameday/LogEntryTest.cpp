@@ -27,10 +27,12 @@ void ExpectStampedLines(const std::string& log) {
 
 TEST(LogEntries, AServedPageWithLinesOfItsOwnStaysInOneEntryOfEachLog) {
     TempFolder site;
-    site.Write("/forged.xml", "404 Not Found\r\n01.01.2014 00:00 FORGED ENTRY\nmore\rand\x0b" + std::string(3000, 'z'));
+    site.Write("/forged.xml",
+               "404 Not Found\r\n01.01.2014 00:00 FORGED ENTRY\nmore\rand\x0b" + std::string(3000, 'z'));
     TestHttpServer server(site.path());
     NetTestSession net;
-    std::string error = DownloadFile(net.session, server.Url("/forged.xml"), net.settings.tempFolder + "/f.xml");
+    std::string error =
+        DownloadFile(net.session, server.Url("/forged.xml"), net.settings.tempFolder + "/f.xml");
     ASSERT_NE(error, "");
     WriteLog(net.settings, "  err = " + error);
 
@@ -38,12 +40,17 @@ TEST(LogEntries, AServedPageWithLinesOfItsOwnStaysInOneEntryOfEachLog) {
     for (const std::string& log : {net.ErrorLog(), net.History(), programLog}) ExpectStampedLines(log);
     EXPECT_NE(net.ErrorLog().find(" URL = " + server.Url("/forged.xml") + "\r\n"), std::string::npos)
         << "the address survives a long page";
-    EXPECT_TRUE(std::regex_search(programLog, std::regex("404 Not Found +01.01.2014 00:00 FORGED ENTRY +more +and +z")));
+    EXPECT_TRUE(std::regex_search(programLog,
+                                  std::regex("404 Not Found +01.01.2014 00:00 FORGED ENTRY +more +and +z")));
     EXPECT_LE(programLog.size(), 17 + kMaxLogTextLength + 2);
 }
 
 TEST(LogEntries, ControlsBecomeBlanksAndALongTextIsCutBetweenCharacters) {
-    EXPECT_EQ(OneLineText("a\tb\x7f" "c\xc2\x85" "d\xe2\x80\xa8" "e\xc3\xa9"), "a b c d e\xc3\xa9");
+    EXPECT_EQ(OneLineText("a\tb\x7f"
+                          "c\xc2\x85"
+                          "d\xe2\x80\xa8"
+                          "e\xc3\xa9"),
+              "a b c d e\xc3\xa9");
     EXPECT_EQ(OneLineText("abcdefgh", 8), "abcdefgh");
     EXPECT_EQ(OneLineText("abcdefghi", 8), "abcde...");
     EXPECT_EQ(OneLineText("abcd\xc3\xa9xyz", 8), "abcd...");  // not half of the é

@@ -87,7 +87,8 @@ TEST(SettingsFileWrite, TwoProcessesWritingDifferentKeysAtOnceKeepEveryKey) {
 
     for (const char* section : {"First", "Second"})
         for (int i = 0; i < 40; ++i)
-            EXPECT_EQ(ReadIniValue(ini, section, "Key" + std::to_string(i)), std::to_string(i)) << section << i;
+            EXPECT_EQ(ReadIniValue(ini, section, "Key" + std::to_string(i)), std::to_string(i))
+                << section << i;
 }
 
 }  // namespace
