@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "SampleSites.h"
 #include "SitePages.h"
 #include "sites/BaseballReference.h"
@@ -15,7 +13,6 @@ namespace {
 
 using sample::PitchingLine;
 using sample::Player;
-using Stats = std::map<std::string, std::string>;
 
 BrcRequest Request(std::string team, std::string row, std::string table) {
     return {"2014", std::move(team), std::move(row), "", "Pitching", std::move(table)};
@@ -38,46 +35,28 @@ TEST(RemoveTipAttribute, CutsTheFirstQuotedTipOnly) {
     for (const auto& c : cases) EXPECT_EQ(RemoveTipAttribute(c[0]), c[1]) << c[0];
 }
 
-struct Case {
-    BrcRequest request;
-    Stats expected;
-    std::string error;
-    int columns;
-};
-
-void Check(const NetSession& session, const Case& c) {
+// The answer to a request, read from the page in the cache or the sample site.
+std::string Read(const NetSession& session, const BrcRequest& request, const std::string& expected) {
     StatsRow row;
-    std::string label = c.request.statName + " / " + c.request.rowName;
-    EXPECT_EQ(ScrapeBRC(session, c.request, row), c.error) << label;
-    EXPECT_EQ(row.ColumnCount(), c.columns) << label;
-    for (const auto& [name, value] : c.expected)
-        EXPECT_EQ(GetStat(name, row), value) << label << ": " << name;
+    std::string error = ScrapeBRC(session, request, row);
+    return Answer(error, row, expected);
 }
 
 // The captured 2022 table writes each row on one line and the name as the row's header cell.
 TEST(ScrapeBRC, CapturedLeagueAverageRow) {
     const std::string against = "Team Batting Against";
-    Case cases[] = {
+    const std::pair<BrcRequest, std::string> cases[] = {
         {Request("ARI", "League Average", against),
-         {{"RA/G", "4.28"},
-          {"BA", ".243"},
-          {"OPS", ".706"},
-          {"SO", "1360"},
-          {"PAu", ""},
-          {"ROE", "38"},
-          {"Tm", ""}},
-         "",
-         26},
-        {Request("ARI", "Atlanta Braves", against), {{"BA", ".226"}, {"SO", "1554"}}, "", 26},
-        {Request("ARI", "Montreal Expos", against), {{"BA", ""}, {"Tm", ""}}, "Invalid player name", 27},
-        {Request("ARI", "League Average", "Team Pitching Ratios"), {}, "Invalid stat name", 0},
-    };
-    for (const Case& c : cases) {
+         "ok | 26 | RA/G=4.28 BA=.243 OPS=.706 SO=1360 PAu= ROE=38 Tm="},
+        {Request("ARI", "Atlanta Braves", against), "ok | 26 | BA=.226 SO=1554"},
+        {Request("ARI", "Montreal Expos", against), "Invalid player name | 27 | BA= Tm="},
+        {Request("ARI", "League Average", "Team Pitching Ratios"), "Invalid stat name | 0 |"}};
+    for (const auto& [request, expected] : cases) {
         NetTestSession net;
         CachePage(net.settings, "brc",
                   net.settings.sources.baseballReferenceHost + "/teams/ARI/2014-pitching.shtml",
                   ReadFile(kSitesData + "br_2022_batting_against_excerpt.html"));
-        Check(net.session, c);
+        EXPECT_EQ(Read(net.session, request, expected), expected);
     }
 }
 
@@ -86,10 +65,10 @@ TEST(ScrapeBRC, TablesWithoutHeaderAndCodesThatCannotBeAddresses) {
     CachePage(
         net.settings, "brc", net.settings.sources.baseballReferenceHost + "/teams/ARI/2014-pitching.shtml",
         "<h2>Team Pitching Pitches</h2>\n<thead>\n<tr><th>Rk</th></tr>\n</thead>\n<tr>\n<td>x</td>\n</tr>\n");
-    Check(net.session,
-          {Request("ARI", "x", "Team Pitching Pitches"), {}, "Could not locate stat description", 0});
-    Check(net.session,
-          {Request("NY/../X", "x", "Team Pitching Pitches"), {}, "Invalid team code: NY/../X", 0});
+    EXPECT_EQ(Read(net.session, Request("ARI", "x", "Team Pitching Pitches"), ""),
+              "Could not locate stat description | 0 |");
+    EXPECT_EQ(Read(net.session, Request("NY/../X", "x", "Team Pitching Pitches"), ""),
+              "Invalid team code: NY/../X | 0 |");
     EXPECT_EQ(net.History(), "");
 }
 
@@ -134,29 +113,19 @@ TEST(ScrapeBRC, SampleWorldPitcherAndLeagueRows) {
             return p.IsPitcher() && p.pitching.season.bf > 0 && (p.throws == 'L') == lefty;
         });
         const PitchingLine& own = pitcher.pitching.season;
-        std::string name = pitcher.name.Display();
-        std::string code = GetBRCTeamCode("sf");
-        Case cases[] = {
-            {Request(code, name, "Team Pitching Pitches"),
-             {{"PA", N(own.bf)}, {"Pit", N(own.pitches)}, {"Name", ""}},
-             "",
-             11},
-            {Request(code, name, "Team Pitching Ratios"),
-             {{"SO%", P1(own.so, own.bf)}, {"HR%", P1(own.hr, own.bf)}},
-             "",
-             17},
-            {Request(code, name, "Team Batting Against"), {{"SO", N(own.so)}, {"H", N(own.h)}}, "", 16},
-            {Request(code, "League Average", "Team Pitching Pitches"),
-             {{"PA", N(league.bf)}, {"Str", N(league.strikes)}},
-             "",
-             11},
-            {Request(code, "League Average", "Team Pitching Ratios"),
-             {{"BB%", P1(league.bb, league.bf)}},
-             "",
-             17},
-            {Request(code, "League Average", "Team Batting Against"), {{"HR", N(league.hr)}}, "", 16},
-        };
-        for (const Case& c : cases) Check(net.session, c);
+        std::string name = pitcher.name.Display(), average = "League Average";
+        const std::pair<BrcRequest, std::string> cases[] = {
+            {Request("SFG", name, "Team Pitching Pitches"),
+             "ok | 11 | PA=" + N(own.bf) + " Pit=" + N(own.pitches) + " Name="},
+            {Request("SFG", name, "Team Pitching Ratios"),
+             "ok | 17 | SO%=" + P1(own.so, own.bf) + " HR%=" + P1(own.hr, own.bf)},
+            {Request("SFG", name, "Team Batting Against"), "ok | 16 | SO=" + N(own.so) + " H=" + N(own.h)},
+            {Request("SFG", average, "Team Pitching Pitches"),
+             "ok | 11 | PA=" + N(league.bf) + " Str=" + N(league.strikes)},
+            {Request("SFG", average, "Team Pitching Ratios"), "ok | 17 | BB%=" + P1(league.bb, league.bf)},
+            {Request("SFG", average, "Team Batting Against"), "ok | 16 | HR=" + N(league.hr)}};
+        for (const auto& [request, expected] : cases)
+            EXPECT_EQ(Read(net.session, request, expected), expected) << request.statName;
     }
     std::string url = net.settings.sources.baseballReferenceHost + "/teams/SFG/2014-pitching.shtml";
     EXPECT_EQ(Downloads(net.History(), url), 1);

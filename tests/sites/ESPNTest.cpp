@@ -28,18 +28,26 @@ TEST(FormatLastFirst, SplitsAtTheFirstSpace) {
     EXPECT_EQ(FormatLastFirst("Ichiro"), "Ichiro");
 }
 
+// A table's rows, "|" between their first `fields` fields and "; " between rows.
+std::string Rows(const TextTable& table, int fields) {
+    std::string out;
+    for (int row = 1; row <= table.Rows(); ++row) {
+        out += row > 1 ? "; " : "";
+        for (int field = 1; field <= fields; ++field) out += (field > 1 ? "|" : "") + table.At(field, row);
+    }
+    return out;
+}
+
 TEST(ReadEspnRoster, PlayerLinksWithNumericIds) {
     EspnRoster roster = ReadEspnRoster(
         R"(<td><a href="http://x/mlb/player/_/id/101/a-b">Al Bee</a></td><td><a href="/MLB/Player/_/id/102/c">Cy Dee</a>)"
         "\n<a href=\"/mlb/player/_/id/103\">No Slash</a>\n"
         R"(<a href="/mlb/player/_/id/x1/e">Bad Id</a> <a href="/mlb/player/_/id/104/f">Ed Eff</a>)");
-    ASSERT_EQ(roster.players.Rows(), 3);
-    EXPECT_EQ(roster.players.At(EspnRosterField::kName, 2), "Cy Dee");
-    EXPECT_EQ(roster.players.At(EspnRosterField::kPlayerId, 2), "102");
-    EXPECT_EQ(roster.players.At(EspnRosterField::kPlayerId, 3), "104");
+    EXPECT_EQ(Rows(roster.players, 3), "Al Bee||101; Cy Dee||102; Ed Eff||104");
     EXPECT_EQ(roster.skipped, 1);  // "x1"; the id without "/" finds no link text after it
 }
 
+// The page ends inside the second row.
 TEST(ReadEspnBatterTable, RowsOverSeveralLines) {
     EspnBatterTable table = ReadEspnBatterTable(
         "<tr class=\"colhead\"><td>BATTER</td><td>AB</td><td>H</td><td>AVG</td></tr><tr class=\"oddrow\">"
@@ -48,13 +56,7 @@ TEST(ReadEspnBatterTable, RowsOverSeveralLines) {
         "</tr><tr class=\"evenrow\"><td><a href=\"/mlb/player/_/id/2/y\n"
         "<tr><td><a href=\"/mlb/player/_/id/3/z\">Al Dee</a></td><td>4</td>\n<td>1</td>");
     EXPECT_EQ(table.columnNames, (std::vector<std::string>{"Batter", "AB", "H", "AVG"}));
-    ASSERT_EQ(table.batters.Rows(), 2);
-    EXPECT_EQ(table.batters.At(1, 1), "ab Cee");
-    EXPECT_EQ(table.batters.At(2, 1), "10");
-    EXPECT_EQ(table.batters.At(4, 1), ".300");
-    EXPECT_EQ(table.batters.At(5, 1), "");
-    EXPECT_EQ(table.batters.At(1, 2), "Al Dee");
-    EXPECT_EQ(table.batters.At(3, 2), "1");  // the page ends inside the row
+    EXPECT_EQ(Rows(table.batters, 5), "ab Cee|10|3|.300|; Al Dee|4|1||");  // "extra" has no column
 }
 
 TEST(ReadEspnBatterTable, NoisePagesEndCalmly) {
@@ -90,6 +92,10 @@ TEST(ScrapeESPN, SampleWorldBattersSortedByName) {
               [](const auto& a, const auto& b) { return a.first < b.first; });
     ASSERT_FALSE(expected.empty());
 
+    std::string shown;
+    for (const auto& [name, career] : expected)
+        shown += name + " " + std::to_string(career.ab) + " " + sample::Rate3(career.Avg()) + "; ";
+
     SampleSession net;
     TeamTables tables = SampleTeamTables();
     EspnRequest request{game.own->club.fileCode, game.pitcher->name.Display(), "",
@@ -97,13 +103,11 @@ TEST(ScrapeESPN, SampleWorldBattersSortedByName) {
     for (int call = 0; call < 2; ++call) {
         BatterVersusPitcher result;
         ASSERT_EQ(ScrapeESPN(net.session, tables, request, result), "");
-        ASSERT_EQ(result.batters.size(), expected.size());
         EXPECT_EQ(result.columns.ColumnName(1), "Batter");
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ(GetStat("Batter", result.batters[i]), expected[i].first);
-            EXPECT_EQ(GetStat("AB", result.batters[i]), std::to_string(expected[i].second.ab));
-            EXPECT_EQ(GetStat("AVG", result.batters[i]), sample::Rate3(expected[i].second.Avg()));
-        }
+        std::string read;
+        for (const StatsRow& row : result.batters)
+            read += GetStat("Batter", row) + " " + GetStat("AB", row) + " " + GetStat("AVG", row) + "; ";
+        EXPECT_EQ(read, shown);
     }
     const std::string& host = net.settings.sources.espnHost;
     EXPECT_EQ(Downloads(net.History(), host + "/mlb/teams/roster?team=" + game.own->club.espnCode), 1);

@@ -8,51 +8,38 @@
 namespace quillbat::testing {
 namespace {
 
-std::vector<std::string> Cells(const CellList& list) {
-    std::vector<std::string> cells;
-    for (int i = 1; i <= list.Count(); ++i) cells.push_back(list.At(i));
+using Strings = std::vector<std::string>;
+
+// The cells, each as it stands or (`text`) as the text it shows.
+Strings Cells(const CellList& list, bool text = false) {
+    Strings cells;
+    for (int i = 1; i <= list.Count(); ++i) cells.push_back(text ? HtmlToText(list.At(i)) : list.At(i));
     return cells;
 }
 
-std::vector<std::string> Texts(const CellList& list) {
-    std::vector<std::string> texts;
-    for (int i = 1; i <= list.Count(); ++i) texts.push_back(HtmlToText(list.At(i)));
-    return texts;
-}
-
-using Strings = std::vector<std::string>;
-
-TEST(ParseTDs, CellsRunFromTheirOpeningTagThroughTheFirstClosingTag) {
+// One list for all cases: each parse empties it first.
+TEST(ParseTDsAndTHs, CellsRunFromTheirOpeningTagThroughTheFirstClosingTag) {
+    struct Case {
+        bool header;
+        std::string markup;
+        Strings cells;
+    } cases[] = {
+        {false, R"(<tr><td class="a">1</td><TD>Two</TD></tr>)", {R"(<td class="a">1</td>)", "<TD>Two</TD>"}},
+        {false, "<td>a<td>b</td><td>c</td>", {"<td>a<td>b</td>", "<td>c</td>"}},
+        {false, "<td>open <b>to the end", {"<td>open <b>to the end"}},
+        {false, "<tr><th>no data cells</th></tr>", {}},
+        // The first header cell needs an attribute, later ones do not.
+        {true,
+         R"(<thead><tr><th>A</th><th class="x">B</th><th>C</th></tr>)",
+         {R"(<th class="x">B</th>)", "<th>C</th>"}},
+        {true, "<TH scope=col>W</TH>", {"<TH scope=col>W</TH>"}}};
     CellList cells;
-    ParseTDs(R"(<tr><td class="a">1</td><TD>Two</TD></tr>)", cells);
-    EXPECT_EQ(Cells(cells), (Strings{R"(<td class="a">1</td>)", "<TD>Two</TD>"}));
-
-    ParseTDs("<td>a<td>b</td><td>c</td>", cells);
-    EXPECT_EQ(Cells(cells), (Strings{"<td>a<td>b</td>", "<td>c</td>"}));
-
-    ParseTDs("<td>open <b>to the end", cells);
-    EXPECT_EQ(Cells(cells), (Strings{"<td>open <b>to the end"}));
-
-    ParseTDs("<tr><th>no data cells</th></tr>", cells);
-    EXPECT_EQ(cells.Count(), 0);
-    EXPECT_EQ(cells.At(0), "");
-    EXPECT_EQ(cells.At(1), "");
-}
-
-TEST(ParseTDs, EmptiesTheListFirst) {
-    CellList cells;
-    ParseTDs("<td>1</td><td>2</td>", cells);
-    ParseTDs("<td>3</td>", cells);
-    EXPECT_EQ(Cells(cells), (Strings{"<td>3</td>"}));
-}
-
-TEST(ParseTHs, FirstCellNeedsAnAttributeLaterOnesDoNot) {
-    CellList cells;
-    ParseTHs(R"(<thead><tr><th>A</th><th class="x">B</th><th>C</th></tr>)", cells);
-    EXPECT_EQ(Cells(cells), (Strings{R"(<th class="x">B</th>)", "<th>C</th>"}));
-
-    ParseTHs("<TH scope=col>W</TH>", cells);
-    EXPECT_EQ(Cells(cells), (Strings{"<TH scope=col>W</TH>"}));
+    for (const Case& c : cases) {
+        (c.header ? ParseTHs : ParseTDs)(c.markup, cells);
+        EXPECT_EQ(Cells(cells), c.cells) << c.markup;
+    }
+    ParseTDs("", cells);
+    EXPECT_EQ(cells.At(0) + cells.At(1), "");
 }
 
 TEST(HtmlToText, KeepsVisibleTextOnly) {
@@ -97,14 +84,15 @@ TEST(ReplaceEntities, AppliesTheFiveReplacementsInOrder) {
     EXPECT_EQ(ReplaceEntities("&amp;nbsp;"), "&nbsp;");
 }
 
-std::string DataFile(const std::string& name) { return ReadFile(std::string(QUILLBAT_TEST_DATA) + "/sites/" + name); }
+std::string DataFile(const std::string& name) {
+    return ReadFile(std::string(QUILLBAT_TEST_DATA) + "/sites/" + name);
+}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t at = 0;
-    for (std::size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+    for (std::size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
         lines.push_back(text.substr(at, end - at));
-    }
     return lines;
 }
 
@@ -113,14 +101,13 @@ TEST(RealPages, FanGraphsLeaderboardHeaderAndRow) {
     ASSERT_EQ(lines.size(), 2u);
     CellList cells;
     ParseTHs(lines[0], cells);
-    ASSERT_EQ(cells.Count(), 23);
-    std::vector<std::string> header = Texts(cells);
-    EXPECT_EQ((Strings{header[0], header[1], header[2], header[3]}), (Strings{"#", "Season", "Team", "G"}));
-    EXPECT_EQ(header[22], "WAR");
-
+    Strings header = Cells(cells, true);
+    ASSERT_EQ(header.size(), 23u);
+    EXPECT_EQ((Strings{header[0], header[1], header[2], header[3], header[22]}),
+              (Strings{"#", "Season", "Team", "G", "WAR"}));
     ParseTDs(lines[1], cells);
-    ASSERT_EQ(cells.Count(), 23);
-    std::vector<std::string> row = Texts(cells);
+    Strings row = Cells(cells, true);
+    ASSERT_EQ(row.size(), 23u);
     EXPECT_EQ((Strings{row[0], row[1], row[2], row[3], row[9], row[22]}),
               (Strings{"1", "2019", "Astros", "2309", "10.1%", "40.8"}));
 }
@@ -128,26 +115,22 @@ TEST(RealPages, FanGraphsLeaderboardHeaderAndRow) {
 TEST(RealPages, BaseballReferenceHeaderSpreadOverLinesAndRows) {
     std::vector<std::string> lines = Lines(DataFile("br_2022_batting_against_excerpt.html"));
     std::string header;
-    for (const std::string& line : lines) {
+    for (const std::string& line : lines)
         if (line.find("<th aria-label") != std::string::npos) header += line + "\n";
-    }
     CellList cells;
     ParseTHs(header, cells);
-    ASSERT_EQ(cells.Count(), 27);
-    EXPECT_EQ(HtmlToText(cells.At(1)), "Tm");
-    EXPECT_EQ(HtmlToText(cells.At(2)), "RA/G");
-    EXPECT_EQ(HtmlToText(cells.At(27)), "ROE");
+    Strings names = Cells(cells, true);
+    ASSERT_EQ(names.size(), 27u);
+    EXPECT_EQ((Strings{names[0], names[1], names[26]}), (Strings{"Tm", "RA/G", "ROE"}));
 
     std::string arizona = lines.at(lines.size() - 4), average = lines.back();
     ParseTHs(arizona, cells);
-    EXPECT_EQ(HtmlToText(cells.At(1)), "Arizona Diamondbacks");
+    EXPECT_EQ(Cells(cells, true).at(0), "Arizona Diamondbacks");
     ParseTDs(arizona, cells);
     EXPECT_EQ(cells.Count(), 26);
     EXPECT_EQ(HtmlToText(cells.At(1)), "4.57");
-
     ParseTDs(average, cells);
-    EXPECT_EQ(HtmlToText(cells.At(1)), "4.28");
-    EXPECT_EQ(HtmlToText(cells.At(2)), "");
+    EXPECT_EQ((Strings{Cells(cells, true).at(0), Cells(cells, true).at(1)}), (Strings{"4.28", ""}));
 }
 
 }  // namespace

@@ -38,33 +38,26 @@ TEST_F(PageCacheTest, SameUrlIsFetchedOnceAndNormalizedOnce) {
     EXPECT_EQ(server.RequestCount("/a.shtml"), 1);
 }
 
+// The marker is compared exactly: a URL that differs in case only is another page.
 TEST_F(PageCacheTest, AnotherUrlReplacesTheSlot) {
     ASSERT_EQ(GetCachedPage(net.session, server.Url("/a.shtml"), "brc", false), "");
     ASSERT_EQ(GetCachedPage(net.session, server.Url("/b.shtml"), "brc", false), "");
     EXPECT_EQ(Page(), "<tr>\n<td>B</td>\n</tr>\n");
     EXPECT_EQ(Marker(), server.Url("/b.shtml") + "\r\n");
-}
-
-TEST_F(PageCacheTest, MarkerComparisonIsExact) {
-    std::string url = server.Url("/a.shtml");
-    ASSERT_EQ(GetCachedPage(net.session, url, "brc", false), "");
-    site.Write("/A.shtml", "upper");
-    ASSERT_EQ(GetCachedPage(net.session, server.Url("/A.shtml"), "brc", false), "");
+    site.Write("/B.shtml", "upper");
+    ASSERT_EQ(GetCachedPage(net.session, server.Url("/B.shtml"), "brc", false), "");
     EXPECT_EQ(Page(), "upper");
 }
 
-TEST_F(PageCacheTest, MissingPageFileIsFetchedAgain) {
+// A missing page file is fetched again; a failed download passes its error on and keeps the
+// marker of the page before.
+TEST_F(PageCacheTest, MissingPageIsFetchedAgainAndFailuresKeepTheMarker) {
     std::string url = server.Url("/a.shtml");
     ASSERT_EQ(GetCachedPage(net.session, url, "brc", false), "");
     DeleteFile(PageFilePath(net.settings, "brc"));
     ASSERT_EQ(GetCachedPage(net.session, url, "brc", false), "");
     EXPECT_EQ(server.RequestCount("/a.shtml"), 2);
     EXPECT_EQ(Page(), "<tr>\n<td>A</td>\n</tr>\n");
-}
-
-TEST_F(PageCacheTest, FailedDownloadPassesItsErrorAndKeepsTheMarker) {
-    std::string url = server.Url("/a.shtml");
-    ASSERT_EQ(GetCachedPage(net.session, url, "brc", false), "");
     EXPECT_EQ(GetCachedPage(net.session, server.Url("/gone.shtml"), "brc", false),
               "Download failed: error = open url failed");
     EXPECT_EQ(Marker(), url + "\r\n");

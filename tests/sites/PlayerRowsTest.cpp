@@ -66,12 +66,10 @@ TEST(PlayerNames, SuffixesCommasAndWords) {
     EXPECT_EQ(DropJr("Ken Griffin JR. jr."), "Ken Griffin ");
     EXPECT_EQ(SwapCommaName("Trout, Mike"), " Mike Trout");
     EXPECT_EQ(SwapCommaName("Mike Trout"), "Mike Trout");
-    PlayerName name = SplitPlayerName("  Ken  de Jesus ");
-    EXPECT_EQ(name.first, "Ken de");
-    EXPECT_EQ(name.last, "Jesus");
-    name = SplitPlayerName("Ichiro");
-    EXPECT_EQ(name.first, "");
-    EXPECT_EQ(name.last, "Ichiro");
+    for (auto [name, split] : {std::pair{"  Ken  de Jesus ", "Ken de/Jesus"}, {"Ichiro", "/Ichiro"}}) {
+        PlayerName parts = SplitPlayerName(name);
+        EXPECT_EQ(parts.first + "/" + parts.last, split);
+    }
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 // Putting a captured page into the page cache as the page of a URL, so a reader takes it
 // without a download.
 
+#include <sstream>
 #include <string>
 
 #include "platform/FileSystem.h"
 #include "platform/Settings.h"
 #include "sites/HTMLProcs.h"
+#include "sites/StatsRow.h"
 
 namespace quillbat::testing {
 
@@ -22,6 +24,19 @@ inline std::string Repeat(const std::string& text, int times) {
     std::string out;
     out.reserve(text.size() * times);
     for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
+// A reader's answer as one line, "ok | 26 | BA=.243 SO=1360" (its error in place of "ok"): the
+// row's column count, then each statistic that `expected`, of the same form, names after its
+// last "|", so that one comparison checks them all.
+inline std::string Answer(const std::string& error, const StatsRow& row, const std::string& expected) {
+    std::string out = (error.empty() ? "ok" : error) + " | " + std::to_string(row.ColumnCount()) + " |";
+    std::istringstream names(expected.substr(expected.rfind('|') + 1));
+    for (std::string item; names >> item;) {
+        std::string name = item.substr(0, item.find('='));
+        out += " " + name + "=" + GetStat(name, row);
+    }
     return out;
 }
 

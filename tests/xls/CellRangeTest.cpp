@@ -29,11 +29,8 @@ TEST(CellRange, ParsesA1AddressesAndRejectsTheRest) {
 }
 
 TEST(CellRange, FormatsColumnLettersAndAbsoluteAddresses) {
-    EXPECT_EQ(ColumnLetters(0), "A");
-    EXPECT_EQ(ColumnLetters(25), "Z");
-    EXPECT_EQ(ColumnLetters(26), "AA");
-    EXPECT_EQ(ColumnLetters(255), "IV");
-    EXPECT_EQ(ColumnLetters(701), "ZZ");
+    for (auto [col, letters] : {std::pair{0, "A"}, {25, "Z"}, {26, "AA"}, {255, "IV"}, {701, "ZZ"}})
+        EXPECT_EQ(ColumnLetters(col), letters);
     EXPECT_EQ(AbsoluteAddress(9, 1), "$B$10");
     for (int col = 0; col < kMaxColumns; ++col)
         EXPECT_EQ(ParseA1(ColumnLetters(col) + "7"), (CellRange{6, 6, col, col}));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "XlsInvariants.h"
 #include "xls/CellStyle.h"
 #include "xls/Workbook.h"
@@ -9,50 +11,43 @@
 namespace quillbat::xls {
 namespace {
 
+// A cell's style as one line: font, fill, then the left, right, top and bottom lines.
+std::string Describe(const Workbook& book, const Cell* cell) {
+    if (!cell) return "(no cell)";
+    CellStyle style = DecodeXf(book.formats.xfs.at(cell->xf));
+    auto hex = [&](uint16_t icv) {
+        char text[8];
+        std::snprintf(text, sizeof text, "%06X", IcvToRgb(book.palette, icv));
+        return std::string(text);
+    };
+    const Font& font = book.fonts.at(style.font);
+    std::string out = font.name + " " + std::to_string(font.heightTwips / 20) + (font.bold ? " bold" : "");
+    out += style.fill.pattern == 0               ? ", no fill,"
+           : style.fill.pattern == kSolidPattern ? ", " + hex(style.fill.foreground) + ","
+                                                 : ", pattern,";
+    for (const BorderLine* line : {&style.left, &style.right, &style.top, &style.bottom})
+        out += line->style == LineStyle::None   ? " -"
+               : line->style == LineStyle::Thin ? " thin " + hex(line->icv)
+                                                : " other";
+    return out;
+}
+
 // The template as LibreOffice shows it: the title A1 in bold 16 pt Times New Roman on light
 // yellow with a thin black box, the boxed B2 with a thin black box and no fill, and the
-// heading A3 in bold Arial on grey with a thin black line at the bottom only.
+// heading A3 in bold Arial on grey with a thin black line at the bottom only; all aligned
+// at the bottom, as General aligns.
 TEST(CellStyle, TemplateCellsDecodeToWhatTheFileShows) {
     Workbook book;
     ASSERT_EQ(OpenWorkbookFile(testing::XlsTestData("template.xlt"), book), "");
     const Sheet& sheet = book.sheets[0];
-    auto style = [&](int row, int col) {
-        const Cell* cell = sheet.CellAt(row, col);
-        EXPECT_NE(cell, nullptr) << row << "," << col;
-        return cell ? DecodeXf(book.formats.xfs.at(cell->xf)) : CellStyle{};
-    };
-    auto rgb = [&](uint16_t icv) { return IcvToRgb(book.palette, icv); };
-
-    CellStyle title = style(0, 0);
-    ASSERT_LT(title.font, book.fonts.size());
-    EXPECT_EQ(book.fonts[title.font].name, "Times New Roman");
-    EXPECT_EQ(book.fonts[title.font].heightTwips, 320);
-    EXPECT_TRUE(book.fonts[title.font].bold);
-    EXPECT_EQ(title.fill.pattern, kSolidPattern);
-    EXPECT_EQ(rgb(title.fill.foreground), 0xFFFF99u);
-    for (const BorderLine* line : {&title.left, &title.right, &title.top, &title.bottom}) {
-        EXPECT_EQ(line->style, LineStyle::Thin);
-        EXPECT_EQ(rgb(line->icv), 0x000000u);
-    }
+    EXPECT_EQ(Describe(book, sheet.CellAt(0, 0)),
+              "Times New Roman 16 bold, FFFF99, thin 000000 thin 000000 thin 000000 thin 000000");
+    EXPECT_EQ(Describe(book, sheet.CellAt(1, 1)),
+              "Arial 10, no fill, thin 000000 thin 000000 thin 000000 thin 000000");
+    EXPECT_EQ(Describe(book, sheet.CellAt(2, 0)), "Arial 10 bold, C0C0C0, - - - thin 000000");
+    CellStyle title = DecodeXf(book.formats.xfs.at(sheet.CellAt(0, 0)->xf));
     EXPECT_EQ(title.horizontal, HAlign::General);
     EXPECT_EQ(title.vertical, VAlign::Bottom);
-
-    CellStyle boxed = style(1, 1);
-    EXPECT_EQ(book.fonts.at(boxed.font).name, "Arial");
-    EXPECT_FALSE(book.fonts.at(boxed.font).bold);
-    EXPECT_EQ(boxed.fill.pattern, 0);
-    for (const BorderLine* line : {&boxed.left, &boxed.right, &boxed.top, &boxed.bottom})
-        EXPECT_EQ(line->style, LineStyle::Thin);
-
-    CellStyle heading = style(2, 0);
-    EXPECT_EQ(book.fonts.at(heading.font).name, "Arial");
-    EXPECT_TRUE(book.fonts.at(heading.font).bold);
-    EXPECT_EQ(heading.fill.pattern, kSolidPattern);
-    EXPECT_EQ(rgb(heading.fill.foreground), 0xC0C0C0u);
-    EXPECT_EQ(heading.bottom.style, LineStyle::Thin);
-    EXPECT_EQ(rgb(heading.bottom.icv), 0x000000u);
-    for (const BorderLine* line : {&heading.left, &heading.right, &heading.top})
-        EXPECT_EQ(line->style, LineStyle::None);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TempFolder.h"
 #include "XlsInvariants.h"
 #include "workbooks/ExcelProcs.h"
@@ -20,12 +22,6 @@ TEST(ColumnLetter, CoversOneAndTwoLetterColumns) {
     for (auto [n, letters] : cases) EXPECT_EQ(ColumnLetter(n), letters) << n;
 }
 
-TEST(SpreadsheetCheck, TheEngineStartsAndReportsVersion11) {
-    std::string error = "not run";
-    EXPECT_EQ(GetSpreadsheetVersion(error), 11);
-    EXPECT_EQ(error, "");
-}
-
 class OnNewSheet : public ::testing::Test {
 protected:
     ExcelApplication app;
@@ -37,35 +33,28 @@ protected:
 // column that hold a value (or an error value, but not empty text), never below the header
 // row and first column, the used counts when no other row or column holds one.
 TEST(FindLastRowAndColumn, ScansFromTheUsedRangeInward) {
+    const CellValue v = CellValue::FromText("v");
     struct Case {
         const char* what;
-        std::vector<std::pair<int, int>> values;  // "v" in these cells
+        std::vector<std::tuple<int, int, CellValue>> values;
         std::pair<int, int> stretch, last;
-    } cases[] = {
-        {"empty sheet", {}, {1, 1}, {1, 1}},
-        {"header row only", {{1, 1}, {1, 2}, {1, 3}}, {10, 5}, {10, 3}},
-        {"column A only", {{1, 1}, {40, 1}}, {60, 8}, {40, 8}},
-    };
+    } cases[] = {{"empty sheet", {}, {1, 1}, {1, 1}},
+                 {"header row only", {{1, 1, v}, {1, 2, v}, {1, 3, v}}, {10, 5}, {10, 3}},
+                 {"column A only", {{1, 1, v}, {40, 1, v}}, {60, 8}, {40, 8}},
+                 {"an error value counts, empty text does not",
+                  {{1, 1, v}, {7, 4, CellValue::FromError(0x2A)}, {9, 2, CellValue::FromText("")}},
+                  {12, 6},
+                  {7, 4}}};
     for (const Case& c : cases) {
         ExcelApplication app;
         ExcelWorksheet sheet = app.Add().Worksheets(1);
-        for (auto [row, col] : c.values) sheet.Cells(row, col).SetValue("v");
+        for (const auto& [row, col, value] : c.values) sheet.Cells(row, col).SetValue(value);
         ASSERT_EQ(sheet.Cells(c.stretch.first, c.stretch.second).SetColorIndex(6), "");
         int lastRow = 0, lastColumn = 0;
         FindLastRowAndColumn(sheet, lastRow, lastColumn);
         EXPECT_EQ(std::pair(lastRow, lastColumn), c.last) << c.what;
+        EXPECT_EQ(std::pair(GetUsedRowCount(sheet), GetUsedColumnCount(sheet)), c.stretch) << c.what;
     }
-    ExcelApplication app;
-    ExcelWorksheet sheet = app.Add().Worksheets(1);
-    sheet.Cells(1, 1).SetValue("id");
-    sheet.Cells(7, 4).SetValue(CellValue::FromError(0x2A));
-    sheet.Cells(9, 2).SetValue(CellValue::FromText(""));
-    ASSERT_EQ(sheet.Cells(12, 6).SetColorIndex(6), "");
-    int lastRow = 0, lastColumn = 0;
-    FindLastRowAndColumn(sheet, lastRow, lastColumn);
-    EXPECT_EQ(std::pair(lastRow, lastColumn), std::pair(7, 4));
-    EXPECT_EQ(GetUsedRowCount(sheet), 12);
-    EXPECT_EQ(GetUsedColumnCount(sheet), 6);
 }
 
 TEST_F(OnNewSheet, TypedTextBecomesANumberOnlyWhenItIsOne) {
@@ -85,11 +74,9 @@ TEST_F(OnNewSheet, RangeValuesComeAsATwoDimensionalArray) {
     sheet.Range("B2:D2").SetValue(CellValue::FromNumber(1));
     sheet.Cells(2, 3).SetValue("x");
     ValueArray row = sheet.Range("A2:D2").Values();
-    ASSERT_EQ(row.Rows(), 1);
-    ASSERT_EQ(row.Columns(), 4);
-    EXPECT_TRUE(row.At(1, 1).IsBlank());
-    EXPECT_EQ(row.At(1, 2), CellValue::FromNumber(1));
-    EXPECT_EQ(row.At(1, 3), CellValue::FromText("x"));
+    ASSERT_EQ(std::pair(row.Rows(), row.Columns()), std::pair(1, 4));
+    EXPECT_EQ((std::vector{row.At(1, 1), row.At(1, 2), row.At(1, 3)}),
+              (std::vector{CellValue{}, CellValue::FromNumber(1), CellValue::FromText("x")}));
     ValueArray column = sheet.Range("C1:C3").Values();
     EXPECT_EQ(column.Rows(), 3);
     EXPECT_EQ(column.At(2, 1), CellValue::FromText("x"));
@@ -212,6 +199,9 @@ TEST_F(OnTemplate, SavedWorkbookIsANormalWorkbookWithOneSelectedSheet) {
     EXPECT_NE(error.find("none.xls"), std::string::npos);
     EXPECT_EQ(missing, nullptr);
     EXPECT_EQ(app.Version(), 11);
+    error = "not run";
+    EXPECT_EQ(GetSpreadsheetVersion(error), 11);  // the check at startup
+    EXPECT_EQ(error, "");
     app.Quit();
 }
 

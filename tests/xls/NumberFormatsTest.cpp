@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <string>
 #include <vector>
@@ -28,36 +29,25 @@ void ExpectShown(const std::vector<Case>& cases, bool date1904 = false) {
             << "code " << c.code << ", value " << c.value;
 }
 
-// A FORMAT record's data: the index, then the code as a string with a 2-byte count.
-std::string FormatRecord(uint16_t index, const std::string& code) {
+// A FORMAT record's data: the index, then the code as a string with a 2-byte count, in 8-bit
+// characters or (`wide`) 16-bit ones.
+std::string FormatRecord(uint16_t index, const std::u16string& code, bool wide = false) {
     std::string d;
     PutU16(d, index);
     PutU16(d, static_cast<uint16_t>(code.size()));
-    PutU8(d, 0);  // 8-bit characters
-    d += code;
+    PutU8(d, wide);
+    for (char16_t unit : code) wide ? PutU16(d, unit) : PutU8(d, static_cast<uint8_t>(unit));
     return d;
-}
-
-void AddFormat(Workbook& book, std::string data) {
-    auto at = book.globals.begin();
-    while (at != book.globals.end() && at->type != slot::kXfs) ++at;
-    book.globals.insert(at, Record{rec::kFormat, std::move(data)});
 }
 
 TEST(NumberFormats, CodeComesFromTheWorkbookThenTheBuiltInsThenGeneral) {
     Workbook book = NewWorkbook();
-    AddFormat(book, FormatRecord(164, "0.000\" avg\""));
-    AddFormat(book, FormatRecord(5, "\"\xA3\"#,##0"));  // Excel writes 5-8 as records
-    // "€#,##0" in 16-bit characters.
-    std::string euro;
-    PutU16(euro, 165);
-    PutU16(euro, 6);
-    PutU8(euro, 1);
-    for (char16_t unit : u"\u20AC#,##0") {
-        if (unit) PutU16(euro, unit);
-    }
-    AddFormat(book, euro);
-
+    auto xfs = std::find_if(book.globals.begin(), book.globals.end(),
+                            [](const Record& r) { return r.type == slot::kXfs; });
+    book.globals.insert(xfs,
+                        {{rec::kFormat, FormatRecord(164, u"0.000\" avg\"")},
+                         {rec::kFormat, FormatRecord(5, u"\"\u00A3\"#,##0")},  // Excel writes 5-8 as records
+                         {rec::kFormat, FormatRecord(165, u"\u20AC#,##0", true)}});
     EXPECT_EQ(FormatCode(book, 164), "0.000\" avg\"");
     EXPECT_EQ(FormatCode(book, 165), "\xE2\x82\xAC#,##0");
     EXPECT_EQ(FormatCode(book, 5), "\"\xC2\xA3\"#,##0");
@@ -65,10 +55,7 @@ TEST(NumberFormats, CodeComesFromTheWorkbookThenTheBuiltInsThenGeneral) {
     EXPECT_EQ(FormatCode(book, 22), "m/d/yyyy h:mm");
     EXPECT_EQ(FormatCode(book, 30), "General");  // a locale's own, none in US English
     EXPECT_EQ(FormatCode(book, 166), "General");  // no record for it
-}
-
-TEST(NumberFormats, DateSystemFollowsTheDateModeRecord) {
-    Workbook book = NewWorkbook();
+    // The date system follows the DATEMODE record.
     EXPECT_FALSE(UsesDate1904(book));
     for (Record& r : book.globals)
         if (r.type == rec::kDateMode) SetU16At(r.data, 0, 1);

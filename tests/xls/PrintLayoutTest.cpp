@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "XlsInvariants.h"
 #include "xls/ByteIo.h"
 #include "xls/HeaderFooter.h"
@@ -60,35 +62,34 @@ TEST(SplitIntoRuns, FillsEachRunAndStartsOneAtEveryBreak) {
     EXPECT_TRUE(SplitIntoRuns({}, 100, {}).empty());
 }
 
+// Paper size, the first page's top-left corner and the scale, as one line.
+std::string Paper(const PrintLayout& l) {
+    std::ostringstream out;
+    out << l.paperWidth << "x" << l.paperHeight << " at " << l.pages.at(0).left << "," << l.pages.at(0).top
+        << " scale " << l.scale;
+    return out.str();
+}
+
 TEST_F(Layout, DefaultsAreLetterPortraitWithTheSpreadsheetsMargins) {
     EXPECT_TRUE(Lay().pages.empty());  // nothing to print
     EXPECT_TRUE(LayOutPrint(book, 3).pages.empty());
     Fill(3, 2);
     PrintLayout l = Lay();
     EXPECT_EQ(l.area, (CellRange{0, 2, 0, 1}));
-    EXPECT_DOUBLE_EQ(l.paperWidth, 612);
-    EXPECT_DOUBLE_EQ(l.paperHeight, 792);
-    ASSERT_EQ(l.pages.size(), 1u);
-    EXPECT_DOUBLE_EQ(l.pages[0].left, 0.75 * 72);
-    EXPECT_DOUBLE_EQ(l.pages[0].top, 72);
-    EXPECT_DOUBLE_EQ(l.scale, 1);
+    EXPECT_EQ(l.pages.size(), 1u);
+    EXPECT_EQ(Paper(l), "612x792 at 54,72 scale 1");  // 0.75 in and 1 in
 }
 
 TEST_F(Layout, PaperOrientationAndMarginsComeFromThePageSetup) {
     Fill(1, 1);
     Add(SetupRecord(9, 50, 1, 1, 0x0004));  // fNoPls: paper, scale and orientation not set
-    EXPECT_DOUBLE_EQ(Lay().paperWidth, 612);
-    EXPECT_DOUBLE_EQ(Lay().scale, 1);
+    EXPECT_EQ(Paper(Lay()), "612x792 at 54,72 scale 1");
     sheet().records.erase(std::find_if(sheet().records.begin(), sheet().records.end(),
                                        [](const Record& r) { return r.type == rec::kSetup; }));
     Add(SetupRecord(9, 100, 1, 1, 0));  // A4, landscape (not portrait)
     Add(Margin(rec::kLeftMargin, 0.25));
     Add(Margin(rec::kTopMargin, 0.5));
-    PrintLayout l = Lay();
-    EXPECT_DOUBLE_EQ(l.paperWidth, 842);
-    EXPECT_DOUBLE_EQ(l.paperHeight, 595);
-    EXPECT_DOUBLE_EQ(l.pages[0].left, 18);
-    EXPECT_DOUBLE_EQ(l.pages[0].top, 36);
+    EXPECT_EQ(Paper(Lay()), "842x595 at 18,36 scale 1");
 }
 
 TEST_F(Layout, RowsSplitAtThePageEdgeAndAtManualBreaks) {
@@ -152,9 +153,7 @@ TEST_F(Layout, CentringPutsTheCellsInTheMiddleOfTheMargins) {
     Fill(2, 2);  // 96 x 25.5 pt
     Add(Flag(rec::kHCenter, 1));
     Add(Flag(0x0084, 1));  // VCENTER
-    PrintLayout l = Lay();
-    EXPECT_DOUBLE_EQ(l.pages[0].left, 54 + (504 - 96) / 2.0);
-    EXPECT_DOUBLE_EQ(l.pages[0].top, 72 + (648 - 25.5) / 2.0);
+    EXPECT_EQ(Paper(Lay()), "612x792 at 258,383.25 scale 1");  // 54 + (504 - 96) / 2, 72 + (648 - 25.5) / 2
 }
 
 TEST_F(Layout, MergedRangesWidenTheArea) {
@@ -208,9 +207,7 @@ TEST(HeaderFooterCodes, FieldsAreFilledAndFontCodesLeftOut) {
     };
     for (const Case& c : cases) EXPECT_EQ(ExpandFieldCodes(c.code, f), c.printed) << c.code;
     FooterSections s = PrintedSections("&LLeft &P&CData: a && b&R&A", f);
-    EXPECT_EQ(s.left, "Left 3");
-    EXPECT_EQ(s.center, "Data: a & b");
-    EXPECT_EQ(s.right, "Scorecard");
+    EXPECT_EQ(s.left + "|" + s.center + "|" + s.right, "Left 3|Data: a & b|Scorecard");
 }
 
 }  // namespace
