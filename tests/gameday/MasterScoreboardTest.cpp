@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "GridSheet.h"
-#include "platform/FileSystem.h"
+#include "TempFolder.h"
 
 namespace quillbat {
 namespace {
@@ -13,14 +13,8 @@ using namespace GameField;
 
 const std::string kData = QUILLBAT_TEST_DATA "/gameday";
 
-std::string Text(const std::string& path) {
-    std::string text;
-    ReadWholeFile(path, text);
-    return text;
-}
-
 TEST(ReadGameByScanningTest, OneRealPreviewGame) {
-    GameTable games = ReadGameByScanning(Text(kData + "/single/scoreboard_one_game.xml"));
+    GameTable games = ReadGameByScanning(testing::ReadFile(kData + "/single/scoreboard_one_game.xml"));
     ASSERT_EQ(games.Rows(), 1);
     EXPECT_EQ(games.At(kAwayCity, 1), "Texas");
     EXPECT_EQ(games.At(kHomeCity, 1), "LA Angels");
@@ -44,21 +38,44 @@ TEST(ReadGameByScanningTest, FileWithoutGamesGivesOneEmptyGame) {
     EXPECT_EQ(games.At(kAwayCity, 1), "");
 }
 
-const std::vector<std::string> kHeader = {
-    "id", "venue", "away_team_city", "home_team_city", "gameday", "away_win", "away_loss",
-    "home_win", "home_loss", "away_file_code", "home_file_code", "away_team_name", "home_team_name",
-    "away_league_id", "home_league_id", "name_display_roster", "number", "wins", "losses", "era",
-    "name_display_roster2", "number2", "wins2", "losses2", "era2", "inning"};
+const std::vector<std::string> kHeader = {"id",
+                                          "venue",
+                                          "away_team_city",
+                                          "home_team_city",
+                                          "gameday",
+                                          "away_win",
+                                          "away_loss",
+                                          "home_win",
+                                          "home_loss",
+                                          "away_file_code",
+                                          "home_file_code",
+                                          "away_team_name",
+                                          "home_team_name",
+                                          "away_league_id",
+                                          "home_league_id",
+                                          "name_display_roster",
+                                          "number",
+                                          "wins",
+                                          "losses",
+                                          "era",
+                                          "name_display_roster2",
+                                          "number2",
+                                          "wins2",
+                                          "losses2",
+                                          "era2",
+                                          "inning"};
 
 std::vector<std::string> GameRow(const std::string& id, const std::string& away, const std::string& inning) {
-    return {id, "Park " + id, away, "Home", "gd_" + id, "10", "5", "6", "9", "aw", "hm", "Aways",
-            "Homes", "103", "104", "HomeP", "55", "1", "2", "3.00", "AwayP", "45", "4", "0", "1.50", inning};
+    return {id,   "Park " + id, away,    "Home",  "gd_" + id, "10",  "5",     "6",   "9",
+            "aw", "hm",         "Aways", "Homes", "103",      "104", "HomeP", "55",  "1",
+            "2",  "3.00",       "AwayP", "45",    "4",        "0",   "1.50",  inning};
 }
 
 TEST(ReadGamesFromTableTest, OneGamePerIdWithEveryField) {
-    GridSheet sheet({kHeader, GameRow("g1", "Boston", "1"), GameRow("g1", "Boston", "2"),
-                     GameRow("g2", "Texas", "1")});
-    std::vector<GamePitchers> pitchers = {{"g1", {"HomeP", "55", "1", "2", "3.00"}, {"AwayP", "45", "4", "0", "1.50"}}};
+    GridSheet sheet(
+        {kHeader, GameRow("g1", "Boston", "1"), GameRow("g1", "Boston", "2"), GameRow("g2", "Texas", "1")});
+    std::vector<GamePitchers> pitchers = {
+        {"g1", {"HomeP", "55", "1", "2", "3.00"}, {"AwayP", "45", "4", "0", "1.50"}}};
     GameTable games = ReadGamesFromTable(sheet, pitchers);
     ASSERT_EQ(games.Rows(), 2);
     EXPECT_EQ(games.At(kAwayCity, 1), "Boston");

@@ -2,21 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/FileSystem.h"
+#include "TempFolder.h"
 
 namespace quillbat {
 namespace {
 
 const std::string kData = QUILLBAT_TEST_DATA "/gameday";
 
-std::string Text(const std::string& path) {
-    std::string text;
-    ReadWholeFile(path, text);
-    return text;
-}
-
 TEST(ProbablePitchersTest, OnlyTheGamesOwnElementsOnARealMixedDay) {
-    auto pitchers = ReadProbablePitchers(Text(kData + "/year_2013/month_04/day_22/master_scoreboard.xml"));
+    auto pitchers =
+        ReadProbablePitchers(testing::ReadFile(kData + "/year_2013/month_04/day_22/master_scoreboard.xml"));
     std::vector<std::string> ids;
     for (const auto& g : pitchers) ids.push_back(g.gameId);
     EXPECT_EQ(ids, (std::vector<std::string>{"2013/04/22/texmlb-anamlb-1", "2013/04/22/milmlb-sdnmlb-1",
@@ -44,7 +39,9 @@ TEST(ProbablePitchersTest, OddMarkup) {
     EXPECT_EQ(pitchers[0].home.name, "O'Day & Co");
     EXPECT_EQ(pitchers[0].home.era, "2.50");
     EXPECT_EQ(pitchers[0].away.name, "");
-    EXPECT_EQ(pitchers[1].away.name, "Pe\xC3\xB1""a");
+    EXPECT_EQ(pitchers[1].away.name,
+              "Pe\xC3\xB1"
+              "a");
     EXPECT_EQ(pitchers[1].away.era, "");  // no closing quote
     EXPECT_TRUE(ReadProbablePitchers("").empty());
 }
