@@ -14,8 +14,6 @@ namespace quillbat {
 
 namespace {
 
-constexpr const char* kGamedaySiteName = "MLB Gameday";
-
 void Trace(const AppContext& ctx, const std::string& line) {
     if (ctx.settings.debugMode) WriteLog(ctx.settings, line);
 }

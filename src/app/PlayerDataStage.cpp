@@ -9,8 +9,6 @@ namespace quillbat {
 
 namespace {
 
-constexpr const char* kGamedaySiteName = "MLB Gameday";
-
 PlayerDataSide SideOf(const TeamSide& side) { return {side.cityName, side.teamName, side.fileCode}; }
 
 PlayersTable PlayersOfGame(const GameContext& game) {

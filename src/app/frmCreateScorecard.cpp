@@ -19,6 +19,7 @@
 #include "app/MenuCommands.h"
 #include "app/SpreadsheetCheck.h"
 #include "app/Startup.h"
+#include "dialogs/DialogLayout.h"
 #include "dialogs/ProgramIdentity.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmOptions.h"
@@ -35,12 +36,6 @@ QFrame* DecorativeLine(QWidget* parent, const char* name) {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
-}
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
 }
 
 }  // namespace

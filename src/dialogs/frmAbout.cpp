@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/DialogLayout.h"
 #include "dialogs/HyperText.h"
 #include "dialogs/ProgramIcon.h"
 #include "dialogs/ProgramIdentity.h"
@@ -16,12 +17,6 @@
 namespace quillbat {
 
 namespace {
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QString Text(const std::string& text) { return QString::fromStdString(ReplaceAll(text, "\r\n", "\n")); }
 
@@ -70,10 +65,7 @@ void frmAbout::LayOut() {
     text->addSpacing(8);
     text->addWidget(lblDescription);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(picIcon, 0, Qt::AlignTop);
-    top->addSpacing(12);
-    top->addLayout(text, 1);
+    QHBoxLayout* top = PictureBesideText(picIcon, text);
 
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/DialogLayout.h"
 #include "dialogs/ShieldPicture.h"
 
 namespace quillbat {
@@ -63,21 +64,7 @@ frmAutoUpdateNewVersionAvailable::frmAutoUpdateNewVersionAvailable(UpdateState& 
     text->addSpacing(6);
     text->addWidget(lblDownloadIt);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(picShield, 0, Qt::AlignTop);
-    top->addSpacing(12);
-    top->addLayout(text, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdYes);
-    buttons->addWidget(cmdNo);
-
-    auto* page = new QVBoxLayout(this);
-    page->setSizeConstraint(QLayout::SetFixedSize);
-    page->addLayout(top);
-    page->addSpacing(8);
-    page->addLayout(buttons);
+    LayOutMessagePage(this, PictureBesideText(picShield, text), {cmdYes, cmdNo});
 }
 
 }  // namespace quillbat

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/DialogLayout.h"
 #include "dialogs/ShieldPicture.h"
 
 namespace quillbat {
@@ -32,20 +33,7 @@ frmAutoUpdateVersionIsCurrent::frmAutoUpdateVersionIsCurrent(UpdateState& state,
     text->addSpacing(10);
     text->addWidget(chkAutoCheck);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(picShield, 0, Qt::AlignTop);
-    top->addSpacing(12);
-    top->addLayout(text, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-
-    auto* page = new QVBoxLayout(this);
-    page->setSizeConstraint(QLayout::SetFixedSize);
-    page->addLayout(top);
-    page->addSpacing(8);
-    page->addLayout(buttons);
+    LayOutMessagePage(this, PictureBesideText(picShield, text), {cmdOK});
 }
 
 void frmAutoUpdateVersionIsCurrent::done(int result) {

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialogs/DialogLayout.h"
 #include "dialogs/OptionsValues.h"
 #include "platform/Shell.h"
 #include "platform/TextFunctions.h"
@@ -17,12 +18,6 @@
 namespace quillbat {
 
 namespace {
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 void ShowFolder(QLineEdit* box, const std::string& folder) {
     box->setText(QString::fromStdString(folder));

@@ -32,11 +32,6 @@ struct BoxScoreColumns {
           era(FindColumn(n, "eraxx")) {}
 };
 
-// "" for a missing column.
-std::string Cell(const SheetCells& sheet, int row, int column) {
-    return column > 0 ? sheet.Text(row, column) : "";
-}
-
 bool IsStarter(const std::string& battingOrder) {
     double bo = LeadingNumber(battingOrder);
     return bo != 0 && std::fmod(std::trunc(bo), 100.0) == 0;
@@ -46,13 +41,13 @@ void AddStarter(const SheetCells& box, int row, const BoxScoreColumns& c, const 
                 LineupTable& lineups) {
     using namespace LineupField;
     int entry = lineups.AddRow();
-    std::string side = Cell(box, row, c.side);
+    std::string side = CellText(box, row, c.side);
     lineups.Set(kSide, entry, side);
-    lineups.Set(kBattingOrder, entry, Cell(box, row, c.battingOrder).substr(0, 1));
-    lineups.Set(kBoxScoreName, entry, Cell(box, row, c.name));
-    lineups.Set(kAverage, entry, Cell(box, row, c.average));
-    lineups.Set(kPosition, entry, Cell(box, row, c.position));
-    lineups.Set(kPlayerId, entry, Cell(box, row, c.id));
+    lineups.Set(kBattingOrder, entry, CellText(box, row, c.battingOrder).substr(0, 1));
+    lineups.Set(kBoxScoreName, entry, CellText(box, row, c.name));
+    lineups.Set(kAverage, entry, CellText(box, row, c.average));
+    lineups.Set(kPosition, entry, CellText(box, row, c.position));
+    lineups.Set(kPlayerId, entry, CellText(box, row, c.id));
     lineups.Set(kFanGraphsTeam, entry, side == "home" ? request.homeTeamName : request.awayTeamName);
     lineups.Set(kFanGraphsName, entry, FirstNameFirst(lineups.At(kBoxScoreName, entry)));
 }
@@ -63,18 +58,18 @@ struct PitcherSeen {
 
 void TakeStartingPitcher(const SheetCells& box, int row, const BoxScoreColumns& c, PitcherSeen& seen,
                          StartingPitcher& away, StartingPitcher& home) {
-    std::string side = Cell(box, row, c.pitchingSide);
-    if (Cell(box, row, c.pitcherPosition) != "P" || (side != "away" && side != "home")) return;
+    std::string side = CellText(box, row, c.pitchingSide);
+    if (CellText(box, row, c.pitcherPosition) != "P" || (side != "away" && side != "home")) return;
     bool isHome = side == "home";
     bool& taken = isHome ? seen.home : seen.away;
     if (taken) return;
     taken = true;
     StartingPitcher& pitcher = isHome ? home : away;
-    pitcher.text = Cell(box, row, c.pitcherName) + " (" + Cell(box, row, c.wins) + "-" +
-                   Cell(box, row, c.losses) + ", " +
-                   FormatNumber(LeadingNumber(Cell(box, row, c.era)), "#0.00") + ")";
+    pitcher.text = CellText(box, row, c.pitcherName) + " (" + CellText(box, row, c.wins) + "-" +
+                   CellText(box, row, c.losses) + ", " +
+                   FormatNumber(LeadingNumber(CellText(box, row, c.era)), "#0.00") + ")";
     pitcher.number = "";
-    pitcher.playerId = Cell(box, row, c.pitcherId);
+    pitcher.playerId = CellText(box, row, c.pitcherId);
 }
 
 void LookUpFigure(const LineupRequest& request, LineupTable& lineups, int entry, const char* split,
@@ -90,7 +85,7 @@ void ReadUniformNumbers(const SheetCells& players, LineupTable& lineups, Startin
     ColumnNames names = ReadHeaderRow(players);
     int idColumn = FindColumn(names, "idxx"), numberColumn = FindColumn(names, "num");
     for (int row = 2; row <= players.LastRow(); ++row) {
-        std::string id = Cell(players, row, idColumn), number = Cell(players, row, numberColumn);
+        std::string id = CellText(players, row, idColumn), number = CellText(players, row, numberColumn);
         for (int entry = 1; entry <= lineups.Rows(); ++entry) {
             if (lineups.At(LineupField::kPlayerId, entry) == id) {
                 lineups.Set(LineupField::kUniformNumber, entry, number);
@@ -118,7 +113,7 @@ void ReadLineupsFromTables(const SheetCells& box, const SheetCells* players, con
     lineups = LineupTable{};
     PitcherSeen seen;
     for (int row = 2; row <= box.LastRow(); ++row) {
-        if (!IsStarter(Cell(box, row, columns.battingOrder))) {
+        if (!IsStarter(CellText(box, row, columns.battingOrder))) {
             TakeStartingPitcher(box, row, columns, seen, away, home);
             continue;
         }

@@ -15,6 +15,9 @@ using ColumnNames = std::vector<std::string>;
 // Row 1 of the sheet, up to its last used column.
 ColumnNames ReadHeaderRow(const SheetCells& sheet);
 
+// The cell's text; "" for column 0, the number FindColumn gives a missing column.
+std::string CellText(const SheetCells& sheet, int row, int column);
+
 // The column number of a name (case and surrounding blanks ignored), 0 when none matches.
 // A name ending in "xx" is a pattern: the first column whose name begins with the rest and is
 // longer than it, which picks the repeated, renamed column of an attribute ("eraxx" finds

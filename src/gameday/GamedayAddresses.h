@@ -10,6 +10,9 @@
 
 namespace quillbat {
 
+// The gameday site as status texts name it.
+inline constexpr const char* kGamedaySiteName = "MLB Gameday";
+
 // "year_YYYY/month_MM/day_DD" for a "mm/dd/yyyy" date; "" when the date cannot be read.
 std::string GamedayDatePath(std::string_view date);
 // gameday base + "/" + day path.
@@ -36,8 +39,8 @@ std::string PlayersUrl(std::string_view gameUrl);
 // game URL + "/pitchers/" or "/batters/" + id + ".xml".
 std::string PlayerGameUrl(std::string_view gameUrl, std::string_view playerId, bool isPitcher);
 // gameday base + "/year_" + season + "/pitchers/" or "/batters/" + id + ".xml".
-std::string PlayerSeasonUrl(std::string_view gamedayBase, std::string_view season,
-                            std::string_view playerId, bool isPitcher);
+std::string PlayerSeasonUrl(std::string_view gamedayBase, std::string_view season, std::string_view playerId,
+                            bool isPitcher);
 // The season of a "mm/dd/yyyy" game date: its last four characters.
 std::string SeasonOfDate(std::string_view date);
 

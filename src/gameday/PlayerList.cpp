@@ -33,14 +33,10 @@ struct PlayerColumns {
           id(FindColumn(n, "idxx")) {}
 };
 
-std::string Cell(const SheetCells& sheet, int row, int column) {
-    return column > 0 ? sheet.Text(row, column) : "";
-}
-
 void AddFromTable(const SheetCells& sheet, int row, const PlayerColumns& c, PlayersTable& players) {
     using namespace PlayerField;
     int p = players.AddRow();
-    auto set = [&](int field, int column) { players.Set(field, p, Cell(sheet, row, column)); };
+    auto set = [&](int field, int column) { players.Set(field, p, CellText(sheet, row, column)); };
     set(kSide, c.side);
     set(kTeamName, c.teamName);
     set(kFirstName, c.first);
@@ -58,7 +54,7 @@ void AddFromTable(const SheetCells& sheet, int row, const PlayerColumns& c, Play
     }
     set(kPitcherWins, c.wins);
     set(kPitcherLosses, c.losses);
-    players.Set(kPitcherEra, p, FormatNumber(LeadingNumber(Cell(sheet, row, c.era)), "##0.00"));
+    players.Set(kPitcherEra, p, FormatNumber(LeadingNumber(CellText(sheet, row, c.era)), "##0.00"));
 }
 
 void AddFromRoster(const std::string& side, const std::vector<RosterEntry>& roster, PlayersTable& players) {
@@ -100,7 +96,7 @@ PlayersTable PlayersFromTable(const SheetCells& sheet) {
     PlayerColumns columns(ReadHeaderRow(sheet));
     PlayersTable players;
     for (int row = 2; row <= sheet.LastRow(); ++row)
-        if (Cell(sheet, row, columns.status) == "A") AddFromTable(sheet, row, columns, players);
+        if (CellText(sheet, row, columns.status) == "A") AddFromTable(sheet, row, columns, players);
     return players;
 }
 
