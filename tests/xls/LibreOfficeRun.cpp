@@ -1,6 +1,7 @@
 #include "LibreOfficeRun.h"
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "platform/Process.h"
@@ -112,7 +113,9 @@ bool ConvertWithLibreOffice(const TempFolder& folder, const std::string& format,
     return RunAndCapture(argv).has_value();
 }
 
-bool RunLibreOfficeJobs(const TempFolder& folder, const std::vector<LibreOfficeJob>& jobs) {
+namespace {
+
+bool RunJobsOnce(const TempFolder& folder, const std::vector<LibreOfficeJob>& jobs) {
     // LibreOffice fills a new profile with its own empty macro module: make it first.
     std::vector<std::string> argv = SofficeArguments(folder);
     if (!std::filesystem::exists(folder / "profile/user/basic/Standard")) {
@@ -128,7 +131,25 @@ bool RunLibreOfficeJobs(const TempFolder& folder, const std::vector<LibreOfficeJ
     std::string list;
     for (const LibreOfficeJob& job : jobs) list += job.source + '\t' + job.edit + '\t' + job.target + '\n';
     argv.push_back("macro:///Standard.Module1.RunJobs(\"" + folder.Write("jobs.txt", list) + "\")");
-    if (!RunAndCapture(argv)) return false;
+    return RunAndCapture(argv).has_value();
+}
+
+bool StartsWithError(const std::string& path) {
+    std::ifstream in(path);
+    std::string word;
+    return !(in >> word) || word == "error";
+}
+
+}  // namespace
+
+// A macro started from the command line may run before LibreOffice's desktop is ready, and then
+// its first load fails ("Object variable not set"): a job that failed is run once more.
+bool RunLibreOfficeJobs(const TempFolder& folder, const std::vector<LibreOfficeJob>& jobs) {
+    if (!RunJobsOnce(folder, jobs)) return false;
+    std::vector<LibreOfficeJob> again;
+    for (const LibreOfficeJob& job : jobs)
+        if (StartsWithError(job.target)) again.push_back(job);
+    if (!again.empty() && !RunJobsOnce(folder, again)) return false;
     for (const LibreOfficeJob& job : jobs)
         if (!std::filesystem::exists(job.target)) return false;
     return true;
