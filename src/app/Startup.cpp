@@ -88,6 +88,14 @@ void ReadChoices(Settings& s, const Date& today) {
     s.gameDate = Read(s, kLastRun, "GameDate");
 }
 
+// A count from 1 to 32; anything else takes the default.
+int ConnectionCount(const std::string& text, int fallback) {
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
+        return fallback;
+    int count = std::stoi(text);
+    return count >= 1 && count <= 32 ? count : fallback;
+}
+
 void ReadSources(Settings& s) {
     Sources defaults;
     auto source = [&](const char* key, const std::string& fallback) {
@@ -101,6 +109,8 @@ void ReadSources(Settings& s) {
     s.sources.espnHost = source("ESPNHost", defaults.espnHost);
     s.sources.updateHost = source("UpdateHost", defaults.updateHost);
     s.sources.sampleData = YNToBool(Read(s, kSourcesSection, "SampleData"));
+    s.sources.maxConnections =
+        ConnectionCount(Read(s, kSourcesSection, "MaxConnections"), defaults.maxConnections);
 }
 
 void Tidy(const Settings& s) {

@@ -95,28 +95,46 @@ void ReadPitcherSeason(const std::string& text, PlayersTable& players, int p) {
     players.Set(kPitcherSeasonEra, p, GetXmlAttribute(text, "era", 1));
 }
 
+// The rows whose player id may become part of an address; the files of the others are never
+// fetched or read.
+std::vector<int> CheckedRows(const NetSession& session, const PlayersTable& players) {
+    std::vector<int> rows;
+    for (int p = 1; p <= players.Rows(); ++p)
+        if (CheckPlayerId(session.settings, players.At(kPlayerId, p))) rows.push_back(p);
+    return rows;
+}
+
 }  // namespace
 
 void ReadPlayerGameFiles(const NetSession& session, const std::string& gameUrl, PlayersTable& players,
                          const std::function<bool(const std::string& playerId)>& wanted) {
-    for (int p = 1; p <= players.Rows(); ++p) {
+    std::vector<int> rows = CheckedRows(session, players);
+    std::vector<DownloadRequest> files;
+    for (int p : rows) {
         const std::string& id = players.At(kPlayerId, p);
-        if (!CheckPlayerId(session.settings, id)) continue;
-        std::string local = PlayerGameFile(session.settings.tempFolder, id);
-        if (wanted(id)) DownloadFile(session, PlayerGameUrl(gameUrl, id, IsPitcher(players, p)), local);
-        ReadGameFile(ReadTextFile(local), players, p);
+        if (wanted(id))
+            files.push_back({PlayerGameUrl(gameUrl, id, IsPitcher(players, p)),
+                             PlayerGameFile(session.settings.tempFolder, id)});
     }
+    DownloadFiles(session, files);
+    for (int p : rows)
+        ReadGameFile(ReadTextFile(PlayerGameFile(session.settings.tempFolder, players.At(kPlayerId, p))),
+                     players, p);
 }
 
 void ReadPlayerSeasonFiles(const NetSession& session, const std::string& season, PlayersTable& players) {
-    for (int p = 1; p <= players.Rows(); ++p) {
+    std::vector<int> rows = CheckedRows(session, players);
+    std::vector<DownloadRequest> files;
+    for (int p : rows) {
         const std::string& id = players.At(kPlayerId, p);
-        if (!CheckPlayerId(session.settings, id)) continue;
-        std::string local = PlayerSeasonFile(session.settings.tempFolder, id);
-        bool pitcher = IsPitcher(players, p);
-        DownloadFile(session, PlayerSeasonUrl(session.settings.gamedayBaseUrl, season, id, pitcher), local);
-        std::string text = ReadTextFile(local);
-        if (pitcher)
+        files.push_back({PlayerSeasonUrl(session.settings.gamedayBaseUrl, season, id, IsPitcher(players, p)),
+                         PlayerSeasonFile(session.settings.tempFolder, id)});
+    }
+    DownloadFiles(session, files);
+    for (int p : rows) {
+        std::string text =
+            ReadTextFile(PlayerSeasonFile(session.settings.tempFolder, players.At(kPlayerId, p)));
+        if (IsPitcher(players, p))
             ReadPitcherSeason(text, players, p);
         else
             ReadBatterSeason(text, players, p);

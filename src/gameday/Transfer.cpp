@@ -2,9 +2,11 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace quillbat {
 
@@ -60,6 +62,8 @@ void SetOptions(CURL* easy, const TransferRequest& request, const TransferLimits
     curl_easy_setopt(easy, CURLOPT_USERAGENT, request.userAgent.c_str());
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(easy, CURLOPT_FRESH_CONNECT, 1L);
+    // Nor is a connection kept open after its transfer: an idle one would hold a server worker.
+    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(easy, CURLOPT_MAXREDIRS, limits.maxRedirects);
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https,ftp,file");
@@ -77,32 +81,131 @@ void SetOptions(CURL* easy, const TransferRequest& request, const TransferLimits
 // Why the pump gave up on a transfer that had not ended.
 enum class Cutoff { None, Stalled, TooLong, Stopped };
 
-// Runs the multi handle until the transfer ends, stalls or runs too long; returns libcurl's
-// result code.
-CURLcode Pump(CURLM* multi, const TransferLimits& limits, Progress& progress, Ui& ui, Cutoff& cutoff) {
-    auto stallLimit = std::chrono::milliseconds(limits.stallTimeoutMs);
-    auto deadline = Clock::now() + std::chrono::milliseconds(limits.totalTimeoutMs);
-    int running = 1;
-    while (running) {
-        if (curl_multi_perform(multi, &running) != CURLM_OK) return CURLE_FAILED_INIT;
-        if (!running) break;
-        curl_multi_poll(multi, nullptr, 0, static_cast<int>(limits.pollIntervalMs), nullptr);
-        ui.PumpEvents();
-        if (ui.StopRequested()) {
-            cutoff = Cutoff::Stopped;
-            return CURLE_ABORTED_BY_CALLBACK;
-        }
-        Clock::time_point now = Clock::now();
-        if (now - progress.lastByte > stallLimit) cutoff = Cutoff::Stalled;
-        if (now > deadline) cutoff = Cutoff::TooLong;
-        if (cutoff != Cutoff::None) return CURLE_OPERATION_TIMEDOUT;
-    }
-    int left = 0;
-    while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
-        if (message->msg == CURLMSG_DONE) return message->data.result;
-    }
-    return CURLE_FAILED_INIT;
+// One transfer of a batch, from the moment it is handed to libcurl.
+struct Slot {
+    std::unique_ptr<CURL, EasyDeleter> easy;
+    Progress progress;
+    Clock::time_point started;
+    Cutoff cutoff = Cutoff::None;
+    CURLcode code = CURLE_FAILED_INIT;
+    bool ended = false;  // libcurl finished it, or the pump cut it off
+};
+
+Cutoff CutoffNow(const Slot& slot, const TransferLimits& limits, Clock::time_point now) {
+    if (now - slot.progress.lastByte > std::chrono::milliseconds(limits.stallTimeoutMs))
+        return Cutoff::Stalled;
+    if (now - slot.started > std::chrono::milliseconds(limits.totalTimeoutMs)) return Cutoff::TooLong;
+    return Cutoff::None;
 }
+
+// A batch of transfers on one multi handle, at most `connections` running at once, each
+// bounded on its own; the window's events are pumped while any runs.
+class Batch {
+public:
+    Batch(const std::vector<TransferRequest>& requests, const TransferLimits& limits, Ui& ui)
+        : requests_(requests), limits_(limits), ui_(ui), slots_(requests.size()) {
+        headers_.reset(curl_slist_append(nullptr, "Cache-Control: no-cache"));
+        headers_.reset(curl_slist_append(headers_.release(), "Pragma: no-cache"));
+    }
+    ~Batch() {
+        for (auto& slot : slots_)
+            if (slot && !slot->ended) curl_multi_remove_handle(multi_, slot->easy.get());
+    }
+
+    // False when libcurl could not be set up.
+    bool Run(CURLM* multi, int connections) {
+        multi_ = multi;
+        while (next_ < slots_.size() && active_ < connections)
+            if (!Start()) return false;
+        while (active_ > 0) {
+            int running = 0;
+            if (curl_multi_perform(multi_, &running) != CURLM_OK) return false;
+            if (!Collect(connections)) return false;
+            if (active_ == 0) break;
+            curl_multi_poll(multi_, nullptr, 0, static_cast<int>(limits_.pollIntervalMs), nullptr);
+            ui_.PumpEvents();
+            if (ui_.StopRequested()) {
+                CutAll(Cutoff::Stopped);
+                break;
+            }
+            if (!CutSlowOnes(connections)) return false;
+        }
+        return true;
+    }
+
+    std::vector<std::unique_ptr<Slot>>& Slots() { return slots_; }
+
+private:
+    bool Start() {
+        std::size_t i = next_++;
+        auto slot = std::make_unique<Slot>();
+        slot->easy.reset(curl_easy_init());
+        if (!slot->easy) return false;
+        slot->progress.maxBytes = limits_.maxBytes;
+        slot->started = slot->progress.lastByte = Clock::now();
+        TransferRequest encoded{EncodeUnsafeUrlBytes(requests_[i].url), requests_[i].userAgent};
+        SetOptions(slot->easy.get(), encoded, limits_, slot->progress, headers_.get());
+        curl_easy_setopt(slot->easy.get(), CURLOPT_PRIVATE, reinterpret_cast<char*>(i));
+        curl_multi_add_handle(multi_, slot->easy.get());
+        slots_[i] = std::move(slot);
+        ++active_;
+        return true;
+    }
+
+    bool Finish(Slot& slot, int connections) {
+        slot.ended = true;
+        curl_multi_remove_handle(multi_, slot.easy.get());
+        --active_;
+        return next_ >= slots_.size() || active_ >= connections || Start();
+    }
+
+    bool Collect(int connections) {
+        int left = 0;
+        while (CURLMsg* message = curl_multi_info_read(multi_, &left)) {
+            if (message->msg != CURLMSG_DONE) continue;
+            char* index = nullptr;
+            curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &index);
+            Slot& slot = *slots_[reinterpret_cast<std::size_t>(index)];
+            slot.code = message->data.result;
+            if (!Finish(slot, connections)) return false;
+        }
+        return true;
+    }
+
+    bool CutSlowOnes(int connections) {
+        Clock::time_point now = Clock::now();
+        for (std::size_t i = 0; i < next_; ++i) {
+            Slot& slot = *slots_[i];
+            if (slot.ended) continue;
+            slot.cutoff = CutoffNow(slot, limits_, now);
+            if (slot.cutoff == Cutoff::None) continue;
+            slot.code = CURLE_OPERATION_TIMEDOUT;
+            if (!Finish(slot, connections)) return false;
+        }
+        return true;
+    }
+
+    void CutAll(Cutoff cutoff) {
+        for (std::size_t i = 0; i < next_; ++i) {
+            Slot& slot = *slots_[i];
+            if (slot.ended) continue;
+            slot.cutoff = cutoff;
+            slot.code = CURLE_ABORTED_BY_CALLBACK;
+            slot.ended = true;
+            curl_multi_remove_handle(multi_, slot.easy.get());
+        }
+        active_ = 0;
+    }
+
+    const std::vector<TransferRequest>& requests_;
+    const TransferLimits& limits_;
+    Ui& ui_;
+    std::unique_ptr<curl_slist, ListDeleter> headers_;
+    std::vector<std::unique_ptr<Slot>> slots_;
+    CURLM* multi_ = nullptr;
+    std::size_t next_ = 0;
+    int active_ = 0;
+};
 
 TransferResult Failure(TransferStage stage, int code, std::string reason) {
     TransferResult result;
@@ -161,26 +264,34 @@ std::string EncodeUnsafeUrlBytes(const std::string& url) {
     return out;
 }
 
-TransferResult RunTransfer(const TransferRequest& request, const TransferLimits& limits, Ui& ui) {
-    if (ui.StopRequested()) return Failure(TransferStage::Open, CURLE_ABORTED_BY_CALLBACK, kTransferStopped);
+std::vector<TransferResult> RunTransfers(const std::vector<TransferRequest>& requests,
+                                         const TransferLimits& limits, int connections, Ui& ui) {
+    std::vector<TransferResult> results(requests.size());
+    auto stopped = [] { return Failure(TransferStage::Open, CURLE_ABORTED_BY_CALLBACK, kTransferStopped); };
+    if (ui.StopRequested()) {
+        std::fill(results.begin(), results.end(), stopped());
+        return results;
+    }
     InitCurlOnce();
-    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
     std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
-    if (!easy || !multi) return Failure(TransferStage::Setup, CURLE_FAILED_INIT, "libcurl init failed");
+    Batch batch(requests, limits, ui);
+    // A batch libcurl gave up on leaves its unfinished transfers failed.
+    if (multi) batch.Run(multi.get(), std::max(connections, 1));
+    ui.PumpEvents();  // even transfers that needed no wait let the window catch up
+    for (std::size_t i = 0; i < requests.size(); ++i) {
+        Slot* slot = batch.Slots()[i].get();
+        if (!slot && ui.StopRequested())
+            results[i] = stopped();
+        else if (!slot)
+            results[i] = Failure(TransferStage::Setup, CURLE_FAILED_INIT, "libcurl init failed");
+        else
+            results[i] = Outcome(slot->easy.get(), slot->code, slot->progress, slot->cutoff, limits);
+    }
+    return results;
+}
 
-    std::unique_ptr<curl_slist, ListDeleter> headers(curl_slist_append(nullptr, "Cache-Control: no-cache"));
-    headers.reset(curl_slist_append(headers.release(), "Pragma: no-cache"));
-    Progress progress;
-    progress.maxBytes = limits.maxBytes;
-    TransferRequest encoded{EncodeUnsafeUrlBytes(request.url), request.userAgent};
-    SetOptions(easy.get(), encoded, limits, progress, headers.get());
-
-    curl_multi_add_handle(multi.get(), easy.get());
-    Cutoff cutoff = Cutoff::None;
-    CURLcode code = Pump(multi.get(), limits, progress, ui, cutoff);
-    curl_multi_remove_handle(multi.get(), easy.get());
-    ui.PumpEvents();  // even a transfer that needed no wait lets the window catch up
-    return Outcome(easy.get(), code, progress, cutoff, limits);
+TransferResult RunTransfer(const TransferRequest& request, const TransferLimits& limits, Ui& ui) {
+    return RunTransfers({request}, limits, 1, ui).front();
 }
 
 }  // namespace quillbat

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "platform/Ui.h"
 
@@ -43,5 +44,10 @@ std::string EncodeUnsafeUrlBytes(const std::string& url);
 // status of 400 or more is a failure at the Open stage. Ends at once, as a failure, when the
 // user interface asks work to stop.
 TransferResult RunTransfer(const TransferRequest& request, const TransferLimits& limits, Ui& ui);
+
+// The same for independent transfers run together on one thread, at most `connections` at
+// once, each under its own bounds; the results come in the order of the requests.
+std::vector<TransferResult> RunTransfers(const std::vector<TransferRequest>& requests,
+                                         const TransferLimits& limits, int connections, Ui& ui);
 
 }  // namespace quillbat

@@ -2,6 +2,7 @@
 // Downloads: every file the program takes from the web comes through DownloadFile.
 
 #include <string>
+#include <vector>
 
 #include "gameday/Transfer.h"
 #include "platform/Settings.h"
@@ -22,8 +23,8 @@ inline constexpr const char* kReadUrlFailed = "read url failed";
 inline constexpr const char* kDownloadFailedPrefix = "Download failed: error = ";
 
 struct FetchedPage {
-    std::string raw;    // the body as received
-    std::string text;   // the body through HtmlToText
+    std::string raw;  // the body as received
+    std::string text;  // the body through HtmlToText
     std::string error;  // "" on success, else one of the three failure texts above
 };
 
@@ -36,8 +37,16 @@ FetchedPage GetData(const NetSession& session, const std::string& url);
 // Fetches url into localPath (the page text when its extension is txt, else the raw body),
 // writes the history and, on failure, the error log. Returns "" or the failure text; on
 // failure the local file is left as it was.
-std::string DownloadFile(const NetSession& session, const std::string& url,
-                         const std::string& localPath);
+std::string DownloadFile(const NetSession& session, const std::string& url, const std::string& localPath);
+
+struct DownloadRequest {
+    std::string url, localPath;
+};
+
+// DownloadFile for independent files, fetched together (at most the MaxConnections setting at
+// once); files, history and error log come out as if fetched one by one in the given order.
+// Returns each file's error text in that order.
+std::vector<std::string> DownloadFiles(const NetSession& session, const std::vector<DownloadRequest>& files);
 
 struct UrlText {
     std::string text;

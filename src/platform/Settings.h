@@ -18,12 +18,13 @@ struct Sources {
     std::string espnHost = "http://espn.go.com";
     std::string updateHost = "https://quillbat.invalid";
     bool sampleData = false;  // the hosts serve the invented sample season
+    int maxConnections = 6;  // independent files fetched at once
 };
 
 struct Settings {
     std::string programFolder;
     std::string settingsFile;  // programFolder + "/Quillbat.ini"
-    std::string programLog;    // programFolder + "/Quillbat.log"
+    std::string programLog;  // programFolder + "/Quillbat.log"
 
     std::string outputDir;
     std::string logosDir;
@@ -43,7 +44,7 @@ struct Settings {
     std::string gameDate;
 
     std::string selectedGameDate;  // "MM/DD/YYYY"
-    std::string season;            // year of the last game list fetched
+    std::string season;  // year of the last game list fetched
 
     bool devMode = false;
     bool debugMode = false;

@@ -183,6 +183,60 @@ TEST_F(DownloadTest, FetchUrlTextGivesTheRawBodyOrAnErrorCode) {
     EXPECT_FALSE(FileExists(HistoryFilePath(net.settings)));
 }
 
+// Files fetched together come out as if fetched one by one: the same files, errors, history
+// and error log in the given order; no more requests at once than the setting allows.
+TEST_F(DownloadTest, FilesFetchedTogetherKeepTheirOrderEverywhere) {
+    net.settings.sources.maxConnections = 3;
+    server.SetLatency(std::chrono::milliseconds(100));
+    server.SetSilent("/f4.xml");
+    std::vector<DownloadRequest> files;
+    std::string history, errorLog;
+    for (int i = 0; i < 7; ++i) {
+        std::string name = "/f" + std::to_string(i) + ".xml";
+        if (i != 3 && i != 4) site.Write(name, "<f" + std::to_string(i) + "/>");
+        files.push_back({server.Url(name), Local(name.substr(1))});
+        history +=
+            kStamp + " " + files.back().url + "\r\n" + kStamp + "  to " + files.back().localPath + "\r\n";
+        if (i == 3 || i == 4) {
+            history += kStamp + "  ERROR: Download failed: error = open url failed\r\n";
+            errorLog +=
+                kStamp + " Download failed: error = open url failed URL = " + files.back().url + "\r\n";
+        }
+    }
+
+    std::vector<std::string> errors = DownloadFiles(net.session, files);
+
+    for (int i = 0; i < 7; ++i) {
+        bool fails = i == 3 || i == 4;
+        EXPECT_EQ(errors[i], fails ? "Download failed: error = open url failed" : "") << i;
+        EXPECT_EQ(ReadFile(files[i].localPath), fails ? "" : "<f" + std::to_string(i) + "/>") << i;
+    }
+    EXPECT_TRUE(std::regex_match(net.History(), std::regex(history))) << net.History();
+    EXPECT_TRUE(std::regex_match(net.ErrorLog(), std::regex(errorLog))) << net.ErrorLog();
+    EXPECT_EQ(server.RequestCount("/f3.xml"), 2);
+    EXPECT_EQ(server.RequestCount("/f0.xml"), 1);
+    EXPECT_EQ(server.MostRequestsAtOnce(), 3);
+}
+
+TEST_F(DownloadTest, AStopEndsEveryFileOfABatchWithoutErrorLogLines) {
+    struct StoppingUi : ScriptedUi {
+        void PumpEvents() override {
+            if (++pumps == 3) RequestStop();
+        }
+    } ui;
+    NetSession stopping{net.settings, ui, net.session.limits};
+    server.SetLatency(std::chrono::milliseconds(200));
+    std::vector<DownloadRequest> files;
+    for (int i = 0; i < 8; ++i)
+        files.push_back({server.Url("/s.xml"), Local("s" + std::to_string(i) + ".xml")});
+    site.Write("/s.xml", "<s/>");
+
+    for (const std::string& error : DownloadFiles(stopping, files))
+        EXPECT_EQ(error, "Download failed: error = open url failed");
+    EXPECT_LE(server.RequestCount("/s.xml"), 6) << "no file started after the stop, none retried";
+    EXPECT_FALSE(FileExists(ErrorLogPath(net.settings)));
+}
+
 TEST(DownloadWithoutServer, RefusedConnectionFailsToOpen) {
     NetTestSession net;
     int port;

@@ -1,5 +1,7 @@
 #include "TestHttpServer.h"
 
+#include <algorithm>
+
 #include <httplib.h>
 
 #include <fstream>
@@ -76,6 +78,11 @@ std::vector<RecordedRequest> TestHttpServer::Requests() const {
     return requests_;
 }
 
+int TestHttpServer::MostRequestsAtOnce() const {
+    std::lock_guard lock(mutex_);
+    return mostAtOnce_;
+}
+
 int TestHttpServer::RequestCount(const std::string& path) const {
     std::lock_guard lock(mutex_);
     int count = 0;
@@ -103,15 +110,22 @@ bool TestHttpServer::TakeStatus(const std::string& path, StatusOverride& out) {
 }
 
 void TestHttpServer::Handle(const httplib::Request& request, httplib::Response& response) {
+    struct Leave {
+        TestHttpServer& server;
+        ~Leave() {
+            std::lock_guard lock(server.mutex_);
+            --server.atOnce_;
+        }
+    } leave{*this};
     std::chrono::milliseconds latency;
     bool silent;
     std::string redirect;
     {
         std::lock_guard lock(mutex_);
         requests_.push_back({request.path, request.get_header_value("User-Agent"),
-                             request.get_header_value("Cache-Control"),
-                             request.get_header_value("Pragma")});
+                             request.get_header_value("Cache-Control"), request.get_header_value("Pragma")});
         latency = latency_;
+        mostAtOnce_ = std::max(mostAtOnce_, ++atOnce_);
         silent = silent_.count(request.path) > 0;
         auto it = redirects_.find(request.path);
         if (it != redirects_.end()) redirect = it->second;

@@ -16,7 +16,7 @@ namespace httplib {
 class Server;
 struct Request;
 struct Response;
-}
+}  // namespace httplib
 
 namespace quillbat::testing {
 
@@ -51,6 +51,8 @@ public:
 
     std::vector<RecordedRequest> Requests() const;
     int RequestCount(const std::string& path) const;
+    // The most requests the server was answering at one time.
+    int MostRequestsAtOnce() const;
 
 private:
     struct StatusOverride {
@@ -78,6 +80,7 @@ private:
     std::map<std::string, bool> silent_;
     std::map<std::string, std::string> redirects_;
     std::vector<RecordedRequest> requests_;
+    int atOnce_ = 0, mostAtOnce_ = 0;
 };
 
 }  // namespace quillbat::testing
