@@ -46,15 +46,18 @@ Run CreateOnce(const fs::path& root, int port, const std::string& maxConnections
     for (const char* entry : {"Quillbat.db", "Templates", "Logos"})
         fs::copy(fs::path(QUILLBAT_PROGRAM_DIR) / entry, prog / entry, fs::copy_options::recursive);
     // Until every workbook stage is built, a missing template only has to exist for the run to start.
-    if (!fs::exists(prog / "Templates/Rosters Template.xlt")) std::ofstream(prog / "Templates/Rosters Template.xlt");
+    if (!fs::exists(prog / "Templates/Rosters Template.xlt"))
+        std::ofstream(prog / "Templates/Rosters Template.xlt");
     sample::WriteSampleSettings(prog / "Quillbat.ini", port);
     WriteIniValue(prog / "Quillbat.ini", "Sources", "MaxConnections", maxConnections);
-    std::map<std::string, std::string> env = {{"HOME", root / "home"}, {"TMPDIR", root / ("tmp" + maxConnections)}};
+    std::map<std::string, std::string> env = {{"HOME", root / "home"},
+                                              {"TMPDIR", root / ("tmp" + maxConnections)}};
     auto lookup = [&](const std::string& name) { return env.count(name) ? env[name] : std::string(); };
     std::ostringstream out, err;
     auto start = std::chrono::steady_clock::now();
     Run run;
-    run.exitCode = RunCli({"-dev", "create", "07/04/2014", "1", "--scorecards", "--rosters"}, prog, lookup, out, err);
+    run.exitCode =
+        RunCli({"-dev", "create", "07/04/2014", "1", "--scorecards", "--rosters"}, prog, lookup, out, err);
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.downloads = CountDownloads(root / ("tmp" + maxConnections) / "quillbat/history.tmp");
     if (std::getenv("CREATE_BENCH_VERBOSE")) std::cerr << out.str() << err.str();

@@ -37,4 +37,16 @@ void ViewExampleOutput(AppContext& ctx) {
     for (const auto& name : files) ViewFile(JoinPath(folder, name), ctx.ui);
 }
 
+void OpenOutputFolder(AppContext& ctx) {
+    const std::string& folder = ctx.settings.outputDir;
+    if (!FolderExists(folder)) {
+        ctx.ui.Message(MsgIcon::Exclamation, "Error", "Could not locate the output folder " + folder);
+        return;
+    }
+    if (int error = ctx.ui.OpenDocument(folder); error != 0) {
+        ctx.ui.Message(MsgIcon::Exclamation, "Oops",
+                       "Error " + std::to_string(error) + " encountered when attempting to open " + folder);
+    }
+}
+
 }  // namespace quillbat

@@ -81,6 +81,7 @@ void ReadChoices(Settings& s, const Date& today) {
 
     s.scorecardPlayerFmt = Read(s, kOptions, "ScorecardPlayerFmt");
     s.favoriteTeam = Read(s, kOptions, "FavoriteTeam");
+    s.savePdf = YNToBool(Read(s, kOptions, "SavePdf"));
     s.createScorecards = YNToBool(Read(s, kLastRun, "CreateScorecards"));
     s.createRosters = YNToBool(Read(s, kLastRun, "CreateRosters"));
     s.createPitcherProfiles = YNToBool(Read(s, kLastRun, "CreatePitcherProfiles"));

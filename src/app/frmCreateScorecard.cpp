@@ -122,6 +122,7 @@ void frmCreateScorecard::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnuFile");
     mnuViewExampleOutput = file->addAction("&View Example Output");
+    mnuOpenOutputFolder = file->addAction("Open &Output Folder");
     mnuExit = file->addAction("E&xit");
     mnuOptions = menuBar()->addAction("&Options");
     QMenu* help = menuBar()->addMenu("&Help");
@@ -134,6 +135,7 @@ void frmCreateScorecard::BuildMenus() {
     mnuAbout = help->addAction("&About Quillbat");
 
     mnuViewExampleOutput->setObjectName("mnuViewExampleOutput");
+    mnuOpenOutputFolder->setObjectName("mnuOpenOutputFolder");
     mnuExit->setObjectName("mnuExit");
     mnuOptions->setObjectName("mnuOptions");
     mnuReadMeFile->setObjectName("mnuReadMeFile");
@@ -143,6 +145,7 @@ void frmCreateScorecard::BuildMenus() {
 
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuViewExampleOutput, &QAction::triggered, this, [this] { ViewExampleOutput(ctx_); });
+    connect(mnuOpenOutputFolder, &QAction::triggered, this, [this] { OpenOutputFolder(ctx_); });
     connect(mnuReadMeFile, &QAction::triggered, this, [this] { ShowReadMe(ctx_); });
     connect(mnuReleaseNotes, &QAction::triggered, this, [this] { ShowReleaseNotes(ctx_); });
     connect(mnuOptions, &QAction::triggered, this, &frmCreateScorecard::ShowOptions);

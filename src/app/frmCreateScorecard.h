@@ -54,6 +54,7 @@ public:
     BaseballGraphic* BaseballGraphicPicture;
 
     QAction* mnuViewExampleOutput;
+    QAction* mnuOpenOutputFolder;
     QAction* mnuExit;
     QAction* mnuOptions;
     QAction* mnuReadMeFile;

@@ -28,10 +28,11 @@ const char* const kUsage =
     "Commands:\n"
     "  games DATE   list the games of DATE (for example 07/04/2014 or 070414); the game the\n"
     "               window would pick first is marked with \"* \"\n"
-    "  create DATE GAME [--scorecards] [--rosters] [--profiles] [--print] [--proceed-without-lineups]\n"
+    "  create DATE GAME [--scorecards] [--rosters] [--profiles] [--print] [--pdf]\n"
+    "                   [--proceed-without-lineups]\n"
     "               make the ticked outputs for game number GAME (its place in the games list,\n"
-    "               from 1); without --proceed-without-lineups a game whose lineups are not\n"
-    "               posted yet is not made\n"
+    "               from 1); --pdf also saves a PDF beside each workbook; without\n"
+    "               --proceed-without-lineups a game whose lineups are not posted yet is not made\n"
     "  flatten FILE.xml\n"
     "               write the XML file's flat table beside it, as FILE.xls\n"
     "  pdf FILE.xls OUT.pdf\n"
@@ -159,6 +160,7 @@ int Create(Run& run) {
                     &lastRun.printOutput};
     const char* options[] = {"--scorecards", "--rosters", "--profiles", "--print"};
     for (int i = 0; i < 4; ++i) *flags[i] = HasOption(run, options[i]);
+    if (HasOption(run, "--pdf")) s.savePdf = true;  // for this run only; the options keep theirs
     if (HasOption(run, "--proceed-without-lineups"))
         static_cast<CliUi&>(run.ctx.ui).SetAnswer("Lineups Not Available", MsgAnswer::Yes);
 
@@ -270,7 +272,9 @@ bool FitsCommand(const Command& command, const Parsed& parsed) {
 const std::map<std::string, Command>& Commands() {
     static const std::map<std::string, Command> commands = {
         {"create",
-         {2, {"--scorecards", "--rosters", "--profiles", "--print", "--proceed-without-lineups"}, Create}},
+         {2,
+          {"--scorecards", "--rosters", "--profiles", "--print", "--pdf", "--proceed-without-lineups"},
+          Create}},
         {"flatten", {1, {}, Flatten}},
         {"games", {1, {}, ListGames}},
         {"pdf", {2, {}, WritePdf}},

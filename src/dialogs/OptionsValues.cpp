@@ -16,6 +16,7 @@ OptionsValues LoadOptions(const Settings& s) {
     v.scorecardPlayerFmt = known ? s.scorecardPlayerFmt : "BAOnly";
     v.autoUpdate = YNToCheckValue(s.autoUpdate) == 1;
     v.favoriteTeam = s.favoriteTeam;
+    v.savePdf = s.savePdf;
     return v;
 }
 
@@ -58,6 +59,8 @@ void SaveOptions(Settings& s, const OptionsValues& v) {
     WriteIniValue(ini, "Config", "AutoUpdate", s.autoUpdate);
     s.favoriteTeam = v.favoriteTeam == kNoFavorite ? "" : v.favoriteTeam;
     WriteIniValue(ini, "Options", "FavoriteTeam", s.favoriteTeam);
+    s.savePdf = v.savePdf;
+    WriteIniValue(ini, "Options", "SavePdf", BoolToYN(s.savePdf));
 }
 
 }  // namespace quillbat

@@ -19,6 +19,7 @@ struct OptionsValues {
     std::string scorecardPlayerFmt;  // "BASplits", "BA/WAR" or "BAOnly"
     bool autoUpdate = false;
     std::string favoriteTeam;  // "" for none
+    bool savePdf = false;
 };
 
 // The values as the dialog opens with them: any player format but "BASplits" and "BA/WAR"

@@ -60,6 +60,7 @@ void frmOptions::BuildControls() {
     optBAOnly = Named(new QRadioButton("BA only", this), "optBAOnly");
     chkAutoUpdateCheck =
         Named(new QCheckBox("Automatically check for update to Quillbat", this), "chkAutoUpdateCheck");
+    chkSavePdf = Named(new QCheckBox("Also save PDF copies", this), "chkSavePdf");
     lblFavoriteTeam = Named(new QLabel("Favorite Team:", this), "lblFavoriteTeam");
     cboFavoriteTeam = Named(new QComboBox(this), "cboFavoriteTeam");
     cmdSave = Named(new QPushButton("&Save", this), "cmdSave");
@@ -116,6 +117,7 @@ void frmOptions::LayOut() {
     page->addWidget(lblPlayerStats);
     page->addLayout(formats);
     page->addSpacing(10);
+    page->addWidget(chkSavePdf);
     page->addWidget(chkAutoUpdateCheck);
     page->addLayout(favorite);
     page->addSpacing(10);
@@ -135,6 +137,7 @@ void frmOptions::Load() {
     else
         optBAOnly->setChecked(true);
     chkAutoUpdateCheck->setChecked(v.autoUpdate);
+    chkSavePdf->setChecked(v.savePdf);
     cboFavoriteTeam->clear();
     auto choices = FavoriteTeamChoices(ctx_.teams);
     for (const auto& choice : choices) cboFavoriteTeam->addItem(QString::fromStdString(choice));
@@ -162,6 +165,7 @@ void frmOptions::cmdSave_Click() {
                            : optBAWAR->isChecked()  ? "BA/WAR"
                                                     : "BAOnly";
     v.autoUpdate = chkAutoUpdateCheck->isChecked();
+    v.savePdf = chkSavePdf->isChecked();
     v.favoriteTeam = cboFavoriteTeam->currentText().toStdString();
     SaveOptions(ctx_.settings, v);
     accept();

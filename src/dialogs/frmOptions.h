@@ -40,6 +40,7 @@ public:
     QRadioButton* optBAWAR;
     QRadioButton* optBAOnly;
     QCheckBox* chkAutoUpdateCheck;
+    QCheckBox* chkSavePdf;
     QLabel* lblFavoriteTeam;
     QComboBox* cboFavoriteTeam;
     QPushButton* cmdSave;

@@ -41,6 +41,7 @@ struct Settings {
     bool createRosters = false;
     bool createPitcherProfiles = false;
     bool printOutput = false;
+    bool savePdf = false;  // a PDF of each workbook's printed pages beside it
     std::string gameDate;
 
     std::string selectedGameDate;  // "MM/DD/YYYY"

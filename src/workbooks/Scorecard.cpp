@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgramLog.h"
 #include "platform/TextFunctions.h"
+#include "workbooks/PdfCopy.h"
 #include "workbooks/ScorecardText.h"
 #include "workbooks/TeamLogo.h"
 
@@ -57,6 +58,7 @@ std::string CardWriter::Write(ExcelApplication& app, const Card& card, const Sco
         Print(sheet);
         error = book->SaveAs(card.output, s_.settings.saveFormat);
     }
+    if (error.empty()) SavePdfCopy(s_.settings, sheet, card.output);
     app.Close(book);
     return error;
 }
@@ -184,8 +186,8 @@ std::string CreateScorecard(const ScorecardSources& sources, const ScorecardGame
     if (settings.devMode) AppendLineupDump(settings, sources.lineups);
     const std::string awayOutput = JoinPath(settings.outputDir, kScorecardAway);
     const std::string homeOutput = JoinPath(settings.outputDir, kScorecardHome);
-    DeleteFile(homeOutput);
-    DeleteFile(awayOutput);
+    DeleteWorkbookAndPdfCopy(homeOutput);
+    DeleteWorkbookAndPdfCopy(awayOutput);
 
     const Card cards[] = {
         {"away", game.awayTitle, game.homeTitle, game.awayPitcher, game.awayPitcherNumber, game.awayFileCode,

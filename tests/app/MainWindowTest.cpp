@@ -65,18 +65,26 @@ TEST_F(MainWindowTest, MenusInOrder) {
         for (QAction* a : menu->actions()) names << (a->isSeparator() ? "-" : a->text());
         return names;
     };
-    EXPECT_EQ(entries(w->menuBar()->actions()[0]->menu()), (QStringList{"&View Example Output", "E&xit"}));
-    EXPECT_EQ(entries(w->menuBar()->actions()[2]->menu()),
-              (QStringList{"&ReadMe File", "R&elease Notes", "-", "&Check For Update", "-", "&About Quillbat"}));
+    EXPECT_EQ(entries(w->menuBar()->actions()[0]->menu()),
+              (QStringList{"&View Example Output", "Open &Output Folder", "E&xit"}));
+    EXPECT_EQ(
+        entries(w->menuBar()->actions()[2]->menu()),
+        (QStringList{"&ReadMe File", "R&elease Notes", "-", "&Check For Update", "-", "&About Quillbat"}));
 }
 
 TEST_F(MainWindowTest, TabOrderStartsAtDateBoxAndEndsAtStatus) {
     WriteIniValue(f.Ini(), "LastRun", "CreateScorecards", "Y");
     auto w = Open("-dev");
-    std::vector<QWidget*> expected = {w->txtGameDate, w->cboGames, w->chkCreateScorecards,
-                                      w->chkCreateRosters, w->chkCreatePitcherProfiles,
-                                      w->chkPrintOutput, w->cmdCreate, w->cmdQuit,
-                                      w->cmdTestStuff, w->txtStatus};
+    std::vector<QWidget*> expected = {w->txtGameDate,
+                                      w->cboGames,
+                                      w->chkCreateScorecards,
+                                      w->chkCreateRosters,
+                                      w->chkCreatePitcherProfiles,
+                                      w->chkPrintOutput,
+                                      w->cmdCreate,
+                                      w->cmdQuit,
+                                      w->cmdTestStuff,
+                                      w->txtStatus};
     auto nextTabStop = [](QWidget* from) {
         QWidget* next = from->nextInFocusChain();
         while (next != from && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();

@@ -36,8 +36,8 @@ TEST_F(MenuCommandsTest, ReadMeAndReleaseNotes) {
     ShowReadMe(ctx);
     ShowReleaseNotes(ctx);
     EXPECT_EQ(f.ui.messages.size(), 2u);
-    EXPECT_EQ(f.ui.opened, (std::vector<std::string>{f.root / "prog/Readme.txt",
-                                                      f.root / "prog/ReleaseNotes.txt"}));
+    EXPECT_EQ(f.ui.opened,
+              (std::vector<std::string>{f.root / "prog/Readme.txt", f.root / "prog/ReleaseNotes.txt"}));
 }
 
 TEST_F(MenuCommandsTest, ExampleOutput) {
@@ -52,6 +52,16 @@ TEST_F(MenuCommandsTest, ExampleOutput) {
     ViewExampleOutput(ctx);
     EXPECT_EQ(f.ui.messages.size(), 2u);
     EXPECT_EQ(f.ui.opened.size(), 2u);
+}
+
+TEST_F(MenuCommandsTest, OutputFolder) {
+    ctx.settings.outputDir = f.root / "out";
+    OpenOutputFolder(ctx);
+    EXPECT_EQ(LastMessage(), "Could not locate the output folder " + ctx.settings.outputDir);
+    std::filesystem::create_directories(ctx.settings.outputDir);
+    OpenOutputFolder(ctx);
+    EXPECT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.opened, std::vector<std::string>{ctx.settings.outputDir});
 }
 
 }  // namespace

@@ -54,6 +54,7 @@ TEST_F(OptionsTest, SaveReportsTheFirstInvalidFolderOnly) {
 TEST_F(OptionsTest, LoadsOddValuesAndSavesWhatIsShown) {
     WriteIniValue(f.Ini(), "Options", "FavoriteTeam", "Gotham");
     WriteIniValue(f.Ini(), "Config", "AutoUpdate", "yes");
+    WriteIniValue(f.Ini(), "Options", "SavePdf", "Y");
     Start();
     std::string longFolder = f.root / std::string(200, 'x');
     CreateFolderPath(longFolder);
@@ -63,6 +64,7 @@ TEST_F(OptionsTest, LoadsOddValuesAndSavesWhatIsShown) {
     EXPECT_EQ(options.txtLogoFilesDir->toolTip().toStdString(), longFolder);
     EXPECT_TRUE(options.optBAOnly->isChecked());
     EXPECT_TRUE(options.chkAutoUpdateCheck->isChecked());
+    EXPECT_TRUE(options.chkSavePdf->isChecked());
     EXPECT_EQ(options.cboFavoriteTeam->currentText(), "<no favorite>");
     EXPECT_EQ(options.cboFavoriteTeam->count(), 31);
     EXPECT_EQ(options.cboFavoriteTeam->itemText(1), "Arizona");
@@ -74,6 +76,7 @@ TEST_F(OptionsTest, LoadsOddValuesAndSavesWhatIsShown) {
     options.cmdBrowseOutputDir->click();  // cancelled: the box keeps its folder
     EXPECT_EQ(f.ui.pickTitles, (std::vector<std::string>{"Folder for Temp Storage", "Folder for Output"}));
     options.chkAutoUpdateCheck->setChecked(false);
+    options.chkSavePdf->setChecked(false);
     options.cmdSave->click();
     EXPECT_EQ(options.result(), QDialog::Accepted);
     EXPECT_TRUE(f.ui.messages.empty());
@@ -81,6 +84,8 @@ TEST_F(OptionsTest, LoadsOddValuesAndSavesWhatIsShown) {
     EXPECT_EQ(ReadIniValue(f.Ini(), "Options", "FavoriteTeam"), "");
     EXPECT_EQ(ReadIniValue(f.Ini(), "Config", "AutoUpdate"), "N");
     EXPECT_EQ(ctx.settings.autoUpdate, "N");
+    EXPECT_EQ(ReadIniValue(f.Ini(), "Options", "SavePdf"), "N");
+    EXPECT_FALSE(ctx.settings.savePdf);
     EXPECT_EQ(ReadIniValue(f.Ini(), "Config", "LogosDir"), longFolder);
     EXPECT_EQ(ReadIniValue(f.Ini(), "Config", "TempDirRoot"), f.root / "newtmp");
     EXPECT_EQ(ctx.settings.tempDirRoot, oldRoot);  // this run keeps its temporary folder
