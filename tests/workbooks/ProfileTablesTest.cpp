@@ -1,10 +1,10 @@
-// The pitcher profiles' lookup names, shading marks and fallback batter list.
+// The pitcher profiles' lookup names and shading marks.
 
 #include "workbooks/ProfileTables.h"
 
 #include <gtest/gtest.h>
 
-#include "gameday/PlayersTable.h"
+#include <stdexcept>
 
 namespace quillbat {
 namespace {
@@ -39,21 +39,6 @@ TEST(ProfileTablesTest, BatterAveragesStandOutFromFifteenAtBats) {
     EXPECT_TRUE(IsNotableBatterAverage("15", "0.1999"));
     EXPECT_TRUE(IsNotableBatterAverage("15", "0.3"));
     EXPECT_FALSE(IsNotableBatterAverage("-", "-"));
-}
-
-TEST(ProfileTablesTest, FallbackBattersAreTheOpposingSidesNonPitchersInTableOrder) {
-    PlayersTable players;
-    for (auto [side, position, name] : {std::tuple{"home", "SS", "Own"},
-                                        {"away", "P", "Pitcher"},
-                                        {"away", "CF", "First"},
-                                        {"away", "C", "Second"}}) {
-        int row = players.AddRow();
-        players.Set(PlayerField::kSide, row, side);
-        players.Set(PlayerField::kPosition, row, position);
-        players.Set(PlayerField::kBoxScoreName, row, name);
-    }
-    EXPECT_EQ(OpposingBatterRows(players, "away"), (std::vector<int>{3, 4}));
-    EXPECT_EQ(OpposingBatterRows(players, "home"), (std::vector<int>{1}));
 }
 
 }  // namespace
