@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Makes the example scorecards in data/Examples/ with the program itself: the sample world's
+# Makes the example scorecards and pitcher profiles in data/Examples/ with the program itself: the sample world's
 # first game with posted lineups on 07/04/2014, served by the sample server, run through
 # `quillbat-cli create`. Run after a build (cmake --build build); BUILD may name another
 # build folder.
@@ -35,3 +35,7 @@ day=$("$build/tools/quillbat-sample-settings" "$work/program/Quillbat.ini" "$por
 mkdir -p data/Examples
 cp "$work/program/Output/ScorecardAway.xls" "$work/program/Output/ScorecardHome.xls" data/Examples/
 echo "data/Examples: ScorecardAway.xls and ScorecardHome.xls of game $game on $day"
+
+"$work/program/quillbat-cli" create "$day" "$game" --profiles
+cp "$work/program/Output/Starting Pitchers Profiles.xls" data/Examples/
+echo "data/Examples: Starting Pitchers Profiles.xls of game $game on $day"

@@ -1,6 +1,7 @@
 #include "app/CreateStages.h"
 
 #include "app/LineupsStage.h"
+#include "app/PitcherProfilesStage.h"
 #include "app/PlayerDataStage.h"
 #include "workbooks/Scorecard.h"
 #include "workbooks/WorksheetPrinting.h"
@@ -25,6 +26,7 @@ CreateStages CreateStages::Available() {
     stages.readLineups = ReadLineupsStage;
     stages.getPlayerData = GetPlayerDataStage;
     stages.createScorecard = CreateScorecardStage;
+    stages.createPitcherProfiles = CreatePitcherProfilesStage;
     return stages;
 }
 

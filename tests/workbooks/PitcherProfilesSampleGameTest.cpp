@@ -1,0 +1,90 @@
+// End to end: `quillbat-cli create --profiles` makes the profiles of a sample game served by
+// the sample server, and LibreOffice reads them back filled and shaded as the marks say.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+#include "LibreOfficeRun.h"
+#include "SampleServer.h"
+#include "SampleSettings.h"
+#include "TempFolder.h"
+#include "cli/CliCommands.h"
+#include "platform/Process.h"
+#include "workbooks/ProfileTables.h"
+
+namespace quillbat {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Shown {
+    std::string text, fill;
+};
+
+// "A3" -> what LibreOffice shows there and the fill it found, from its cell lines.
+std::map<std::string, Shown> ShownCells(const std::string& dump) {
+    static const std::regex line(R"(\$[^.]+\.\$([A-Z]+)\$([0-9]+) .* \| (.*?)(?: bg ([0-9A-F]+))?)");
+    std::map<std::string, Shown> cells;
+    std::istringstream lines(dump);
+    std::smatch m;
+    for (std::string text; std::getline(lines, text);) {
+        if (std::regex_match(text, m, line)) cells[m[1].str() + m[2].str()] = {m[3], m[4]};
+    }
+    return cells;
+}
+
+TEST(PitcherProfilesSampleGameTest, TheProfilesOfASampleGameOpenInLibreOfficeFilledAndShaded) {
+    if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
+    ::setenv("no_proxy", "127.0.0.1,localhost", 1);
+    ::setenv("NO_PROXY", "127.0.0.1,localhost", 1);
+    testing::TempFolder root;
+    fs::create_directories(root / "prog");
+    for (const char* entry : {"Quillbat.db", "Templates"})
+        fs::copy(fs::path(QUILLBAT_PROGRAM_DIR) / entry, root / (std::string("prog/") + entry),
+                 fs::copy_options::recursive);
+    RunAndCapture({QUILLBAT_SAMPLE_WORLD, root / "world"});
+    sample::ServerOptions options;
+    options.root = root / "world";
+    sample::SampleServer server(options);
+    int port = server.Bind();
+    std::thread serving([&] { server.Run(); });
+    ASSERT_TRUE(sample::WriteSampleSettings(root / "prog/Quillbat.ini", port));
+    auto lookup = [&](const std::string& name) { return name == "HOME" ? root / "home" : root / "tmp"; };
+    std::ostringstream out, err;
+    int status = RunCli({"create", "07/04/2014", "1", "--profiles"}, root / "prog", lookup, out, err);
+    server.Stop();
+    serving.join();
+    ASSERT_EQ(status, 0) << err.str();
+
+    ASSERT_TRUE(testing::RunLibreOfficeJobs(
+        root, {{root / "prog/Output/Starting Pitchers Profiles.xls", "", root / "shown.txt"}}));
+    std::map<std::string, Shown> cells = ShownCells(testing::ReadFile(root / "shown.txt"));
+    for (auto [name, pitcher, batter, average, atBats] :
+         {std::tuple{"A", "B", "E", "F", "G"}, {"K", "L", "O", "P", "Q"}}) {
+        SCOPED_TRACE(name);
+        auto at = [&](const char* column, int row) { return cells[column + std::to_string(row)]; };
+        EXPECT_TRUE(std::regex_match(at(name, 3).text, std::regex(".+: .+ \\([0-9]+-[0-9]+, [0-9.]+\\)")));
+        EXPECT_EQ(at(name, 5).text, "Fastball");
+        EXPECT_TRUE(std::regex_match(at(pitcher, 5).text, std::regex("[0-9.]+ ?%")));
+        for (const ReferenceRow& row : ReferenceRows()) {
+            SCOPED_TRACE(row.sheetRow);
+            EXPECT_EQ(at(name, row.sheetRow).text, row.description);
+            Shown value = at(pitcher, row.sheetRow);
+            EXPECT_TRUE(std::regex_match(value.text, std::regex("[0-9]*\\.[0-9]+ ?%?")));
+            EXPECT_EQ(value.fill == "808080", IsBeyondMarks(row, value.text));
+        }
+        EXPECT_TRUE(std::regex_match(at(batter, 5).text, std::regex(".+, .+")));
+        for (int row = 5; !at(batter, row).text.empty(); ++row) {
+            EXPECT_EQ(at(average, row).fill == "808080",
+                      IsNotableBatterAverage(at(atBats, row).text, at(average, row).text));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quillbat
