@@ -2,6 +2,7 @@
 
 #include "app/LineupsStage.h"
 #include "app/PlayerDataStage.h"
+#include "app/RostersStages.h"
 #include "workbooks/Scorecard.h"
 #include "workbooks/WorksheetPrinting.h"
 
@@ -25,6 +26,9 @@ CreateStages CreateStages::Available() {
     stages.readLineups = ReadLineupsStage;
     stages.getPlayerData = GetPlayerDataStage;
     stages.createScorecard = CreateScorecardStage;
+    stages.getLeagueAverages = GetLeagueAveragesStage;
+    stages.getTeamAverages = GetTeamAveragesStage;
+    stages.createTeamRosters = CreateTeamRostersStage;
     return stages;
 }
 
