@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Makes the example scorecards in data/Examples/ with the program itself: the sample world's
-# first game with posted lineups on 07/04/2014, served by the sample server, run through
-# `quillbat-cli create`. Run after a build (cmake --build build); BUILD may name another
+# Makes the example scorecards and rosters in data/Examples/ with the program itself: the
+# sample world's first game with posted lineups on 07/04/2014, served by the sample server, run
+# through `quillbat-cli create`. Run after a build (cmake --build build); BUILD may name another
 # build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,4 +34,6 @@ day=$("$build/tools/quillbat-sample-settings" "$work/program/Quillbat.ini" "$por
 "$work/program/quillbat-cli" create "$day" "$game" --scorecards
 mkdir -p data/Examples
 cp "$work/program/Output/ScorecardAway.xls" "$work/program/Output/ScorecardHome.xls" data/Examples/
-echo "data/Examples: ScorecardAway.xls and ScorecardHome.xls of game $game on $day"
+"$work/program/quillbat-cli" create "$day" "$game" --rosters
+cp "$work/program/Output"/Rosters*.xls data/Examples/
+echo "data/Examples: ScorecardAway.xls, ScorecardHome.xls and the rosters of game $game on $day"

@@ -12,6 +12,7 @@
 #include "gameday/PlayersTable.h"
 #include "platform/FileSystem.h"
 #include "workbooks/RosterCells.h"
+#include "xls/PrintLayout.h"
 
 namespace quillbat {
 namespace {
@@ -165,6 +166,11 @@ TEST_F(TeamRostersTest, BlocksLeadersAndAverageRowsOfBothTeams) {
     EXPECT_TRUE(Shaded(sheet, 15, 9));
     EXPECT_FALSE(Shaded(sheet, 14, 9));
     EXPECT_EQ(Text(sheet, 18, 2), "NL League Avg");
+    // One landscape page, hardly shrunk.
+    xls::PrintLayout layout = xls::LayOutPrint(*sheet.Book(), 0);
+    EXPECT_EQ(layout.pages.size(), 1u);
+    EXPECT_TRUE(layout.settings.landscape);
+    EXPECT_GE(layout.scale, 0.9);
 }
 
 // 19 players a side end the home block at row 50: rows 47 to 50 go to row 4 of page 2.
