@@ -191,6 +191,16 @@ TEST_F(TeamRostersTest, ASheetPastLastRowIsSplitIntoTwoPages) {
     EXPECT_EQ(Text(second, 7, 2), "NL League Avg");
 }
 
+// Rows past 100 keep their plate appearances: the 110th batter qualifies and leads.
+TEST_F(TeamRostersTest, AVeryLongRosterRanksEveryRow) {
+    for (int i = 0; i < 110; ++i) AddBatter("away", i == 109 ? "400" : "1", i == 109 ? ".300" : ".400", "1");
+    ASSERT_EQ(Create(), "");
+    ExcelWorksheet second = Open("Rosters_Page2.xls");
+    EXPECT_EQ(Text(second, 4 + 114 - 47, 2), "Player110, Joe");
+    EXPECT_TRUE(Shaded(second, 4 + 114 - 47, 9));
+    EXPECT_FALSE(Shaded(second, 4, 9));
+}
+
 TEST_F(TeamRostersTest, ATemplateWithoutLastRowGivesOnePlainError) {
     fs::create_directories(root / "templates");
     fs::copy_file(QUILLBAT_TEMPLATES "/Scorecard Template.xlt", root / "templates/Rosters Template.xlt");
