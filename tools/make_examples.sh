@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Makes the example scorecards and pitcher profiles in data/Examples/ with the program itself: the sample world's
-# first game with posted lineups on 07/04/2014, served by the sample server, run through
-# `quillbat-cli create`. Run after a build (cmake --build build); BUILD may name another
+# Makes the example scorecards, rosters and pitcher profiles in data/Examples/ with the program
+# itself: the sample world's first game with posted lineups on 07/04/2014, served by the sample
+# server, run through `quillbat-cli create`. Run after a build (cmake --build build); BUILD may name another
 # build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,7 +34,9 @@ day=$("$build/tools/quillbat-sample-settings" "$work/program/Quillbat.ini" "$por
 "$work/program/quillbat-cli" create "$day" "$game" --scorecards
 mkdir -p data/Examples
 cp "$work/program/Output/ScorecardAway.xls" "$work/program/Output/ScorecardHome.xls" data/Examples/
-echo "data/Examples: ScorecardAway.xls and ScorecardHome.xls of game $game on $day"
+"$work/program/quillbat-cli" create "$day" "$game" --rosters
+cp "$work/program/Output"/Rosters*.xls data/Examples/
+echo "data/Examples: ScorecardAway.xls, ScorecardHome.xls and the rosters of game $game on $day"
 
 "$work/program/quillbat-cli" create "$day" "$game" --profiles
 cp "$work/program/Output/Starting Pitchers Profiles.xls" data/Examples/

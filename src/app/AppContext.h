@@ -7,6 +7,7 @@
 #include "gameday/PlayersTable.h"
 #include "platform/Settings.h"
 #include "platform/Ui.h"
+#include "workbooks/AveragesTable.h"
 
 namespace quillbat {
 
@@ -16,9 +17,10 @@ struct AppContext {
     Ui& ui;
     Settings settings;
     TeamTables teams;
-    GameTable games;      // the games of the date last listed
+    GameTable games;  // the games of the date last listed
     LineupTable lineups;  // the starting batters of the last Create
-    PlayersTable players; // both teams' players of the last Create
+    PlayersTable players;  // both teams' players of the last Create
+    AveragesTable leagueAverages, teamAverages;  // the rosters' average rows of the last Create
 };
 
 }  // namespace quillbat

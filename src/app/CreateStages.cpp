@@ -3,6 +3,7 @@
 #include "app/LineupsStage.h"
 #include "app/PitcherProfilesStage.h"
 #include "app/PlayerDataStage.h"
+#include "app/RostersStages.h"
 #include "workbooks/Scorecard.h"
 #include "workbooks/WorksheetPrinting.h"
 
@@ -27,6 +28,9 @@ CreateStages CreateStages::Available() {
     stages.getPlayerData = GetPlayerDataStage;
     stages.createScorecard = CreateScorecardStage;
     stages.createPitcherProfiles = CreatePitcherProfilesStage;
+    stages.getLeagueAverages = GetLeagueAveragesStage;
+    stages.getTeamAverages = GetTeamAveragesStage;
+    stages.createTeamRosters = CreateTeamRostersStage;
     return stages;
 }
 

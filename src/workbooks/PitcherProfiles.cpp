@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/NumberFormat.h"
 #include "platform/ProgramLog.h"
+#include "workbooks/PdfCopy.h"
 #include "workbooks/ProfileTables.h"
 
 namespace quillbat {
@@ -298,7 +299,7 @@ std::string CreatePitcherProfiles(const PitcherProfilesSources& sources, const P
     const Settings& settings = sources.settings;
     const std::string templatePath = JoinPath(settings.templatesDir, kPitcherProfilesTemplate);
     const std::string output = JoinPath(settings.outputDir, kPitcherProfilesOutput);
-    DeleteFile(output);
+    DeleteWorkbookAndPdfCopy(output);
 
     ExcelApplication app;
     std::string error = app.Start();
@@ -312,6 +313,7 @@ std::string CreatePitcherProfiles(const PitcherProfilesSources& sources, const P
             Print(sources, sheet);
             error = book->SaveAs(output, settings.saveFormat);
         }
+        if (error.empty()) SavePdfCopy(settings, sheet, output);
     }
     app.Quit();
     return error;

@@ -3,24 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <regex>
 #include <sstream>
-#include <thread>
 
 #include "LibreOfficeRun.h"
-#include "SampleServer.h"
-#include "SampleSettings.h"
-#include "TempFolder.h"
-#include "cli/CliCommands.h"
-#include "platform/Process.h"
+#include "SampleGameRun.h"
 #include "workbooks/ProfileTables.h"
 
 namespace quillbat {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct Shown {
     std::string text, fill;
@@ -40,26 +32,12 @@ std::map<std::string, Shown> ShownCells(const std::string& dump) {
 
 TEST(PitcherProfilesSampleGameTest, TheProfilesOfASampleGameOpenInLibreOfficeFilledAndShaded) {
     if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
-    ::setenv("no_proxy", "127.0.0.1,localhost", 1);
-    ::setenv("NO_PROXY", "127.0.0.1,localhost", 1);
     testing::TempFolder root;
-    fs::create_directories(root / "prog");
-    for (const char* entry : {"Quillbat.db", "Templates"})
-        fs::copy(fs::path(QUILLBAT_PROGRAM_DIR) / entry, root / (std::string("prog/") + entry),
-                 fs::copy_options::recursive);
-    RunAndCapture({QUILLBAT_SAMPLE_WORLD, root / "world"});
-    sample::ServerOptions options;
-    options.root = root / "world";
-    sample::SampleServer server(options);
-    int port = server.Bind();
-    std::thread serving([&] { server.Run(); });
-    ASSERT_TRUE(sample::WriteSampleSettings(root / "prog/Quillbat.ini", port));
-    auto lookup = [&](const std::string& name) { return name == "HOME" ? root / "home" : root / "tmp"; };
-    std::ostringstream out, err;
-    int status = RunCli({"create", "07/04/2014", "1", "--profiles"}, root / "prog", lookup, out, err);
-    server.Stop();
-    serving.join();
-    ASSERT_EQ(status, 0) << err.str();
+    testing::SampleGame game(root);
+    std::string err;
+    ASSERT_EQ(testing::RunSampleCli(root, game, {"create", "07/04/2014", "1", "--profiles", "--pdf"}, err), 0)
+        << err;
+    EXPECT_EQ(testing::PdfPageCount(root / "prog/Output/Starting Pitchers Profiles.pdf"), 1);
 
     ASSERT_TRUE(testing::RunLibreOfficeJobs(
         root, {{root / "prog/Output/Starting Pitchers Profiles.xls", "", root / "shown.txt"}}));

@@ -3,23 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <regex>
-#include <sstream>
-#include <thread>
 
 #include "LibreOfficeRun.h"
-#include "SampleServer.h"
-#include "SampleSettings.h"
-#include "TempFolder.h"
-#include "cli/CliCommands.h"
-#include "platform/Process.h"
+#include "SampleGameRun.h"
 
 namespace quillbat {
 namespace {
 
-namespace fs = std::filesystem;
 using Grid = std::vector<std::vector<std::string>>;
 
 // LibreOffice's CSV of a sheet: text quoted, no cell of a card holds a quote or a line break.
@@ -47,30 +38,6 @@ std::string At(const Grid& grid, int row, int column) {
     return grid[row - 1][column - 1];
 }
 
-class SampleGame {
-public:
-    explicit SampleGame(const testing::TempFolder& root) : server_(Options(root / "world")) {
-        RunAndCapture({QUILLBAT_SAMPLE_WORLD, root / "world"});
-        port_ = server_.Bind();
-        thread_ = std::thread([this] { server_.Run(); });
-    }
-    ~SampleGame() {
-        server_.Stop();
-        thread_.join();
-    }
-    int Port() const { return port_; }
-
-private:
-    static sample::ServerOptions Options(const std::string& world) {
-        sample::ServerOptions options;
-        options.root = world;
-        return options;
-    }
-    sample::SampleServer server_;
-    int port_ = -1;
-    std::thread thread_;
-};
-
 void CheckCard(const Grid& card, const std::string& title) {
     SCOPED_TRACE(title);
     EXPECT_EQ(At(card, 1, 12), "Date: 07/04/2014");
@@ -91,20 +58,14 @@ void CheckCard(const Grid& card, const std::string& title) {
 
 TEST(ScorecardSampleGameTest, BothCardsOfASampleGameOpenInLibreOfficeWithTheGameFilledIn) {
     if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
-    ::setenv("no_proxy", "127.0.0.1,localhost", 1);
-    ::setenv("NO_PROXY", "127.0.0.1,localhost", 1);
     testing::TempFolder root;
-    fs::create_directories(root / "prog");
-    for (const char* entry : {"Quillbat.db", "Templates", "Logos"})
-        fs::copy(fs::path(QUILLBAT_PROGRAM_DIR) / entry, root / (std::string("prog/") + entry),
-                 fs::copy_options::recursive);
-    SampleGame game(root);
-    ASSERT_TRUE(sample::WriteSampleSettings(root / "prog/Quillbat.ini", game.Port()));
-    std::map<std::string, std::string> env = {{"HOME", root / "home"}, {"TMPDIR", root / "tmp"}};
-    auto lookup = [&](const std::string& name) { return env.count(name) ? env[name] : std::string(); };
-    std::ostringstream out, err;
-    ASSERT_EQ(RunCli({"create", "07/04/2014", "1", "--scorecards"}, root / "prog", lookup, out, err), 0)
-        << err.str();
+    testing::SampleGame game(root);
+    std::string err;
+    ASSERT_EQ(testing::RunSampleCli(root, game, {"create", "07/04/2014", "1", "--scorecards", "--pdf"}, err),
+              0)
+        << err;
+    for (const char* pdf : {"ScorecardAway.pdf", "ScorecardHome.pdf"})
+        EXPECT_EQ(testing::PdfPageCount(root / (std::string("prog/Output/") + pdf)), 1) << pdf;
 
     std::string away = root / "prog/Output/ScorecardAway.xls", home = root / "prog/Output/ScorecardHome.xls";
     ASSERT_TRUE(

@@ -1,0 +1,72 @@
+#pragma once
+// The sample world served on a free port for one test, and `quillbat-cli` run on it from a
+// program folder of the build's data files (root/prog) whose settings point at the server.
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <thread>
+
+#include "SampleServer.h"
+#include "SampleSettings.h"
+#include "TempFolder.h"
+#include "cli/CliCommands.h"
+#include "platform/Process.h"
+
+namespace quillbat::testing {
+
+class SampleGame {
+public:
+    explicit SampleGame(const TempFolder& root) : server_(Options(root / "world")) {
+        RunAndCapture({QUILLBAT_SAMPLE_WORLD, root / "world"});
+        port_ = server_.Bind();
+        thread_ = std::thread([this] { server_.Run(); });
+    }
+    ~SampleGame() {
+        server_.Stop();
+        thread_.join();
+    }
+    int Port() const { return port_; }
+
+private:
+    static sample::ServerOptions Options(const std::string& world) {
+        sample::ServerOptions options;
+        options.root = world;
+        return options;
+    }
+    sample::SampleServer server_;
+    int port_ = -1;
+    std::thread thread_;
+};
+
+// The command's exit status; its standard error in `err`.
+inline int RunSampleCli(const TempFolder& root, const SampleGame& game, const std::vector<std::string>& args,
+                        std::string& err) {
+    namespace fs = std::filesystem;
+    ::setenv("no_proxy", "127.0.0.1,localhost", 1);
+    ::setenv("NO_PROXY", "127.0.0.1,localhost", 1);
+    fs::create_directories(root / "prog");
+    for (const char* entry : {"Quillbat.db", "Templates", "Logos"})
+        fs::copy(fs::path(QUILLBAT_PROGRAM_DIR) / entry, root / (std::string("prog/") + entry),
+                 fs::copy_options::recursive | fs::copy_options::skip_existing);
+    if (!sample::WriteSampleSettings(root / "prog/Quillbat.ini", game.Port())) return -1;
+    std::map<std::string, std::string> env = {{"HOME", root / "home"}, {"TMPDIR", root / "tmp"}};
+    auto lookup = [&](const std::string& name) { return env.count(name) ? env[name] : std::string(); };
+    std::ostringstream out, errors;
+    int status = RunCli(args, root / "prog", lookup, out, errors);
+    err = errors.str();
+    return status;
+}
+
+// The pages of a PDF our renderer wrote (0 when there is no such file).
+inline int PdfPageCount(const std::string& path) {
+    std::string pdf = ReadFile(path);
+    int pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+         at = pdf.find("/Type /Page\n", at + 1))
+        ++pages;
+    return pages;
+}
+
+}  // namespace quillbat::testing
