@@ -45,9 +45,6 @@ Run CreateOnce(const fs::path& root, int port, const std::string& maxConnections
     fs::create_directories(prog);
     for (const char* entry : {"Quillbat.db", "Templates", "Logos"})
         fs::copy(fs::path(QUILLBAT_PROGRAM_DIR) / entry, prog / entry, fs::copy_options::recursive);
-    // Until every workbook stage is built, a missing template only has to exist for the run to start.
-    if (!fs::exists(prog / "Templates/Rosters Template.xlt"))
-        std::ofstream(prog / "Templates/Rosters Template.xlt");
     sample::WriteSampleSettings(prog / "Quillbat.ini", port);
     WriteIniValue(prog / "Quillbat.ini", "Sources", "MaxConnections", maxConnections);
     std::map<std::string, std::string> env = {{"HOME", root / "home"},
