@@ -2,12 +2,9 @@
 // The checks a Create run makes before it downloads anything.
 
 #include "app/AppContext.h"
+#include "workbooks/TemplateNames.h"
 
 namespace quillbat {
-
-inline constexpr const char* kScorecardTemplate = "Scorecard Template.xlt";
-inline constexpr const char* kRostersTemplate = "Rosters Template.xlt";
-inline constexpr const char* kPitcherProfilesTemplate = "Starting Pitchers Profiles Template.xlt";
 
 // True when the run may go on. Tells the user when no game is listed or nothing is ticked,
 // and turns an output off (for this run and later ones, not its check box) when its template

@@ -16,10 +16,10 @@
 #include "sites/FanGraphs.h"
 #include "workbooks/ExcelProcs.h"
 #include "xls/SheetPrinting.h"
+#include "workbooks/TemplateNames.h"
 
 namespace quillbat {
 
-inline constexpr const char* kPitcherProfilesTemplate = "Starting Pitchers Profiles Template.xlt";
 inline constexpr const char* kPitcherProfilesOutput = "Starting Pitchers Profiles.xls";
 
 struct PitcherProfilesGame {

@@ -12,10 +12,10 @@
 #include "platform/Ui.h"
 #include "workbooks/ExcelProcs.h"
 #include "xls/SheetPrinting.h"
+#include "workbooks/TemplateNames.h"
 
 namespace quillbat {
 
-inline constexpr const char* kScorecardTemplate = "Scorecard Template.xlt";
 inline constexpr const char* kScorecardAway = "ScorecardAway.xls";
 inline constexpr const char* kScorecardHome = "ScorecardHome.xls";
 

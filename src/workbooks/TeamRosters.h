@@ -15,10 +15,10 @@
 #include "workbooks/AveragesTable.h"
 #include "workbooks/ExcelProcs.h"
 #include "xls/SheetPrinting.h"
+#include "workbooks/TemplateNames.h"
 
 namespace quillbat {
 
-inline constexpr const char* kRostersTemplate = "Rosters Template.xlt";
 inline constexpr const char* kRostersOutput = "Rosters.xls";
 inline constexpr const char* kRostersPage1 = "Rosters_Page1.xls";
 inline constexpr const char* kRostersPage2 = "Rosters_Page2.xls";
