@@ -215,7 +215,8 @@ TEST_F(DownloadTest, FilesFetchedTogetherKeepTheirOrderEverywhere) {
     EXPECT_TRUE(std::regex_match(net.ErrorLog(), std::regex(errorLog))) << net.ErrorLog();
     EXPECT_EQ(server.RequestCount("/f3.xml"), 2);
     EXPECT_EQ(server.RequestCount("/f0.xml"), 1);
-    EXPECT_EQ(server.MostRequestsAtOnce(), 3);
+    EXPECT_LE(server.MostRequestsAtOnce(), 3);
+    EXPECT_GE(server.MostRequestsAtOnce(), 2) << "fetched together, not one by one";
 }
 
 TEST_F(DownloadTest, AStopEndsEveryFileOfABatchWithoutErrorLogLines) {
