@@ -280,17 +280,6 @@ std::string CheckNames(const ExcelWorksheet& sheet, const std::string& templateP
     return "";
 }
 
-// A printer failure is told and the workbook is still saved.
-void Print(const PitcherProfilesSources& sources, const ExcelWorksheet& sheet) {
-    if (!sources.settings.printOutput || !sources.print) return;
-    xls::PrintResult result = sources.print(sheet);
-    if (result.status == xls::PrintStatus::Printed) return;
-    WriteLog(sources.settings, "Printing the pitcher profiles failed: " + result.message);
-    sources.ui.Message(
-        MsgIcon::Exclamation, "Print",
-        result.message + "\r\n\r\nThe pitcher profiles are saved in " + sources.settings.outputDir + ".");
-}
-
 }  // namespace
 
 std::vector<std::string> PitcherProfilesTemplateNames() { return {"visitor", "home", "stadium", "date"}; }
@@ -310,7 +299,8 @@ std::string CreatePitcherProfiles(const PitcherProfilesSources& sources, const P
         error = CheckNames(sheet, templatePath);
         if (error.empty()) error = ProfileWriter(sources, sheet).Fill(game);
         if (error.empty()) {
-            Print(sources, sheet);
+            bool printerFailed = false;
+            PrintStageSheet(settings, sources.ui, sources.print, sheet, "pitcher profiles", printerFailed);
             error = book->SaveAs(output, settings.saveFormat);
         }
         if (error.empty()) SavePdfCopy(settings, sheet, output);

@@ -15,7 +15,7 @@
 #include "sites/ESPN.h"
 #include "sites/FanGraphs.h"
 #include "workbooks/ExcelProcs.h"
-#include "xls/SheetPrinting.h"
+#include "workbooks/WorksheetPrinting.h"
 #include "workbooks/TemplateNames.h"
 
 namespace quillbat {
@@ -45,7 +45,7 @@ struct PitcherProfilesSources {
     const TextTable& players;  // the opposing batters when ESPN has no list
     Ui& ui;
     ProfileReaders readers;
-    std::function<xls::PrintResult(const ExcelWorksheet&)> print;
+    SheetPrinter print;
 };
 
 // Makes the workbook. "" or why it stopped: a template that can not be opened or lacks one of

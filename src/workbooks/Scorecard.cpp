@@ -146,13 +146,7 @@ std::string CardWriter::WriteHeading(ExcelWorksheet& sheet) {
 
 // A printer failure is told once and the cards are still saved.
 void CardWriter::Print(const ExcelWorksheet& sheet) {
-    if (!s_.settings.printOutput || printerFailed_ || !s_.print) return;
-    xls::PrintResult result = s_.print(sheet);
-    if (result.status == xls::PrintStatus::Printed) return;
-    printerFailed_ = true;
-    WriteLog(s_.settings, "Printing the scorecards failed: " + result.message);
-    s_.ui.Message(MsgIcon::Exclamation, "Print",
-                  result.message + "\r\n\r\nThe scorecards are saved in " + s_.settings.outputDir + ".");
+    PrintStageSheet(s_.settings, s_.ui, s_.print, sheet, "scorecards", printerFailed_);
 }
 
 // Appends the lineup table to "debugPlayerList.txt" in the program folder: one line per

@@ -11,7 +11,7 @@
 #include "platform/TextTable.h"
 #include "platform/Ui.h"
 #include "workbooks/ExcelProcs.h"
-#include "xls/SheetPrinting.h"
+#include "workbooks/WorksheetPrinting.h"
 #include "workbooks/TemplateNames.h"
 
 namespace quillbat {
@@ -34,7 +34,7 @@ struct ScorecardSources {
     const TextTable& lineups;
     const TextTable& players;
     Ui& ui;
-    std::function<xls::PrintResult(const ExcelWorksheet&)> print;
+    SheetPrinter print;
 };
 
 // Makes both cards, away first. "" or why it stopped: a template that can not be opened or

@@ -359,13 +359,7 @@ std::string RostersWriter::Finish(ExcelApplication& app, ExcelWorkbook* book, Ex
 
 // A printer failure is told once and the pages are still saved.
 void RostersWriter::Print(const ExcelWorksheet& sheet) {
-    if (!s_.settings.printOutput || printerFailed_ || !s_.print) return;
-    xls::PrintResult result = s_.print(sheet);
-    if (result.status == xls::PrintStatus::Printed) return;
-    printerFailed_ = true;
-    WriteLog(s_.settings, "Printing the team rosters failed: " + result.message);
-    s_.ui.Message(MsgIcon::Exclamation, "Print",
-                  result.message + "\r\n\r\nThe team rosters are saved in " + s_.settings.outputDir + ".");
+    PrintStageSheet(s_.settings, s_.ui, s_.print, sheet, "team rosters", printerFailed_);
 }
 
 // Appends the plate appearances and innings kept for sheet rows 1 to 50 to

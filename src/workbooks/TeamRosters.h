@@ -14,7 +14,7 @@
 #include "platform/Ui.h"
 #include "workbooks/AveragesTable.h"
 #include "workbooks/ExcelProcs.h"
-#include "xls/SheetPrinting.h"
+#include "workbooks/WorksheetPrinting.h"
 #include "workbooks/TemplateNames.h"
 
 namespace quillbat {
@@ -40,7 +40,7 @@ struct RostersSources {
     const AveragesTable& leagueAverages;
     const AveragesTable& teamAverages;
     Ui& ui;
-    std::function<xls::PrintResult(const ExcelWorksheet&)> print;
+    SheetPrinter print;
 };
 
 // Makes the workbook (or its two pages). "" or why it stopped: a template that can not be

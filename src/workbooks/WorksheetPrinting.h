@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/Settings.h"
+#include "platform/Ui.h"
 #include "workbooks/ExcelProcs.h"
 #include "xls/SheetPrinting.h"
 
@@ -15,6 +17,15 @@ namespace quillbat {
 // printing worked; without a printer the result says so in a plain message.
 xls::PrintResult PrintOut(const ExcelWorksheet& sheet,
                           const std::function<std::string()>& defaultPrinter = xls::SystemDefaultPrinter);
+
+// How a workbook stage prints a sheet (PrintOut, or a recorder in tests).
+using SheetPrinter = std::function<xls::PrintResult(const ExcelWorksheet&)>;
+
+// A stage's printing when the Print option is on: a failure goes to the program log and is told
+// once (`failed` remembers it across the stage's sheets), and the caller saves the workbook
+// either way. `what` names the outputs in the texts ("scorecards").
+void PrintStageSheet(const Settings& settings, Ui& ui, const SheetPrinter& print, const ExcelWorksheet& sheet,
+                     const std::string& what, bool& failed);
 
 // The same pages as a PDF file, written whole or not at all. "" or an error text.
 std::string SaveAsPdf(const ExcelWorksheet& sheet, const std::string& path);

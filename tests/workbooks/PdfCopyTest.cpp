@@ -43,7 +43,8 @@ TEST(PdfCopyTest, WrittenOnlyWhenAskedAndAFailureIsOneErrorLogLine) {
     std::filesystem::create_directory(folder / "ScorecardAway.pdf");  // in the copy's way
     SavePdfCopy(settings, sheet, card);
     std::string log = testing::ReadFile(ErrorLogPath(settings));
-    EXPECT_NE(log.find("Could not save the PDF copy " + folder / "ScorecardAway.pdf"), std::string::npos) << log;
+    EXPECT_NE(log.find("Could not save the PDF copy " + folder / "ScorecardAway.pdf"), std::string::npos)
+        << log;
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
 }
 
