@@ -97,6 +97,17 @@ int ConnectionCount(const std::string& text, int fallback) {
     return count >= 1 && count <= 32 ? count : fallback;
 }
 
+// "gameday" or "statsapi", letter case ignored; blank takes the default, and so does any other
+// value, with a program-log line naming it.
+DataProvider ReadProvider(const Settings& s, DataProvider fallback) {
+    std::string name = ToLower(Read(s, kSourcesSection, "Provider"));
+    if (name == "gameday") return DataProvider::Gameday;
+    if (name == "statsapi") return DataProvider::StatsApi;
+    if (!name.empty())
+        WriteLog(s, "Sources/Provider \"" + name + "\" is not gameday or statsapi; using the default");
+    return fallback;
+}
+
 void ReadSources(Settings& s) {
     Sources defaults;
     auto source = [&](const char* key, const std::string& fallback) {
@@ -112,6 +123,8 @@ void ReadSources(Settings& s) {
     s.sources.sampleData = YNToBool(Read(s, kSourcesSection, "SampleData"));
     s.sources.maxConnections =
         ConnectionCount(Read(s, kSourcesSection, "MaxConnections"), defaults.maxConnections);
+    s.sources.statsApiHost = source("StatsApiHost", defaults.statsApiHost);
+    s.sources.provider = ReadProvider(s, defaults.provider);
 }
 
 void Tidy(const Settings& s) {

@@ -119,15 +119,20 @@ void ReadLineupsFromTables(const SheetCells& box, const SheetCells* players, con
         }
         AddStarter(box, row, columns, request, lineups);
         TakeStartingPitcher(box, row, columns, seen, away, home);
-        LookUpFigure(request, lineups, lineups.Rows(), "Full Season", "Value", "WAR", LineupField::kWar);
     }
+    LookUpLineupFigures(request, lineups);
+    if (players) ReadUniformNumbers(*players, lineups, away, home);
+}
+
+void LookUpLineupFigures(const LineupRequest& request, LineupTable& lineups) {
+    for (int entry = 1; entry <= lineups.Rows(); ++entry)
+        LookUpFigure(request, lineups, entry, "Full Season", "Value", "WAR", LineupField::kWar);
     if (request.battingSplits) {
         for (int entry = 1; entry <= lineups.Rows(); ++entry)
             LookUpFigure(request, lineups, entry, "vs L", "Standard", "AVG", LineupField::kAverageVsLeft);
         for (int entry = 1; entry <= lineups.Rows(); ++entry)
             LookUpFigure(request, lineups, entry, "vs R", "Standard", "AVG", LineupField::kAverageVsRight);
     }
-    if (players) ReadUniformNumbers(*players, lineups, away, home);
 }
 
 std::string ReadBoxscoreLineups(const std::string& boxScoreTable, const std::string& playersTable,

@@ -37,6 +37,10 @@ std::string ReadBoxscoreLineups(const std::string& boxScoreTable, const std::str
                                 const LineupRequest& request, LineupTable& lineups, StartingPitcher& away,
                                 StartingPitcher& home);
 
+// Each batter's WAR and, when asked, his averages against left- and right-handed pitching, from
+// the request's FanGraphs lookup (none: nothing is looked up).
+void LookUpLineupFigures(const LineupRequest& request, LineupTable& lineups);
+
 // "Last, First" as "First Last"; a name without a comma as it is.
 std::string FirstNameFirst(const std::string& name);
 

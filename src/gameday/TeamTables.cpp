@@ -21,4 +21,8 @@ std::string LookupCityName(const TeamTables& tables, const std::string& fileCode
     return Lookup(tables, fileCode, TeamField::kCityName);
 }
 
+std::string LookupTeamCity(const TeamTables& tables, const std::string& fileCode) {
+    return Lookup(tables, fileCode, TeamField::kTeamCity);
+}
+
 }  // namespace quillbat

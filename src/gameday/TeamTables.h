@@ -33,5 +33,6 @@ struct TeamTables {
 // Exact (case-sensitive) match on the file code; "" when there is none.
 std::string LookupTeamName(const TeamTables& tables, const std::string& fileCode);
 std::string LookupCityName(const TeamTables& tables, const std::string& fileCode);
+std::string LookupTeamCity(const TeamTables& tables, const std::string& fileCode);
 
 }  // namespace quillbat

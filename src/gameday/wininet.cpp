@@ -22,7 +22,8 @@ std::string FailureText(TransferStage stage) {
 }
 
 TransferResult FetchOnce(const NetSession& session, const std::string& url, const char* agent) {
-    TransferResult result = RunTransfer({CompleteUrl(url), agent}, session.limits, session.ui);
+    std::string userAgent = session.userAgent.empty() ? agent : session.userAgent;
+    TransferResult result = RunTransfer({CompleteUrl(url), userAgent}, session.limits, session.ui);
     if (result.failedAt != TransferStage::Done && session.settings.debugMode) {
         WriteLog(session.settings, "  Download of " + url + " failed: " + result.reason);
     }

@@ -15,6 +15,7 @@ struct NetSession {
     const Settings& settings;
     Ui& ui;
     TransferLimits limits{};
+    std::string userAgent{};  // "" sends the agent name of each call, as the gameday downloads always have
 };
 
 inline constexpr const char* kInetInitFailed = "inet initialization failed";

@@ -9,8 +9,14 @@ namespace quillbat {
 // File format code of a normal (pre-2007) workbook, the format every workbook is saved in.
 inline constexpr int kXlWorkbookNormal = -4143;
 
+// Which source fills the game, lineup and players tables and the stats rows: the historical
+// gameday tree with the statistics pages, or the present-day MLB Stats API.
+enum class DataProvider { Gameday, StatsApi };
+
 // Where each data source lives: a scheme and host, optionally with a port.
 struct Sources {
+    DataProvider provider = DataProvider::StatsApi;
+    std::string statsApiHost = "https://statsapi.mlb.com";
     std::string gamedayHost = "http://gd2.mlb.com";
     std::string teamSiteDomain = "mlb.com";
     std::string fanGraphsHost = "http://www.fangraphs.com";

@@ -27,6 +27,7 @@ public:
         fs::copy(kGamedayData, root / "world/components/game/mlb", fs::copy_options::recursive);
         CloseSources();
         WriteIniValue(Ini(), "Sources", "GamedayHost", server.Url(""));
+        WriteIniValue(Ini(), "Sources", "Provider", "gameday");
     }
 
     // A day's scoreboard of our own.

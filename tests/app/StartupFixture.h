@@ -24,7 +24,8 @@ public:
     // Points every source at a closed loopback port, which refuses at once, so a test that
     // downloads never reaches the real hosts.
     void CloseSources() const {
-        for (const char* key : {"GamedayHost", "FanGraphsHost", "BaseballReferenceHost", "ESPNHost", "UpdateHost"})
+        for (const char* key : {"GamedayHost", "FanGraphsHost", "BaseballReferenceHost", "ESPNHost",
+                                "UpdateHost", "StatsApiHost"})
             WriteIniValue(Ini(), "Sources", key, "http://127.0.0.1:1");
         WriteIniValue(Ini(), "Sources", "TeamSiteDomain", "invalid");
     }

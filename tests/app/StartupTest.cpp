@@ -36,8 +36,8 @@ TEST(StartupTest, FirstStartWithEmptyHome) {
     EXPECT_EQ(ctx.teams.teams.Rows(), 30);
 
     EXPECT_EQ(ReadFile(f.Ini()), "[Config]\nOutputDir=" + s.outputDir + "\nLogosDir=" + s.logosDir +
-                                     "\nTemplatesDir=" + s.templatesDir + "\nTempDirRoot=" +
-                                     s.tempDirRoot + "\n");
+                                     "\nTemplatesDir=" + s.templatesDir + "\nTempDirRoot=" + s.tempDirRoot +
+                                     "\n");
 
     SaveSettingsOnExit(s);
     for (const char* key : {"CreateScorecards", "CreateRosters", "CreatePitcherProfiles", "PrintOutput"})
@@ -60,9 +60,8 @@ TEST(StartupTest, OutputFolderFallsBackThroughHomeFolders) {
 
 TEST(StartupTest, ConfiguredFoldersAreKeptAndOutputCreated) {
     StartupFixture f;
-    f.root.Write("prog/Quillbat.ini",
-                 "[Config]\nTempDir=/obsolete\nOutputDir=" + (f.root / "deep/new/out") +
-                     "\nTempDirRoot=" + (f.root / "t/QUILLBAT") + "\nAutoUpdate=Y\n");
+    f.root.Write("prog/Quillbat.ini", "[Config]\nTempDir=/obsolete\nOutputDir=" + (f.root / "deep/new/out") +
+                                          "\nTempDirRoot=" + (f.root / "t/QUILLBAT") + "\nAutoUpdate=Y\n");
     AppContext ctx(f.ui);
     ASSERT_EQ(f.Start(ctx), "");
     EXPECT_EQ(ctx.settings.outputDir, f.root / "deep/new/out");
@@ -157,12 +156,9 @@ TEST(StartupTest, SwitchesAndTidying) {
         const char* commandLine;
         bool dev, debug, tempEmptied, dumpsDeleted;
     } cases[] = {
-        {"", false, false, true, false},
-        {"some words -DEBUG more", false, true, false, true},
-        {"-dev", true, false, false, false},
-        {"-devmode", true, false, false, false},
-        {"-dev -debug", true, true, false, true},
-        {"dev debug", false, false, true, false},
+        {"", false, false, true, false},          {"some words -DEBUG more", false, true, false, true},
+        {"-dev", true, false, false, false},      {"-devmode", true, false, false, false},
+        {"-dev -debug", true, true, false, true}, {"dev debug", false, false, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.commandLine);
@@ -192,13 +188,33 @@ TEST(StartupTest, SourcesFromSettings) {
     StartupFixture f;
     f.root.Write("prog/Quillbat.ini",
                  "[Sources]\nGamedayHost=http://gd2.localhost:8080/\nFanGraphsHost=  \n"
-                 "ESPNHost=https://espn.localhost:8443\nBaseballReferenceHost=http://[::1]:9000\n");
+                 "ESPNHost=https://espn.localhost:8443\nBaseballReferenceHost=http://[::1]:9000\n"
+                 "StatsApiHost=http://statsapi.localhost:8080/\n");
     AppContext ctx(f.ui);
     ASSERT_EQ(f.Start(ctx), "");
     EXPECT_EQ(ctx.settings.gamedayBaseUrl, "http://gd2.localhost:8080/components/game/mlb");
     EXPECT_EQ(ctx.settings.sources.fanGraphsHost, "http://www.fangraphs.com");
+    EXPECT_EQ(ctx.settings.sources.statsApiHost, "http://statsapi.localhost:8080");
     EXPECT_EQ(ctx.settings.dataSourcesLine,
               "Data Sources: gd2.localhost, www.fangraphs.com, espn.localhost, [::1]");
+}
+
+TEST(StartupTest, ProviderFromSettings) {
+    struct Case {
+        const char* ini;
+        DataProvider provider;
+    } cases[] = {{"", DataProvider::StatsApi},
+                 {"[Sources]\nProvider=GAMEDAY\n", DataProvider::Gameday},
+                 {"[Sources]\nProvider=statsapi\n", DataProvider::StatsApi},
+                 {"[Sources]\nProvider=espn\n", DataProvider::StatsApi}};
+    for (const Case& c : cases) {
+        StartupFixture f;
+        f.root.Write("prog/Quillbat.ini", c.ini);
+        AppContext ctx(f.ui);
+        ASSERT_EQ(f.Start(ctx), "");
+        EXPECT_EQ(ctx.settings.sources.provider, c.provider) << c.ini;
+        EXPECT_EQ(ctx.settings.sources.statsApiHost, "https://statsapi.mlb.com");
+    }
 }
 
 TEST(StartupTest, HostNames) {

@@ -29,14 +29,17 @@ TEST(SampleTree, HostFolderIsTheNameUnderLocalhost) {
 TEST(SampleTree, QueryStringsNameOneFileHoweverTheyAreEscaped) {
     EXPECT_EQ(RequestFile("/team/roster_40man.jsp?c_id=nyy"), "team/roster_40man.jsp@c_id=nyy");
     EXPECT_EQ(RequestFile("/winss.aspx?team=Red Sox&pos=all"), "winss.aspx@team=Red%20Sox&pos=all");
-    EXPECT_EQ(RequestFile("/winss.aspx?team=Red%20Sox&pos=all"), RequestFile("/winss.aspx?team=Red Sox&pos=all"));
+    EXPECT_EQ(RequestFile("/winss.aspx?team=Red%20Sox&pos=all"),
+              RequestFile("/winss.aspx?team=Red Sox&pos=all"));
     EXPECT_EQ(RequestFile("/a?x=1/2"), "a@x=1%2F2");
-    EXPECT_EQ(RequestFile("/mlb/player/batvspitch/_/id/123/teamId/10"), "mlb/player/batvspitch/_/id/123/teamId/10");
+    EXPECT_EQ(RequestFile("/mlb/player/batvspitch/_/id/123/teamId/10"),
+              "mlb/player/batvspitch/_/id/123/teamId/10");
     EXPECT_EQ(RequestFile("/folder/"), "folder/index.html");
 }
 
 TEST(SampleTree, PathsThatWouldLeaveTheHostFolderFindNothing) {
-    for (const char* target : {"", "relative", "/../secret", "/a/../../b", "/a/%2e%2e/b", "/a//b", "/a/%2E%2E", "/x@y"})
+    for (const char* target :
+         {"", "relative", "/../secret", "/a/../../b", "/a/%2e%2e/b", "/a//b", "/a/%2E%2E", "/x@y"})
         EXPECT_EQ(RequestFile(target), "") << target;
     EXPECT_FALSE(sample::TreePath("/root", "gd2.localhost", "/../x"));
     EXPECT_EQ(*sample::TreePath("/root", "gd2.localhost:1", "/a.xml"), "/root/gd2/a.xml");
@@ -47,7 +50,8 @@ TEST(SampleWorldSeed, SameSeedSameWorldOtherSeedOtherPlayers) {
     sample::World a, b, c;
     EXPECT_FALSE(sample::BuildWorld(c, "-- no clubs here\n", 7));
     EXPECT_TRUE(c.days.empty());
-    ASSERT_TRUE(sample::BuildWorld(a, teams, 7) && sample::BuildWorld(b, teams, 7) && sample::BuildWorld(c, teams, 8));
+    ASSERT_TRUE(sample::BuildWorld(a, teams, 7) && sample::BuildWorld(b, teams, 7) &&
+                sample::BuildWorld(c, teams, 8));
     ASSERT_EQ(a.teams.size(), 30u);
     for (std::size_t t = 0; t < a.teams.size(); ++t) {
         ASSERT_EQ(a.teams[t].players.size(), 40u);
@@ -74,15 +78,19 @@ TEST(SampleWorldSeed, PlayerIdsAreUniqueDigits) {
 
 TEST(SampleSettings, PointsSourcesAtTheServerAndKeepsOtherLines) {
     TempFolder folder;
-    std::string ini = folder.Write("Quillbat.ini", "[Config]\r\nOutputDir=/home/me/out\r\n[Options]\r\nFavoriteTeam=nyy\r\n");
+    std::string ini = folder.Write("Quillbat.ini",
+                                   "[Config]\r\nOutputDir=/home/me/out\r\n[Options]\r\nFavoriteTeam=nyy\r\n");
     ASSERT_TRUE(sample::WriteSampleSettings(ini, 41234));
     EXPECT_EQ(ReadIniValue(ini, "Sources", "GamedayHost"), "http://gd2.localhost:41234");
     EXPECT_EQ(ReadIniValue(ini, "Sources", "TeamSiteDomain"), "localhost:41234");
     EXPECT_EQ(ReadIniValue(ini, "Sources", "FanGraphsHost"), "http://fangraphs.localhost:41234");
-    EXPECT_EQ(ReadIniValue(ini, "Sources", "BaseballReferenceHost"), "http://baseball-reference.localhost:41234");
+    EXPECT_EQ(ReadIniValue(ini, "Sources", "BaseballReferenceHost"),
+              "http://baseball-reference.localhost:41234");
     EXPECT_EQ(ReadIniValue(ini, "Sources", "ESPNHost"), "http://espn.localhost:41234");
     EXPECT_EQ(ReadIniValue(ini, "Sources", "UpdateHost"), "http://updates.localhost:41234");
     EXPECT_EQ(ReadIniValue(ini, "Sources", "SampleData"), "Y");
+    EXPECT_EQ(ReadIniValue(ini, "Sources", "Provider"), "gameday");
+    EXPECT_EQ(ReadIniValue(ini, "Sources", "StatsApiHost"), "http://statsapi.localhost:41234");
     EXPECT_EQ(ReadIniValue(ini, "Config", "DefaultDate"), "07/04/2014");
     EXPECT_EQ(ReadIniValue(ini, "Config", "OutputDir"), "/home/me/out");
     EXPECT_EQ(ReadIniValue(ini, "Options", "FavoriteTeam"), "nyy");

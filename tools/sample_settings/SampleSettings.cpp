@@ -17,6 +17,8 @@ std::vector<SampleSource> SampleSources(int port) {
             {"BaseballReferenceHost", host(kBaseballReferenceHost)},
             {"ESPNHost", host(kEspnHost)},
             {"UpdateHost", host(kUpdateHost)},
+            {"StatsApiHost", host(kStatsApiHost)},
+            {"Provider", "gameday"},
             {"SampleData", "Y"}};
 }
 

@@ -16,6 +16,7 @@ inline constexpr const char* kFanGraphsHost = "fangraphs";
 inline constexpr const char* kBaseballReferenceHost = "baseball-reference";
 inline constexpr const char* kEspnHost = "espn";
 inline constexpr const char* kUpdateHost = "updates";
+inline constexpr const char* kStatsApiHost = "statsapi";
 
 // "gd2.localhost:8080" and "GD2.LOCALHOST" give "gd2"; a name not under ".localhost" is kept
 // (lower-cased, without port). Empty when the name holds anything but letters, digits, "-"

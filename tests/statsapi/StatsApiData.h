@@ -1,0 +1,30 @@
+#pragma once
+// The stored Stats API responses and the team database's rows, for the reader tests.
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "gameday/TeamTables.h"
+
+namespace quillbat::testing {
+
+inline const std::string kStatsApiData = QUILLBAT_TEST_DATA "/statsapi";
+
+// The clubs of the team database's source (file code, city text, team name, city name).
+inline TeamTables TeamDatabaseRows() {
+    std::ifstream in(QUILLBAT_TEAM_SQL);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string sql = text.str();
+    TeamTables tables;
+    std::regex row(R"(\('(\w+)',\s*'([^']*)',\s*'([^']*)',\s*'([^']*)')");
+    for (std::sregex_iterator it(sql.begin(), sql.end(), row), end; it != end; ++it) {
+        int r = tables.teams.AddRow();
+        for (int field = 1; field <= TeamField::kCount; ++field) tables.teams.Set(field, r, (*it)[field]);
+    }
+    return tables;
+}
+
+}  // namespace quillbat::testing
