@@ -2,6 +2,8 @@
 
 #include "app/CreateRequest.h"
 #include "app/DebugDumps.h"
+#include "app/StatsApiGames.h"
+#include "app/StatsApiStages.h"
 #include "app/TempFolderLock.h"
 #include "gameday/DownloadLogs.h"
 #include "gameday/GamedayAddresses.h"
@@ -28,8 +30,22 @@ bool AskToProceedWithoutLineups(AppContext& ctx) {
     return true;
 }
 
+// The present-day source's box score, which holds the players' numbers too.
+bool FetchStatsApiGameFiles(AppContext& ctx, const CreateStages& stages, GameContext& game,
+                            std::string& failure) {
+    ctx.ui.ShowStatus(std::string("Checking ") + kStatsApiSiteName + " for starting lineups...");
+    FetchStatsApiBoxscore(ctx, game);
+    ctx.ui.ShowStatus("");
+    ctx.lineups = LineupTable{};
+    if (!game.lineupsAvailable) return AskToProceedWithoutLineups(ctx);
+    if (stages.readLineups) failure = stages.readLineups(ctx, game);
+    return true;
+}
+
 // The box score and players list; false when the user declines to go on without lineups.
 bool FetchGameFiles(AppContext& ctx, const CreateStages& stages, GameContext& game, std::string& failure) {
+    if (ctx.settings.sources.provider == DataProvider::StatsApi)
+        return FetchStatsApiGameFiles(ctx, stages, game, failure);
     NetSession session{ctx.settings, ctx.ui};
     std::string gameUrl = GameUrl(DayUrl(ctx.settings, game.gameDate), game.gameFolder);
     ctx.ui.ShowStatus(std::string("Checking ") + kGamedaySiteName + " for starting lineups...");

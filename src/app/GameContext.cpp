@@ -28,6 +28,7 @@ TeamSide BuildSide(const GameTable& g, int game, const GameSideFields& f, const 
     side.cityName = LookupCityName(teams, side.fileCode);
     side.pitcher = Pitcher(g, game, f);
     side.pitcherNumber = side.pitcher.empty() ? "" : g.At(f.pitcherNumber, game);
+    side.teamId = g.At(f.teamId, game);
     return side;
 }
 
@@ -52,6 +53,7 @@ GameContext BuildGameContext(const GameTable& g, int game, const TeamTables& tea
     c.venue = g.At(GameField::kVenue, game);
     c.gameDate = gameDate;
     c.gameFolder = GameFolder(g.At(GameField::kGamedayId, game));
+    c.gameId = g.At(GameField::kGameId, game);
     return c;
 }
 

@@ -19,6 +19,7 @@ struct TeamSide {
     std::string pitcher;  // "Name (W-L, ERA)" or ""
     std::string pitcherNumber;
     std::string pitcherId;  // the starting pitcher's player id once the box score named him
+    std::string teamId;  // the Stats API's club id; "" from the gameday source
 };
 
 struct GameContext {
@@ -27,8 +28,9 @@ struct GameContext {
     std::string venue;
     std::string gameDate;  // "MM/DD/YYYY"
     std::string gameFolder;  // "gid_" + gameday id; "" when the id is unusable
+    std::string gameId;  // the game table's game id (the Stats API's game number)
     bool lineupsAvailable = false;
-    std::string boxScoreTable, playersTable;  // flat-table paths; "" when missing
+    std::string boxScoreTable, playersTable;  // flat-table paths (the Stats API's box score); "" when missing
 
     TeamSide& Side(bool isHome) { return isHome ? home : away; }
     const TeamSide& Side(bool isHome) const { return isHome ? home : away; }

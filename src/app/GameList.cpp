@@ -1,5 +1,6 @@
 #include "app/GameList.h"
 
+#include "app/StatsApiGames.h"
 #include "app/TempFolderLock.h"
 #include "gameday/FetchTable.h"
 #include "gameday/GamedayAddresses.h"
@@ -11,12 +12,8 @@ namespace quillbat {
 
 namespace {
 
-struct Fetched {
-    GameListStatus status = GameListStatus::NoGames;
-    std::string url, error;
-};
-
 Fetched FetchAndRead(AppContext& ctx, const std::string& date) {
+    if (ctx.settings.sources.provider == DataProvider::StatsApi) return FetchStatsApiGames(ctx, date);
     std::string url = MasterScoreboardUrl(DayUrl(ctx.settings, date));
     FetchedTable scoreboard =
         FetchFlatTable(NetSession{ctx.settings, ctx.ui}, url, ScoreboardFile(ctx.settings.tempFolder));
@@ -26,12 +23,11 @@ Fetched FetchAndRead(AppContext& ctx, const std::string& date) {
     if (!scoreboard.conversionError.empty())
         return {GameListStatus::DownloadFailed, url, scoreboard.conversionError};
     ctx.games = ReadMasterScoreboard(scoreboard.tablePath);
-    bool none = ctx.games.Rows() == 0 || IsBlank(ctx.games.At(GameField::kAwayCity, 1));
-    return {none ? GameListStatus::NoGames : GameListStatus::Listed, url, ""};
+    return {ListedOrNone(ctx.games), url, ""};
 }
 
 void ReportDownloadFailure(AppContext& ctx, const Fetched& fetched) {
-    WriteLog(ctx.settings, "error downloading master scoreboard");
+    WriteLog(ctx.settings, "error downloading " + fetched.what);
     WriteLog(ctx.settings, "  url = " + fetched.url);
     WriteLog(ctx.settings, "  err = " + fetched.error);
     ctx.ui.Message(MsgIcon::Exclamation, "Error",
@@ -39,6 +35,11 @@ void ReportDownloadFailure(AppContext& ctx, const Fetched& fetched) {
 }
 
 }  // namespace
+
+GameListStatus ListedOrNone(const GameTable& games) {
+    bool none = games.Rows() == 0 || IsBlank(games.At(GameField::kAwayCity, 1));
+    return none ? GameListStatus::NoGames : GameListStatus::Listed;
+}
 
 GameListOutcome GetGames(AppContext& ctx, const std::string& date) {
     ctx.ui.ShowStatus("Retrieving game list...");

@@ -11,10 +11,20 @@ namespace quillbat {
 
 enum class GameListStatus { DownloadFailed, NoGames, Listed };
 
+// What fetching a day's games gave, from whichever source.
+struct Fetched {
+    GameListStatus status = GameListStatus::NoGames;
+    std::string url, error;
+    std::string what = "master scoreboard";  // the file, as the program log names it
+};
+
+// Listed, or NoGames for a table without games (or whose first game names no away city).
+GameListStatus ListedOrNone(const GameTable& games);
+
 struct GameListOutcome {
     GameListStatus status = GameListStatus::NoGames;
     std::vector<std::string> entries;  // one per game of ctx.games, in order
-    std::size_t selected = 0;          // the entry to select first
+    std::size_t selected = 0;  // the entry to select first
 };
 
 // Fetches the games of a "MM/DD/YYYY" date into ctx.games and says what the list should show.

@@ -1,12 +1,14 @@
 #include "app/LineupsStage.h"
 
 #include "app/FanGraphsSource.h"
+#include "app/StatsApiStages.h"
 #include "gameday/BoxscoreLineups.h"
 #include "platform/ProgramLog.h"
 
 namespace quillbat {
 
 std::string ReadLineupsStage(AppContext& ctx, GameContext& game) {
+    if (ctx.settings.sources.provider == DataProvider::StatsApi) return ReadStatsApiLineups(ctx, game);
     StartingPitcher away{game.away.pitcher, game.away.pitcherNumber, ""};
     StartingPitcher home{game.home.pitcher, game.home.pitcherNumber, ""};
     LineupRequest request;

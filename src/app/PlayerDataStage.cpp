@@ -1,6 +1,7 @@
 #include "app/PlayerDataStage.h"
 
 #include "app/FanGraphsSource.h"
+#include "app/StatsApiStages.h"
 #include "gameday/FlatTableFile.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/PlayerData.h"
@@ -38,6 +39,8 @@ void CollectPlayers(AppContext& ctx, const GameContext& game, const NetSession& 
 }  // namespace
 
 std::string GetPlayerDataStage(AppContext& ctx, GameContext& game, int pass) {
+    if (ctx.settings.sources.provider == DataProvider::StatsApi)
+        return GetStatsApiPlayerData(ctx, game, pass);
     NetSession session{ctx.settings, ctx.ui};
     if (pass == 1) {
         CollectPlayers(ctx, game, session);

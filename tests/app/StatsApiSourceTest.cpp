@@ -1,0 +1,131 @@
+// The game list and the Create run's data stages on the present-day source, against stored
+// real Stats API responses served over loopback.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "StartupFixture.h"
+#include "TestHttpServer.h"
+#include "app/CreatePipeline.h"
+#include "app/GameList.h"
+#include "app/LineupsStage.h"
+#include "app/PlayerDataStage.h"
+#include "gameday/DownloadLogs.h"
+#include "platform/FileSystem.h"
+#include "platform/IniFile.h"
+
+namespace quillbat {
+namespace {
+
+const std::string kApiData = QUILLBAT_TEST_DATA "/statsapi";
+
+// The schedule of 2026-03-18. Game 3 (Boston at NY Yankees) is given a stored box score of
+// another game and both clubs the same stored roster: the stages care for the shape, not the
+// clubs' identity.
+class StatsApiSourceTest : public ::testing::Test {
+protected:
+    StatsApiSourceTest() : server(f.root / "api") {
+        ::setenv("no_proxy", "127.0.0.1,localhost", 1);
+        Serve("schedule_date_2026-03-18_hydrate_probablePitcher_pregame.json", "api/v1/schedule");
+        Serve("game_744914_boxscore.json", "api/v1/game/831607/boxscore");
+        Serve("team_134_roster_fullSeason_hydrate_person.json", "api/v1/teams/111/roster");
+        Serve("team_134_roster_fullSeason_hydrate_person.json", "api/v1/teams/147/roster");
+        Serve("person_660271_hydrate_stats_season_yearByYear_career_gameLog_pitching.json", "api/v1/people");
+        for (const char* name :
+             {"Scorecard Template.xlt", "Rosters Template.xlt", "Starting Pitchers Profiles Template.xlt"})
+            f.root.Write(std::string("prog/Templates/") + name, "t");
+        f.CloseSources();
+        WriteIniValue(f.Ini(), "Sources", "StatsApiHost", server.Url(""));
+    }
+    void Serve(const std::string& file, const std::string& path) {
+        f.root.Write("api/" + path, testing::ReadFile(kApiData + "/" + file));
+    }
+    void SetUp() override { ASSERT_EQ(f.Start(ctx), ""); }
+
+    CreateOutcome Create(int game) {
+        ctx.settings.selectedGameDate = "03/18/2026";
+        EXPECT_EQ(GetGames(ctx, "03/18/2026").status, GameListStatus::Listed);
+        f.ui.messages.clear();
+        CreateStages stages;
+        stages.readLineups = ReadLineupsStage;
+        stages.getPlayerData = GetPlayerDataStage;
+        ctx.settings.createScorecards = true;
+        ctx.settings.createRosters = true;
+        return RunCreate(ctx, stages, true, game);
+    }
+    std::string ErrorLog() const { return testing::ReadFile(ErrorLogPath(ctx.settings)); }
+
+    testing::StartupFixture f;
+    testing::TestHttpServer server;
+    AppContext ctx{f.ui};
+};
+
+TEST_F(StatsApiSourceTest, GameListReadsAsItAlwaysHas) {
+    ASSERT_EQ(ctx.settings.sources.provider, DataProvider::StatsApi);  // a fresh install
+    GameListOutcome outcome = GetGames(ctx, "03/18/2026");
+    ASSERT_EQ(outcome.status, GameListStatus::Listed);
+    ASSERT_EQ(outcome.entries.size(), 13u);
+    EXPECT_EQ(outcome.entries[2], "Boston at NY Yankees");
+    EXPECT_EQ(outcome.entries[5], "San Francisco at LA Dodgers");
+    EXPECT_EQ(ctx.settings.season, "2026");
+    auto requests = server.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].path, "/api/v1/schedule");
+    EXPECT_EQ(requests[0].userAgent.rfind("Quillbat/", 0), 0u);
+}
+
+TEST_F(StatsApiSourceTest, AScheduleThatIsNotJsonIsAFailedDownload) {
+    server.SetStatus("/api/v1/schedule", 200, "<html>Service Unavailable</html>");
+    EXPECT_EQ(GetGames(ctx, "03/18/2026").status, GameListStatus::DownloadFailed);
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0].title, "Error");
+    std::string log = ErrorLog();
+    EXPECT_NE(log.find("not JSON"), std::string::npos);
+    EXPECT_NE(log.find("URL = " + server.Url("/api/v1/schedule")), std::string::npos);
+}
+
+TEST_F(StatsApiSourceTest, CreateFillsLineupsAndPlayersWithSixRequests) {
+    EXPECT_EQ(Create(3), CreateOutcome::NotAvailable);  // no workbook stages given
+    ASSERT_EQ(ctx.lineups.Rows(), 18);
+    EXPECT_EQ(ctx.lineups.At(LineupField::kBoxScoreName, 1), "Alex Bregman");
+    EXPECT_EQ(ctx.lineups.At(LineupField::kFanGraphsTeam, 1), "Red Sox");
+    ASSERT_EQ(ctx.players.Rows(), 76);
+    EXPECT_EQ(ctx.players.At(PlayerField::kLastName, 1), "Ashcraft");
+    EXPECT_EQ(ctx.players.At(PlayerField::kBats, 1), "L");
+    std::vector<std::string> paths;
+    for (const auto& request : server.Requests()) paths.push_back(request.path);
+    EXPECT_EQ(paths, (std::vector<std::string>{"/api/v1/schedule", "/api/v1/game/831607/boxscore",
+                                               "/api/v1/people", "/api/v1/teams/111/roster",
+                                               "/api/v1/teams/147/roster", "/api/v1/people"}));
+}
+
+TEST_F(StatsApiSourceTest, ABoxscoreThatIsNotJsonMeansNoLineups) {
+    server.SetStatus("/api/v1/game/831607/boxscore", 200, "{\"teams\": {\"away\": ");
+    f.ui.QueueAnswer(MsgAnswer::No);
+    EXPECT_EQ(Create(3), CreateOutcome::Declined);
+    EXPECT_EQ(f.ui.messages[0].title, "Lineups Not Available");
+    EXPECT_NE(ErrorLog().find("/api/v1/game/831607/boxscore"), std::string::npos);
+}
+
+TEST_F(StatsApiSourceTest, ClubsTakeTheirPresentNames) {
+    ctx.settings.selectedGameDate = "03/18/2026";
+    ASSERT_EQ(GetGames(ctx, "03/18/2026").status, GameListStatus::Listed);
+    ctx.games.Set(GameField::kHomeTeamName, 3, "Bombers");
+    ctx.settings.createPitcherProfiles = true;
+    CreateStages stages;
+    GameContext seen;
+    stages.readLineups = [&](AppContext&, GameContext& game) {
+        seen = game;
+        return std::string();
+    };
+    stages.createPitcherProfiles = [](AppContext&, GameContext&) { return std::string(); };
+    RunCreate(ctx, stages, true, 3);
+    EXPECT_EQ(seen.home.teamName, "Bombers");
+    EXPECT_EQ(seen.home.teamId, "147");
+    EXPECT_EQ(seen.gameId, "831607");
+    EXPECT_TRUE(seen.lineupsAvailable);
+}
+
+}  // namespace
+}  // namespace quillbat
