@@ -40,12 +40,35 @@ std::string PeopleStatsUrl(std::string_view host, const std::vector<std::string>
     std::string ids;
     for (const std::string& id : playerIds)
         if (IsApiId(id)) ids += (ids.empty() ? "" : ",") + id;
-    if (ids.empty() || season.size() != 4 || !IsApiId(season)) return "";
+    if (ids.empty() || season.size() != 4 || !IsApiId(season)) return "";  // a year
     return std::string(host) + "/api/v1/people?personIds=" + ids +
            "&hydrate=stats(group=[hitting,pitching],type=[season,statSplits,sabermetrics],sitCodes=[vl,vr],"
            "season=" +
            std::string(season) + ")";
 }
+
+namespace {
+
+bool IsSeason(std::string_view season) { return season.size() == 4 && IsApiId(season); }
+
+}  // namespace
+
+std::string TeamStatsUrl(std::string_view host, std::string_view season, std::string_view group) {
+    if (!IsSeason(season) || (group != "hitting" && group != "pitching")) return "";
+    return std::string(host) + "/api/v1/teams/stats?sportId=1&stats=season&season=" + std::string(season) +
+           "&group=" + std::string(group);
+}
+
+std::string TeamsUrl(std::string_view host, std::string_view season) {
+    return IsSeason(season) ? std::string(host) + "/api/v1/teams?sportId=1&season=" + std::string(season)
+                            : "";
+}
+
+std::string TeamStatsFile(std::string_view tempFolder, std::string_view group) {
+    return JoinPath(tempFolder, "statsapi_team_stats_" + std::string(group) + ".json");
+}
+
+std::string TeamsFile(std::string_view tempFolder) { return JoinPath(tempFolder, "statsapi_teams.json"); }
 
 std::string PeopleStatsFile(std::string_view tempFolder, std::string_view which) {
     return JoinPath(tempFolder, "statsapi_people_stats_" + std::string(which) + ".json");

@@ -22,11 +22,17 @@ std::string RosterUrl(std::string_view host, std::string_view teamId, std::strin
 // season is not a year.
 std::string PeopleStatsUrl(std::string_view host, const std::vector<std::string>& playerIds,
                            std::string_view season);
+// Every club's season figures of one group ("hitting" or "pitching").
+std::string TeamStatsUrl(std::string_view host, std::string_view season, std::string_view group);
+// The clubs of the season with their leagues.
+std::string TeamsUrl(std::string_view host, std::string_view season);
 
 std::string ScheduleFile(std::string_view tempFolder);
 std::string BoxscoreFile(std::string_view tempFolder, std::string_view gamePk);
 std::string RosterFile(std::string_view tempFolder, std::string_view teamId);
 // which: "lineups" or "players".
 std::string PeopleStatsFile(std::string_view tempFolder, std::string_view which);
+std::string TeamStatsFile(std::string_view tempFolder, std::string_view group);
+std::string TeamsFile(std::string_view tempFolder);
 
 }  // namespace quillbat

@@ -3,52 +3,11 @@
 #include <cstdio>
 #include <utility>
 
-#include "platform/NumberFormat.h"
+#include "statsapi/StatColumns.h"
 
 namespace quillbat {
 
 namespace {
-
-using Columns = std::initializer_list<std::pair<const char*, const char*>>;  // our name, the API's
-
-const Columns kBatting = {{"G", "gamesPlayed"},     {"PA", "plateAppearances"},
-                          {"AB", "atBats"},         {"H", "hits"},
-                          {"2B", "doubles"},        {"3B", "triples"},
-                          {"HR", "homeRuns"},       {"R", "runs"},
-                          {"RBI", "rbi"},           {"BB", "baseOnBalls"},
-                          {"SO", "strikeOuts"},     {"SB", "stolenBases"},
-                          {"CS", "caughtStealing"}, {"AVG", "avg"},
-                          {"OBP", "obp"},           {"SLG", "slg"},
-                          {"OPS", "ops"},           {"BABIP", "babip"}};
-const Columns kPitching = {{"W", "wins"},
-                           {"L", "losses"},
-                           {"ERA", "era"},
-                           {"G", "gamesPitched"},
-                           {"GS", "gamesStarted"},
-                           {"SV", "saves"},
-                           {"HLD", "holds"},
-                           {"IP", "inningsPitched"},
-                           {"H", "hits"},
-                           {"R", "runs"},
-                           {"ER", "earnedRuns"},
-                           {"HR", "homeRuns"},
-                           {"BB", "baseOnBalls"},
-                           {"SO", "strikeOuts"},
-                           {"WHIP", "whip"},
-                           {"K/9", "strikeoutsPer9Inn"},
-                           {"BB/9", "walksPer9Inn"},
-                           {"HR/9", "homeRunsPer9"},
-                           {"AVG", "avg"},
-                           {"K/BB", "strikeoutWalkRatio"}};
-
-void Put(StatsRow& row, const std::string& name, const std::string& value) {
-    row.AddColumn(name);
-    row.AddValue(value);
-}
-
-void PutColumns(StatsRow& row, const Json& stat, const Columns& columns) {
-    for (const auto& [name, key] : columns) Put(row, name, Text(stat, {key}));
-}
 
 // A rate as FanGraphs writes it: ".345" below one, else with the given decimals.
 std::string Rate(const Json& stat, const char* key, int decimals) {
@@ -63,21 +22,14 @@ std::string Rate(const Json& stat, const char* key, int decimals) {
 }
 
 void PutSabermetrics(StatsRow& row, const Json& stat, bool pitching) {
-    Put(row, "WAR", Rate(stat, "war", 1));
+    PutStat(row, "WAR", Rate(stat, "war", 1));
     if (pitching) {
-        Put(row, "FIP", Rate(stat, "fip", 2));
-        Put(row, "xFIP", Rate(stat, "xfip", 2));
+        PutStat(row, "FIP", Rate(stat, "fip", 2));
+        PutStat(row, "xFIP", Rate(stat, "xfip", 2));
         return;
     }
-    Put(row, "wOBA", Rate(stat, "woba", 3));
-    Put(row, "wRC+", Rate(stat, "wRcPlus", 0));
-}
-
-// Slugging less average, when the response has no isolated power of its own.
-std::string IsolatedPower(const Json& stat) {
-    std::string slg = Text(stat, {"slg"}), avg = Text(stat, {"avg"});
-    if (slg.empty() || avg.empty()) return "";
-    return FormatNumber(LeadingNumber(slg) - LeadingNumber(avg), "#.000");
+    PutStat(row, "wOBA", Rate(stat, "woba", 3));
+    PutStat(row, "wRC+", Rate(stat, "wRcPlus", 0));
 }
 
 // The split for all the player's clubs (no team named), else the first; nullptr when none.
@@ -98,14 +50,16 @@ void ReadBlock(const Json& block, PlayerStatLines& lines) {
     StatsRow& season = pitching ? lines.pitching : lines.batting;
     if (type == "season") {
         if (const Json* stat = SeasonSplit(block)) {
-            PutColumns(season, *stat, pitching ? kPitching : kBatting);
-            if (!pitching) Put(season, "ISO", IsolatedPower(*stat));
+            if (pitching)
+                PutPitchingColumns(season, *stat);
+            else
+                PutHittingColumns(season, *stat);
         }
     } else if (type == "sabermetrics") {
         if (const Json* stat = SeasonSplit(block)) PutSabermetrics(season, *stat, pitching);
     } else if (type == "statSplits" && !pitching) {
-        if (const Json* left = SeasonSplit(block, "vl")) PutColumns(lines.battingVsLeft, *left, kBatting);
-        if (const Json* right = SeasonSplit(block, "vr")) PutColumns(lines.battingVsRight, *right, kBatting);
+        if (const Json* left = SeasonSplit(block, "vl")) PutHittingColumns(lines.battingVsLeft, *left);
+        if (const Json* right = SeasonSplit(block, "vr")) PutHittingColumns(lines.battingVsRight, *right);
     }
 }
 

@@ -1,0 +1,80 @@
+#include "statsapi/TeamStatsReader.h"
+
+#include <gtest/gtest.h>
+
+#include "StatsApiData.h"
+
+namespace quillbat {
+namespace {
+
+using testing::kStatsApiData;
+
+std::size_t ClubIndex(const std::vector<ClubStats>& clubs, const std::string& id) {
+    for (std::size_t i = 0; i < clubs.size(); ++i)
+        if (clubs[i].teamId == id) return i;
+    return 0;
+}
+
+// All 30 clubs' 2025 figures, captured in early June.
+std::vector<ClubStats> Clubs(const char* group) {
+    std::vector<ClubStats> clubs;
+    EXPECT_EQ(ReadTeamStatsFile(kStatsApiData + "/teams_stats_season_" + group + "_all30_2025.json", clubs),
+              "");
+    return clubs;
+}
+
+TEST(TeamStatsReaderTest, RealHittingClubAndLeagueRows) {
+    std::vector<ClubStats> clubs = Clubs("hitting");
+    ASSERT_EQ(clubs.size(), 30u);
+    const StatsRow* yankees = ClubRow(clubs, "Yankees");
+    ASSERT_NE(yankees, nullptr);
+    EXPECT_EQ(GetStat("PA", *yankees), "2268");
+    EXPECT_EQ(GetStat("AVG", *yankees), ".259");
+    EXPECT_EQ(GetStat("HR", *yankees), "95");
+    EXPECT_EQ(ClubRow(clubs, "ankees"), nullptr);  // whole words only
+    EXPECT_EQ(GetStat("HR", *ClubRow(clubs, "White Sox")), GetStat("HR", clubs[ClubIndex(clubs, "145")].row));
+    StatsRow league = AverageRow(clubs);
+    EXPECT_EQ(GetStat("AVG", league), ".244");
+    EXPECT_EQ(GetStat("HR", league), "64");
+    EXPECT_EQ(GetStat("PA", league), "2233");
+    // Two clubs' averages: the Yankees (147) and the Dodgers (119).
+    EXPECT_EQ(GetStat("HR", AverageRow(clubs, {"147", "119"})), "97");
+}
+
+TEST(TeamStatsReaderTest, RealPitchingClubAndLeagueRows) {
+    std::vector<ClubStats> clubs = Clubs("pitching");
+    const StatsRow* yankees = ClubRow(clubs, "New York Yankees");
+    ASSERT_NE(yankees, nullptr);
+    EXPECT_EQ(GetStat("ERA", *yankees), "3.60");
+    EXPECT_EQ(GetStat("SV", *yankees), "17");
+    EXPECT_EQ(GetStat("K/9", *yankees), "9.62");
+    StatsRow league = AverageRow(clubs);
+    EXPECT_EQ(GetStat("ERA", league), "4.01");
+    EXPECT_EQ(GetStat("K/9", league), "8.39");
+    EXPECT_EQ(GetStat("SV", league), "15");
+}
+
+TEST(TeamStatsReaderTest, ShapesOfTeamStatistics) {
+    struct Case {
+        const char* json;
+        const char* error;
+        std::size_t clubs;
+    } cases[] = {
+        {R"({"stats": []})", "", 0},
+        {R"({"stats": [{"splits": [{"team": {"id": 1}, "stat": {"avg": ".250"}}, {"team": {"id": "1/2"}, "stat": {}},
+             {"stat": {}}, 4]}]})",
+         "", 1},
+        {R"({"stats": {"splits": []}})", "no stats in the response", 0},
+    };
+    for (const Case& c : cases) {
+        Json json;
+        ASSERT_EQ(ParseJson(c.json, json), "");
+        std::vector<ClubStats> clubs;
+        EXPECT_EQ(ReadTeamStats(json, clubs), c.error) << c.json;
+        EXPECT_EQ(clubs.size(), c.clubs) << c.json;
+    }
+    EXPECT_EQ(AverageRow({}).ColumnCount(), 0);
+}
+
+}  // namespace
+}  // namespace quillbat
