@@ -29,6 +29,7 @@ TeamSide BuildSide(const GameTable& g, int game, const GameSideFields& f, const 
     side.pitcher = Pitcher(g, game, f);
     side.pitcherNumber = side.pitcher.empty() ? "" : g.At(f.pitcherNumber, game);
     side.teamId = g.At(f.teamId, game);
+    side.pitcherId = side.pitcher.empty() ? "" : g.At(f.pitcherId, game);
     return side;
 }
 

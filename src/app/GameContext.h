@@ -18,7 +18,8 @@ struct TeamSide {
     std::string league;  // "AL", "NL" or ""
     std::string pitcher;  // "Name (W-L, ERA)" or ""
     std::string pitcherNumber;
-    std::string pitcherId;  // the starting pitcher's player id once the box score named him
+    std::string pitcherId;  // the starting pitcher's player id once the box score named him (the
+                            // Stats API names the probable one too)
     std::string teamId;  // the Stats API's club id; "" from the gameday source
 };
 

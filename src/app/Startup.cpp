@@ -151,8 +151,11 @@ std::string HostName(const std::string& address) {
     return host.substr(0, host.find(':'));
 }
 
+// The first host is the game data's: the gameday site's, or the Stats API's when that is the source.
 std::string BuildDataSourcesLine(const Sources& sources) {
-    return "Data Sources: " + HostName(sources.gamedayHost) + ", " + HostName(sources.fanGraphsHost) + ", " +
+    const std::string& games =
+        sources.provider == DataProvider::StatsApi ? sources.statsApiHost : sources.gamedayHost;
+    return "Data Sources: " + HostName(games) + ", " + HostName(sources.fanGraphsHost) + ", " +
            HostName(sources.espnHost) + ", " + HostName(sources.baseballReferenceHost);
 }
 

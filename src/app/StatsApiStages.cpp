@@ -18,7 +18,8 @@ void TakePresentName(TeamSide& side, const std::string& teamName) {
     if (!teamName.empty()) side.teamName = teamName;
 }
 
-StartingPitcher PitcherOf(const TeamSide& side) { return {side.pitcher, side.pitcherNumber, ""}; }
+// The probable pitcher, until the box score names the starter.
+StartingPitcher PitcherOf(const TeamSide& side) { return {side.pitcher, side.pitcherNumber, side.pitcherId}; }
 
 void KeepPitcher(TeamSide& side, const StartingPitcher& pitcher) {
     side.pitcher = pitcher.text;

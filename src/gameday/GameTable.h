@@ -34,7 +34,9 @@ inline constexpr int kAwayLeagueId = 25;
 inline constexpr int kHomeLeagueId = 26;
 inline constexpr int kAwayTeamId = 27;  // the Stats API's club ids; "" in a gameday table
 inline constexpr int kHomeTeamId = 28;
-inline constexpr int kCount = 28;
+inline constexpr int kAwayPitcherId = 29;  // the Stats API's probable pitchers; "" in a gameday table
+inline constexpr int kHomePitcherId = 30;
+inline constexpr int kCount = 30;
 }  // namespace GameField
 
 // The fields that describe one side of a game, so that code working per side names no field
@@ -42,19 +44,21 @@ inline constexpr int kCount = 28;
 struct GameSideFields {
     int city, teamName, wins, losses, fileCode, leagueId;
     int pitcherName, pitcherNumber, pitcherWins, pitcherLosses, pitcherEra;
-    int teamId;
+    int teamId, pitcherId;
 };
 
 inline constexpr GameSideFields kAwayFields = {
     GameField::kAwayCity,          GameField::kAwayTeamName,      GameField::kAwayWins,
     GameField::kAwayLosses,        GameField::kAwayFileCode,      GameField::kAwayLeagueId,
     GameField::kAwayPitcherName,   GameField::kAwayPitcherNumber, GameField::kAwayPitcherWins,
-    GameField::kAwayPitcherLosses, GameField::kAwayPitcherEra,    GameField::kAwayTeamId};
+    GameField::kAwayPitcherLosses, GameField::kAwayPitcherEra,    GameField::kAwayTeamId,
+    GameField::kAwayPitcherId};
 inline constexpr GameSideFields kHomeFields = {
     GameField::kHomeCity,          GameField::kHomeTeamName,      GameField::kHomeWins,
     GameField::kHomeLosses,        GameField::kHomeFileCode,      GameField::kHomeLeagueId,
     GameField::kHomePitcherName,   GameField::kHomePitcherNumber, GameField::kHomePitcherWins,
-    GameField::kHomePitcherLosses, GameField::kHomePitcherEra,    GameField::kHomeTeamId};
+    GameField::kHomePitcherLosses, GameField::kHomePitcherEra,    GameField::kHomeTeamId,
+    GameField::kHomePitcherId};
 
 // One row per game, in the scoreboard's order.
 class GameTable : public TextTable {

@@ -30,6 +30,8 @@ void ReadPitcher(const Json& side, const GameSideFields& f, int row, GameTable& 
     if (!pitcher) return;
     games.Set(f.pitcherName, row, Text(*pitcher, {"fullName"}));
     games.Set(f.pitcherNumber, row, Text(*pitcher, {"primaryNumber"}));
+    std::string id = Text(*pitcher, {"id"});
+    games.Set(f.pitcherId, row, IsApiId(id) ? id : "");
     if (const Json* season = SeasonPitching(*pitcher)) {
         games.Set(f.pitcherWins, row, Text(*season, {"wins"}));
         games.Set(f.pitcherLosses, row, Text(*season, {"losses"}));

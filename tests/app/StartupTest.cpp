@@ -31,7 +31,7 @@ TEST(StartupTest, FirstStartWithEmptyHome) {
     EXPECT_EQ(s.selectedGameDate, "07/04/2014");
     EXPECT_EQ(s.gamedayBaseUrl, "http://gd2.mlb.com/components/game/mlb");
     EXPECT_EQ(s.dataSourcesLine,
-              "Data Sources: gd2.mlb.com, www.fangraphs.com, espn.go.com, www.baseball-reference.com");
+              "Data Sources: statsapi.mlb.com, www.fangraphs.com, espn.go.com, www.baseball-reference.com");
     EXPECT_EQ(s.saveFormat, -4143);
     EXPECT_EQ(ctx.teams.teams.Rows(), 30);
 
@@ -189,7 +189,7 @@ TEST(StartupTest, SourcesFromSettings) {
     f.root.Write("prog/Quillbat.ini",
                  "[Sources]\nGamedayHost=http://gd2.localhost:8080/\nFanGraphsHost=  \n"
                  "ESPNHost=https://espn.localhost:8443\nBaseballReferenceHost=http://[::1]:9000\n"
-                 "StatsApiHost=http://statsapi.localhost:8080/\n");
+                 "StatsApiHost=http://statsapi.localhost:8080/\nProvider=gameday\n");
     AppContext ctx(f.ui);
     ASSERT_EQ(f.Start(ctx), "");
     EXPECT_EQ(ctx.settings.gamedayBaseUrl, "http://gd2.localhost:8080/components/game/mlb");

@@ -52,6 +52,9 @@ TEST(ScheduleReaderTest, RealScheduleTeamsAndVenue) {
     EXPECT_EQ(games.At(kHomeTeamName, 3), "Yankees");
     EXPECT_EQ(games.At(kHomeLeagueId, 3), "103");
     EXPECT_EQ(games.At(kHomeTeamId, 3), "147");
+    EXPECT_EQ(games.At(kHomePitcherId, 3), "543037");  // Gerrit Cole
+    EXPECT_EQ(games.At(kAwayPitcherId, 1), "641585");  // J.P. France
+    EXPECT_EQ(games.At(kHomePitcherId, 1), "");
     EXPECT_EQ(games.At(kAwayLeagueId, 1), "103");
     EXPECT_EQ(games.At(kHomeLeagueId, 1), "104");
     EXPECT_EQ(games.At(kDoubleHeaderGame, 3), "");
