@@ -1,6 +1,10 @@
 #include "app/RostersStages.h"
 
+#include <memory>
+
 #include "sites/FanGraphs.h"
+#include "statsapi/ApiSession.h"
+#include "statsapi/ApiTeamFigures.h"
 #include "workbooks/Averages.h"
 #include "workbooks/TeamRosters.h"
 #include "workbooks/WorksheetPrinting.h"
@@ -22,15 +26,41 @@ AveragesRequest FanGraphsAverages(AppContext& ctx) {
     };
 }
 
+// The same requests answered from the Stats API's club figures, each response fetched once per
+// stage.
+AveragesRequest StatsApiAverages(AppContext& ctx) {
+    struct Source {
+        explicit Source(AppContext& ctx)
+            : session(ApiSession(ctx.settings, ctx.ui)), figures(session, ctx.settings.season) {}
+        NetSession session;
+        ApiTeamFigures figures;
+    };
+    auto source = std::make_shared<Source>(ctx);
+    return [source](const std::string& league, const std::string& row, const std::string& kind,
+                    std::vector<StatColumn>& columns) {
+        StatsRow stats;
+        std::string error =
+            source->figures.Answer({"", league, row, "", kind, "Full Season", "Advanced"}, stats);
+        for (int k = 1; k <= stats.ColumnCount() && error.empty(); ++k)
+            columns.push_back({stats.ColumnName(k), stats.Value(k)});
+        return error;
+    };
+}
+
+AveragesRequest AveragesOfSource(AppContext& ctx) {
+    if (ctx.settings.sources.provider == DataProvider::StatsApi) return StatsApiAverages(ctx);
+    return FanGraphsAverages(ctx);
+}
+
 }  // namespace
 
 std::string GetLeagueAveragesStage(AppContext& ctx, GameContext& game) {
-    GetLeagueAvgs(FanGraphsAverages(ctx), game.away.league, game.home.league, ctx.leagueAverages);
+    GetLeagueAvgs(AveragesOfSource(ctx), game.away.league, game.home.league, ctx.leagueAverages);
     return "";
 }
 
 std::string GetTeamAveragesStage(AppContext& ctx, GameContext& game) {
-    GetTeamAvgs(FanGraphsAverages(ctx), game.away.teamName, game.away.league, game.home.teamName,
+    GetTeamAvgs(AveragesOfSource(ctx), game.away.teamName, game.away.league, game.home.teamName,
                 game.home.league, ctx.teamAverages);
     return "";
 }

@@ -36,7 +36,8 @@ bool Failed(const TransferResult& result) { return result.failedAt != TransferSt
 // page's failed tries in the order of the pages, as fetching them one by one would.
 std::vector<FetchedPage> GetPages(const NetSession& session, const std::vector<std::string>& urls) {
     std::vector<TransferRequest> requests;
-    for (const std::string& url : urls) requests.push_back({CompleteUrl(url), "GetData"});
+    std::string agent = session.userAgent.empty() ? "GetData" : session.userAgent;
+    for (const std::string& url : urls) requests.push_back({CompleteUrl(url), agent});
     int connections = session.settings.sources.maxConnections;
     std::vector<TransferResult> first = RunTransfers(requests, session.limits, connections, session.ui);
     std::vector<TransferRequest> again;

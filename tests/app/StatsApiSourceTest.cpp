@@ -11,6 +11,8 @@
 #include "app/GameList.h"
 #include "app/LineupsStage.h"
 #include "app/PlayerDataStage.h"
+#include "app/RostersStages.h"
+#include "workbooks/Averages.h"
 #include "gameday/DownloadLogs.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
@@ -125,6 +127,24 @@ TEST_F(StatsApiSourceTest, ClubsTakeTheirPresentNames) {
     EXPECT_EQ(seen.home.teamId, "147");
     EXPECT_EQ(seen.gameId, "831607");
     EXPECT_TRUE(seen.lineupsAvailable);
+}
+
+// The rosters' club and league rows from every club's figures (the stored hitting figures stand
+// for both groups here) and a club list that puts Boston (111) and New York (147) in the AL.
+TEST_F(StatsApiSourceTest, RostersAveragesFromClubFigures) {
+    Serve("teams_stats_season_hitting_all30_2025.json", "api/v1/teams/stats");
+    server.SetStatus(
+        "/api/v1/teams", 200,
+        R"({"teams": [{"id": 111, "league": {"id": 103}}, {"id": 147, "league": {"id": 103}}]})");
+    ctx.settings.selectedGameDate = "03/18/2026";
+    ASSERT_EQ(GetGames(ctx, "03/18/2026").status, GameListStatus::Listed);
+    ctx.settings.season = "2025";
+    GameContext game = BuildGameContext(ctx.games, 3, ctx.teams, "03/18/2026");
+    ASSERT_EQ(GetLeagueAveragesStage(ctx, game), "");
+    ASSERT_EQ(GetTeamAveragesStage(ctx, game), "");
+    EXPECT_EQ(GetTeamAvg("BA", "Yankees", ctx.teamAverages), ".259");
+    EXPECT_EQ(GetTeamAvg("HR", "Red Sox", ctx.teamAverages), "73");
+    EXPECT_EQ(GetLeagueAvg("HR", "AL", ctx.leagueAverages), "84");  // (95 + 73) / 2
 }
 
 }  // namespace
