@@ -8,15 +8,11 @@
 #include <chrono>
 #include <csignal>
 #include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 #include "SampleServer.h"
-#include "TempFolder.h"
-
-extern char** environ;
+#include "SampleWorld.h"
 
 namespace quillbat::testing {
 namespace {
@@ -39,7 +35,8 @@ public:
     void Stop() { server_.Stop(); }
 
     // A GET with the given host name; the status is 0 when no answer came in time.
-    std::pair<int, std::string> Get(const std::string& host, const std::string& target, int readTimeoutMs = 3000) const {
+    std::pair<int, std::string> Get(const std::string& host, const std::string& target,
+                                    int readTimeoutMs = 3000) const {
         httplib::Client client("127.0.0.1", port_);
         client.set_connection_timeout(2, 0);
         client.set_read_timeout(readTimeoutMs / 1000, (readTimeoutMs % 1000) * 1000);
@@ -69,27 +66,31 @@ protected:
     TempFolder folder_;
 };
 
-TEST_F(SampleServerTest, RoutesByHostName) {
+// Requests are routed by host name to the host's folder, query strings match escaped or not,
+// and anything else gets the 404 page.
+TEST_F(SampleServerTest, RoutesByHostNameAndQueryString) {
+    const std::string scoreboard = "/components/game/mlb/day/master_scoreboard.xml";
+    const struct {
+        std::string host, target, body;
+    } cases[] = {
+        {"gd2.localhost", scoreboard, "<games/>"},
+        {"newyork.yankees.localhost", "/team/roster_40man.jsp?c_id=nyy", "<html>roster</html>"},
+        {"fangraphs.localhost", "/winss.aspx?team=Red%20Sox&pos=all", "red sox page"},
+        {"boston.redsox.localhost", "/team/roster_40man.jsp?c_id=nyy", ""},
+        {"fangraphs.localhost", scoreboard, ""},
+        {"fangraphs.localhost", "/winss.aspx?team=Red%20Sox&pos=none", ""},
+        {"gd2.localhost", "/nothing.xml", ""},
+        {"gd2.localhost", "/components/game/mlb/day/", ""},
+        {"gd2.localhost", "/components/game/mlb/../../x", ""},
+        {"gd2.localhost", "/components", ""},
+    };
     RunningServer server(Options());
     ASSERT_GT(server.port(), 0);
-    EXPECT_EQ(server.Get("gd2.localhost", "/components/game/mlb/day/master_scoreboard.xml"), std::pair(200, std::string("<games/>")));
-    EXPECT_EQ(server.Get("newyork.yankees.localhost", "/team/roster_40man.jsp?c_id=nyy").second, "<html>roster</html>");
-    EXPECT_EQ(server.Get("boston.redsox.localhost", "/team/roster_40man.jsp?c_id=nyy").first, 404);
-    EXPECT_EQ(server.Get("fangraphs.localhost", "/components/game/mlb/day/master_scoreboard.xml").first, 404);
-}
-
-TEST_F(SampleServerTest, QueryStringsMatchEscapedOrNot) {
-    RunningServer server(Options());
-    EXPECT_EQ(server.Get("fangraphs.localhost", "/winss.aspx?team=Red%20Sox&pos=all").second, "red sox page");
-    EXPECT_EQ(server.Get("fangraphs.localhost", "/winss.aspx?team=Red%20Sox&pos=none").first, 404);
-}
-
-TEST_F(SampleServerTest, UnknownPathsGetTheNotFoundPage) {
-    RunningServer server(Options());
-    for (const char* target : {"/nothing.xml", "/components/game/mlb/day/", "/components/game/mlb/../../x", "/components"}) {
-        auto [status, body] = server.Get("gd2.localhost", target);
-        EXPECT_EQ(status, 404) << target;
-        EXPECT_NE(body.find("404 Not Found"), std::string::npos) << target;
+    for (const auto& c : cases) {
+        auto [status, body] = server.Get(c.host, c.target);
+        EXPECT_EQ(status, c.body.empty() ? 404 : 200) << c.host << c.target;
+        if (!c.body.empty()) EXPECT_EQ(body, c.body);
+        if (c.body.empty()) EXPECT_NE(body.find("404 Not Found"), std::string::npos) << c.host << c.target;
     }
 }
 
@@ -107,7 +108,8 @@ std::vector<int> Statuses(const ServerOptions& o, int requests) {
     RunningServer server(o);
     std::vector<int> statuses;
     for (int i = 0; i < requests; ++i)
-        statuses.push_back(server.Get("gd2.localhost", "/components/game/mlb/day/master_scoreboard.xml").first);
+        statuses.push_back(
+            server.Get("gd2.localhost", "/components/game/mlb/day/master_scoreboard.xml").first);
     return statuses;
 }
 
@@ -154,17 +156,9 @@ TEST_F(SampleServerTest, HangingPathAnswersOnlyWhenTheServerStops) {
 TEST_F(SampleServerTest, ProgramPrintsItsAddressAndStopsOnSigterm) {
     int out[2];
     ASSERT_EQ(pipe(out), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    std::string program = QUILLBAT_SAMPLE_SERVER, root = folder_.path();
-    char* argv[] = {program.data(), root.data(), nullptr};
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
+    pid_t pid = Spawn({QUILLBAT_SAMPLE_SERVER, folder_.path()}, out[1]);
     close(out[1]);
-
+    ASSERT_GT(pid, 0);
     std::string printed;
     pollfd wait{out[0], POLLIN, 0};
     while (printed.find('\n') == std::string::npos && poll(&wait, 1, 5000) > 0) {
@@ -175,27 +169,14 @@ TEST_F(SampleServerTest, ProgramPrintsItsAddressAndStopsOnSigterm) {
     }
     close(out[0]);
     int port = 0;
-    ASSERT_EQ(std::sscanf(printed.c_str(), "listening on http://127.0.0.1:%d", &port), 1) << printed;
+    EXPECT_EQ(std::sscanf(printed.c_str(), "listening on http://127.0.0.1:%d", &port), 1) << printed;
     httplib::Client client("127.0.0.1", port);
     client.set_connection_timeout(2, 0);
     client.set_read_timeout(3, 0);
     auto answer = client.Get("/team/roster_40man.jsp?c_id=nyy", {{"Host", "newyork.yankees.localhost"}});
-    ASSERT_TRUE(answer);
-    EXPECT_EQ(answer->body, "<html>roster</html>");
-
+    EXPECT_TRUE(answer && answer->body == "<html>roster</html>");
     kill(pid, SIGTERM);
-    int status = 0;
-    pid_t ended = 0;
-    for (int i = 0; i < 500 && ended == 0; ++i) {
-        ended = waitpid(pid, &status, WNOHANG);
-        if (ended == 0) std::this_thread::sleep_for(milliseconds(10));
-    }
-    if (ended == 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-    }
-    EXPECT_EQ(ended, pid);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(WaitForExit(pid, 5000), 0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // with each layout written on first use into one temporary folder.
 
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 #include "TempFolder.h"
@@ -24,5 +25,12 @@ std::vector<std::string> Lines(const std::string& text);
 int Count(const std::string& text, const std::string& needle);
 // The value of name="..." in the first element of the text that carries it ("" if none).
 std::string Attribute(const std::string& text, const std::string& name, std::size_t from = 0);
+
+// Starts a program with its standard output on the descriptor `out` (/dev/null when -1) and
+// its standard error on /dev/null; the process id, or -1 when it could not be started.
+pid_t Spawn(std::vector<std::string> argv, int out = -1);
+// The exit status of the process, or -1 when it did not end normally within `ms` (it is then
+// killed).
+int WaitForExit(pid_t pid, int ms);
 
 }  // namespace quillbat::testing
