@@ -12,8 +12,8 @@ namespace {
 
 TEST(ConvertXmlToWorkbook, MalformedFileWritesNoTableAndLogsOneLineNamingIt) {
     NetTestSession net;
-    for (const std::string& content : {std::string(""), std::string("<boxscore><batting>"),
-                                       std::string("GameDay - 404 Not Found")}) {
+    for (const std::string& content :
+         {std::string(""), std::string("<boxscore><batting>"), std::string("GameDay - 404 Not Found")}) {
         DeleteFile(net.settings.programFolder + "/errors.log");
         std::string xml = net.folder.Write("temp/boxscore.XML", content);
         std::string xls = net.folder.Write("temp/boxscore.xls", "old table");
@@ -28,29 +28,9 @@ TEST(ConvertXmlToWorkbook, MalformedFileWritesNoTableAndLogsOneLineNamingIt) {
     }
 }
 
-TEST(ConvertXmlToWorkbook, TableReadsBackCellForCell) {
-    NetTestSession net;
-    std::string xml = net.folder.Write(
-        "temp/players.xml",
-        "<game venue=\"Fenway &amp; Co\"><team type=\"away\"><player id=\"08\" avg=\".250\"/>"
-        "<player id=\"9\" avg=\"1.000\" name=\"Jos\xC3\xA9\"/></team></game>");
-    ASSERT_EQ(ConvertXmlToWorkbook(net.settings, xml), "");
-    FlatTable expected;
-    ASSERT_EQ(ReadXmlFlatTable(xml, expected), "");
-    ASSERT_EQ(expected.rows.size(), 2u);
-
-    std::string error;
-    auto sheet = OpenFlatTable(net.settings.tempFolder + "/players.xls", error);
-    ASSERT_TRUE(sheet) << error;
-    ASSERT_EQ(sheet->LastRow(), 3);
-    ASSERT_EQ(sheet->LastColumn(), static_cast<int>(expected.columns.size()));
-    for (int c = 1; c <= sheet->LastColumn(); ++c) {
-        EXPECT_EQ(sheet->Text(1, c), expected.columns[c - 1]);
-        for (int r = 2; r <= 3; ++r) EXPECT_EQ(sheet->Text(r, c), expected.rows[r - 2][c - 1]) << r << "," << c;
-    }
-    EXPECT_EQ(net.ErrorLog(), "");
-}
-
+// Every header and cell of a real box score reads back as the converter produced it (text that
+// looks like a number, such as ".250" or "100", stays text); LibreOffice reads the same tables
+// in LibreOfficeFlatTableTest.cpp.
 TEST(ConvertXmlToWorkbook, RealBoxScoreRoundTrip) {
     NetTestSession net;
     std::string source = std::string(QUILLBAT_TEST_DATA) +
@@ -64,11 +44,14 @@ TEST(ConvertXmlToWorkbook, RealBoxScoreRoundTrip) {
     auto sheet = OpenFlatTable(net.settings.tempFolder + "/boxscore.xls", error);
     ASSERT_TRUE(sheet) << error;
     ASSERT_EQ(sheet->LastRow(), static_cast<int>(expected.rows.size()) + 1);
+    ASSERT_EQ(sheet->LastColumn(), static_cast<int>(expected.columns.size()));
     int mismatches = 0;
+    for (int c = 1; c <= sheet->LastColumn(); ++c) mismatches += sheet->Text(1, c) != expected.columns[c - 1];
     for (int r = 2; r <= sheet->LastRow(); ++r)
         for (int c = 1; c <= sheet->LastColumn(); ++c)
             mismatches += sheet->Text(r, c) != expected.rows[r - 2][c - 1];
     EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(net.ErrorLog(), "");
 }
 
 TEST(ConvertXmlToWorkbook, MissingFileIsAnErrorWithoutALogLine) {

@@ -11,7 +11,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "SampleServer.h"
+#include "RunningSampleServer.h"
 #include "SampleWorld.h"
 
 namespace quillbat::testing {
@@ -20,35 +20,21 @@ namespace {
 using namespace std::chrono;
 using sample::ServerOptions;
 
-class RunningServer {
+// The sample server, and a GET with the given host name.
+class RunningServer : public RunningSampleServer {
 public:
-    explicit RunningServer(ServerOptions options) : server_(std::move(options)) {
-        port_ = server_.Bind();
-        thread_ = std::thread([this] { server_.Run(); });
-        for (int i = 0; i < 200 && !server_.IsRunning(); ++i) std::this_thread::sleep_for(milliseconds(10));
-    }
-    ~RunningServer() {
-        server_.Stop();
-        thread_.join();
-    }
-    int port() const { return port_; }
-    void Stop() { server_.Stop(); }
-
-    // A GET with the given host name; the status is 0 when no answer came in time.
+    using RunningSampleServer::RunningSampleServer;
+    int port() const { return Port(); }
+    // The status is 0 when no answer came in time.
     std::pair<int, std::string> Get(const std::string& host, const std::string& target,
                                     int readTimeoutMs = 3000) const {
-        httplib::Client client("127.0.0.1", port_);
+        httplib::Client client("127.0.0.1", Port());
         client.set_connection_timeout(2, 0);
         client.set_read_timeout(readTimeoutMs / 1000, (readTimeoutMs % 1000) * 1000);
-        auto result = client.Get(target.c_str(), {{"Host", host + ":" + std::to_string(port_)}});
+        auto result = client.Get(target.c_str(), {{"Host", host + ":" + std::to_string(Port())}});
         if (!result) return {0, ""};
         return {result->status, result->body};
     }
-
-private:
-    sample::SampleServer server_;
-    int port_ = -1;
-    std::thread thread_;
 };
 
 class SampleServerTest : public ::testing::Test {

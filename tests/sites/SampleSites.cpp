@@ -1,9 +1,6 @@
 #include "SampleSites.h"
 
-#include <chrono>
-#include <thread>
-
-#include "SampleServer.h"
+#include "RunningSampleServer.h"
 #include "SampleSettings.h"
 #include "Writers.h"
 
@@ -11,34 +8,18 @@ namespace quillbat::testing {
 
 namespace {
 
-sample::ServerOptions Options(const std::string& root) {
-    sample::ServerOptions options;
-    options.root = root;
-    return options;
-}
-
 struct Sites {
-    Sites() : server(Options(folder.path())) {
+    Sites() {
         sample::BuildWorld(world, ReadFile(QUILLBAT_TEAMS_SQL), 2014);
         sample::TreeWriter tree(folder.path());
         sample::WriteFanGraphsPages(world, tree);
         sample::WriteBaseballReferencePages(world, tree);
         sample::WriteEspnPages(world, tree);
-        port = server.Bind();
-        thread = std::thread([this] { server.Run(); });
-        for (int i = 0; i < 200 && !server.IsRunning(); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ~Sites() {
-        server.Stop();
-        thread.join();
     }
 
     TempFolder folder;
     sample::World world;
-    sample::SampleServer server;
-    int port = -1;
-    std::thread thread;
+    RunningSampleServer server{folder.path()};
 };
 
 Sites& TheSites() {
@@ -52,7 +33,7 @@ const sample::World& SampleWorld() { return TheSites().world; }
 
 Sources SampleSources() {
     Sources sources;
-    for (const sample::SampleSource& s : sample::SampleSources(TheSites().port)) {
+    for (const sample::SampleSource& s : sample::SampleSources(TheSites().server.Port())) {
         std::string key = s.key;
         if (key == "FanGraphsHost") sources.fanGraphsHost = s.value;
         if (key == "BaseballReferenceHost") sources.baseballReferenceHost = s.value;

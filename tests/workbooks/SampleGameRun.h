@@ -6,9 +6,8 @@
 #include <filesystem>
 #include <map>
 #include <sstream>
-#include <thread>
 
-#include "SampleServer.h"
+#include "RunningSampleServer.h"
 #include "SampleSettings.h"
 #include "TempFolder.h"
 #include "cli/CliCommands.h"
@@ -16,28 +15,17 @@
 
 namespace quillbat::testing {
 
+// The sample world generated into root/world and served.
 class SampleGame {
 public:
-    explicit SampleGame(const TempFolder& root) : server_(Options(root / "world")) {
-        RunAndCapture({QUILLBAT_SAMPLE_WORLD, root / "world"});
-        port_ = server_.Bind();
-        thread_ = std::thread([this] { server_.Run(); });
-    }
-    ~SampleGame() {
-        server_.Stop();
-        thread_.join();
-    }
-    int Port() const { return port_; }
+    explicit SampleGame(const TempFolder& root)
+        : generated_(RunAndCapture({QUILLBAT_SAMPLE_WORLD, root / "world"}).has_value()),
+          server_(root / "world") {}
+    int Port() const { return generated_ ? server_.Port() : -1; }
 
 private:
-    static sample::ServerOptions Options(const std::string& world) {
-        sample::ServerOptions options;
-        options.root = world;
-        return options;
-    }
-    sample::SampleServer server_;
-    int port_ = -1;
-    std::thread thread_;
+    bool generated_;
+    RunningSampleServer server_;
 };
 
 // The command's exit status; its standard error in `err`.
