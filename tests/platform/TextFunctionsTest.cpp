@@ -66,19 +66,5 @@ TEST(TextTest, CaseAndReplace) {
     EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
 }
 
-TEST(TextTest, YesNoConversions) {
-    EXPECT_EQ(BoolToYN(true), "Y");
-    EXPECT_EQ(BoolToYN(false), "N");
-    EXPECT_TRUE(YNToBool("Y"));
-    EXPECT_FALSE(YNToBool("y"));
-    EXPECT_FALSE(YNToBool("Yes"));
-    EXPECT_FALSE(YNToBool(""));
-    EXPECT_EQ(YNToCheckValue("yes"), 1);
-    EXPECT_EQ(YNToCheckValue("N"), 0);
-    EXPECT_EQ(YNToCheckValue(""), 0);
-    EXPECT_EQ(CheckValueToYN(1), "Y");
-    EXPECT_EQ(CheckValueToYN(2), "N");
-}
-
 }  // namespace
 }  // namespace quillbat
