@@ -14,22 +14,6 @@
 namespace quillbat {
 namespace {
 
-struct Shown {
-    std::string text, fill;
-};
-
-// "A3" -> what LibreOffice shows there and the fill it found, from its cell lines.
-std::map<std::string, Shown> ShownCells(const std::string& dump) {
-    static const std::regex line(R"(\$[^.]+\.\$([A-Z]+)\$([0-9]+) .* \| (.*?)(?: bg ([0-9A-F]+))?)");
-    std::map<std::string, Shown> cells;
-    std::istringstream lines(dump);
-    std::smatch m;
-    for (std::string text; std::getline(lines, text);) {
-        if (std::regex_match(text, m, line)) cells[m[1].str() + m[2].str()] = {m[3], m[4]};
-    }
-    return cells;
-}
-
 TEST(PitcherProfilesSampleGameTest, TheProfilesOfASampleGameOpenInLibreOfficeFilledAndShaded) {
     if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
     testing::TempFolder root;
@@ -41,7 +25,8 @@ TEST(PitcherProfilesSampleGameTest, TheProfilesOfASampleGameOpenInLibreOfficeFil
 
     ASSERT_TRUE(testing::RunLibreOfficeJobs(
         root, {{root / "prog/Output/Starting Pitchers Profiles.xls", "", root / "shown.txt"}}));
-    std::map<std::string, Shown> cells = ShownCells(testing::ReadFile(root / "shown.txt"));
+    std::map<std::string, testing::ShownCell> cells =
+        testing::ShownCells(testing::ReadFile(root / "shown.txt"));
     for (auto [name, pitcher, batter, average, atBats] :
          {std::tuple{"A", "B", "E", "F", "G"}, {"K", "L", "O", "P", "Q"}}) {
         SCOPED_TRACE(name);
@@ -52,7 +37,7 @@ TEST(PitcherProfilesSampleGameTest, TheProfilesOfASampleGameOpenInLibreOfficeFil
         for (const ReferenceRow& row : ReferenceRows()) {
             SCOPED_TRACE(row.sheetRow);
             EXPECT_EQ(at(name, row.sheetRow).text, row.description);
-            Shown value = at(pitcher, row.sheetRow);
+            testing::ShownCell value = at(pitcher, row.sheetRow);
             EXPECT_TRUE(std::regex_match(value.text, std::regex("[0-9]*\\.[0-9]+ ?%?")));
             EXPECT_EQ(value.fill == "808080", IsBeyondMarks(row, value.text));
         }

@@ -14,18 +14,6 @@
 namespace quillbat {
 namespace {
 
-// What LibreOffice shows in each cell, "B5" -> "Bishop, Tyler" with " bg ..." for a fill.
-std::map<std::string, std::string> ShownCells(const std::string& dump) {
-    std::map<std::string, std::string> cells;
-    std::istringstream lines(dump);
-    static const std::regex cell(R"(\$Rosters\.\$([A-Z]+)\$([0-9]+) .* \| (.*))");
-    for (std::string line; std::getline(lines, line);) {
-        std::smatch m;
-        if (std::regex_match(line, m, cell)) cells[m.str(1) + m.str(2)] = m.str(3);
-    }
-    return cells;
-}
-
 TEST(RostersSampleGameTest, TheRostersOfASampleGameOpenInLibreOfficeWithBothTeamsFilledIn) {
     if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
     testing::TempFolder root;
@@ -36,9 +24,10 @@ TEST(RostersSampleGameTest, TheRostersOfASampleGameOpenInLibreOfficeWithBothTeam
     ASSERT_FALSE(FileExists(root / "prog/Output/Rosters_Page2.xls"));
     ASSERT_TRUE(
         testing::RunLibreOfficeJobs(root, {{root / "prog/Output/Rosters.xls", "", root / "shown.txt"}}));
-    std::map<std::string, std::string> shown = ShownCells(testing::ReadFile(root / "shown.txt"));
+    std::map<std::string, testing::ShownCell> shown =
+        testing::ShownCells(testing::ReadFile(root / "shown.txt"));
     const std::string players = testing::ReadFile(root / "prog/_debugPlayers.txt");  // row, id, side, ...
-    EXPECT_EQ(shown["O1"], "Date: 07/04/2014");
+    EXPECT_EQ(shown["O1"].text, "Date: 07/04/2014");
 
     // Each block: the team's shaded title row, its players on both sides, the two average rows.
     const std::regex name("[^,]+, .+"), rate(R"(\.[0-9]{3})");
@@ -46,20 +35,23 @@ TEST(RostersSampleGameTest, TheRostersOfASampleGameOpenInLibreOfficeWithBothTeam
     for (const char* side : {"away", "home"}) {
         SCOPED_TRACE(side);
         std::string r = std::to_string(row);
-        EXPECT_NE(shown["B" + r].find(" bg "), std::string::npos);
+        EXPECT_NE(shown["B" + r].fill, "");
         int named = 0, shadedBa = 0;
-        for (++row; !shown["B" + std::to_string(row)].starts_with("Team Avg"); ++row) {
+        for (++row; !shown["B" + std::to_string(row)].text.starts_with("Team Avg"); ++row) {
             ASSERT_LT(row, 60);
             std::string rr = std::to_string(row);
-            named += std::regex_match(shown["B" + rr], name) + std::regex_match(shown["P" + rr], name);
-            shadedBa += shown["I" + rr].find(" bg ") != std::string::npos;
+            named +=
+                std::regex_match(shown["B" + rr].text, name) + std::regex_match(shown["P" + rr].text, name);
+            shadedBa += !shown["I" + rr].fill.empty();
         }
         const std::regex ofSide(std::string("\t") + side + "\t");
         EXPECT_EQ(named, std::distance(std::sregex_iterator(players.begin(), players.end(), ofSide), {}));
         EXPECT_GE(shadedBa, 1);
-        EXPECT_TRUE(std::regex_match(shown["I" + std::to_string(row)], rate));  // the team's BA
-        EXPECT_TRUE(std::regex_match(shown["B" + std::to_string(row + 1)], std::regex("[AN]L League Avg")));
-        EXPECT_TRUE(std::regex_match(shown["U" + std::to_string(row + 1)], std::regex("[0-9]\\.[0-9]{2}")));
+        EXPECT_TRUE(std::regex_match(shown["I" + std::to_string(row)].text, rate));  // the team's BA
+        EXPECT_TRUE(
+            std::regex_match(shown["B" + std::to_string(row + 1)].text, std::regex("[AN]L League Avg")));
+        EXPECT_TRUE(
+            std::regex_match(shown["U" + std::to_string(row + 1)].text, std::regex("[0-9]\\.[0-9]{2}")));
         row += 3;  // the next block's title row
     }
 }

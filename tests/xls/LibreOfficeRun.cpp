@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "platform/Process.h"
@@ -164,6 +165,16 @@ ShownShape ParseShownShape(const std::string& line) {
     if (word == "empty") s.picture = word;
     if (word == "picture") in >> s.picture;
     return s;
+}
+
+std::map<std::string, ShownCell> ShownCells(const std::string& output) {
+    static const std::regex line(R"(\$[^.]+\.\$([A-Z]+)\$([0-9]+) .* \| (.*?)(?: bg ([0-9A-F]+))?)");
+    std::map<std::string, ShownCell> cells;
+    std::istringstream lines(output);
+    std::smatch m;
+    for (std::string text; std::getline(lines, text);)
+        if (std::regex_match(text, m, line)) cells.emplace(m[1].str() + m[2].str(), ShownCell{m[3], m[4]});
+    return cells;
 }
 
 }  // namespace quillbat::testing

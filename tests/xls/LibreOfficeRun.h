@@ -2,6 +2,7 @@
 // Running a headless LibreOffice: a private profile below the test's folder, results in its
 // "out" folder, under a time limit.
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,5 +36,12 @@ struct ShownShape {
     std::string picture;  // "48x24", "empty", or "" for other shapes
 };
 ShownShape ParseShownShape(const std::string& line);
+
+// The cell lines of that output by cell ("B5", the first sheet's where sheets share one): the
+// text shown and the fill ("" for none).
+struct ShownCell {
+    std::string text, fill;
+};
+std::map<std::string, ShownCell> ShownCells(const std::string& output);
 
 }  // namespace quillbat::testing
