@@ -18,7 +18,8 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     // Serves the world in `root` with no knobs set.
-    explicit RunningSampleServer(const std::string& root) : RunningSampleServer(sample::ServerOptions{root}) {}
+    explicit RunningSampleServer(const std::string& root)
+        : RunningSampleServer(sample::ServerOptions{root}) {}
     ~RunningSampleServer() {
         server_.Stop();
         thread_.join();
