@@ -62,13 +62,6 @@ TEST(HtmlToText, KeepsVisibleTextOnly) {
     }
 }
 
-TEST(RemoveSupTags, RemovesEveryClosedSuperscript) {
-    EXPECT_EQ(RemoveSupTags("a<sup>1</sup>b<SUP>2</SUP>c"), "abc");
-    EXPECT_EQ(RemoveSupTags("a<sup>1</sup>b<sup>open"), "ab<sup>open");
-    // A cut that joins its two sides into a new superscript: that one goes too.
-    EXPECT_EQ(RemoveSupTags("<su<sup>x</sup>p>y</sup>z"), "z");
-}
-
 TEST(RemoveOnMouseOver, RemovesOnlyTheFirstAttribute) {
     EXPECT_EQ(RemoveOnMouseOver(R"~(<a onMouseOver="x()" href="h" onmouseover="y()">)~"),
               R"~(<a  href="h" onmouseover="y()">)~");
