@@ -27,13 +27,6 @@ std::string RosterPage(const Team& team) {
     return SampleFile(team.club.RosterSubHost(), "/team/roster_40man.jsp?c_id=" + team.club.fileCode);
 }
 
-TEST(SampleRosterPage, SubHostsFollowTheTeamDatabase) {
-    EXPECT_EQ(TeamOf("nyy").club.RosterSubHost(), "newyork.yankees");
-    EXPECT_EQ(TeamOf("stl").club.RosterSubHost(), "stlouis.cardinals");
-    EXPECT_EQ(TeamOf("cws").club.RosterSubHost(), "chicago.whitesox");
-    for (const Team& team : TheWorld().teams) EXPECT_FALSE(RosterPage(team).empty()) << team.club.fileCode;
-}
-
 // The roster reader finds every player of each page but those on the 60-day list, in the
 // page's group order, with the names the world gave them.
 TEST(SampleRosterPage, TheReaderFindsEveryCountedPlayer) {
