@@ -32,17 +32,9 @@ TEST(GamedayAddresses, DayGameAndFileUrls) {
     EXPECT_EQ(PlayersUrl(game), game + "/players.xml");
     EXPECT_EQ(PlayerGameUrl(game, "434378", true), game + "/pitchers/434378.xml");
     EXPECT_EQ(PlayerGameUrl(game, "434378", false), game + "/batters/434378.xml");
-    EXPECT_EQ(PlayerSeasonUrl(kBase, SeasonOfDate("04/22/2013"), "1", true), kBase + "/year_2013/pitchers/1.xml");
+    EXPECT_EQ(PlayerSeasonUrl(kBase, SeasonOfDate("04/22/2013"), "1", true),
+              kBase + "/year_2013/pitchers/1.xml");
     EXPECT_EQ(PlayerSeasonUrl(kBase, "2013", "1", false), kBase + "/year_2013/batters/1.xml");
-}
-
-TEST(GamedayAddresses, LocalNamesInTheTemporaryFolder) {
-    EXPECT_EQ(ScoreboardFile("/t/quillbat"), "/t/quillbat/scoreboard.xml");
-    EXPECT_EQ(BoxScoreFile("/t/quillbat"), "/t/quillbat/boxscore.xml");
-    EXPECT_EQ(PlayersFile("/t/quillbat"), "/t/quillbat/players.xml");
-    EXPECT_EQ(RosterPageFile("/t/quillbat"), "/t/quillbat/roster.htm");
-    EXPECT_EQ(PlayerGameFile("/t/quillbat", "123"), "/t/quillbat/123_game.xml");
-    EXPECT_EQ(PlayerSeasonFile("/t/quillbat", "123"), "/t/quillbat/123_season.xml");
 }
 
 TEST(GamedayAddresses, UnsafeIdsGiveNoAddress) {
