@@ -78,15 +78,6 @@ TEST(FanGraphsErrors, RequestsThatFetchNothing) {
     EXPECT_EQ(net.History(), "");
 }
 
-TEST(FormatLikeSample, DecimalsAndPercentOfTheSample) {
-    EXPECT_EQ(FormatLikeSample(0.275, ".250"), "0.275");
-    EXPECT_EQ(FormatLikeSample(0.2667, ".300"), "0.267");
-    EXPECT_EQ(FormatLikeSample(8.52, "8.5 %"), "8.5%");
-    EXPECT_EQ(FormatLikeSample(96.6, "125"), "97");
-    EXPECT_EQ(FormatLikeSample(0, "Astros"), "0");
-    EXPECT_EQ(FormatLikeSample(-1.25, "-9.50"), "-1.25");
-}
-
 TEST(ScrapeFanGraphs, CapturedPages) {
     const std::string grid = "fg_team_batting_2019_grid.html";  // the 2019 club table, CR CR LF line ends
     auto advanced = [](std::string league, std::string team) {
@@ -99,6 +90,7 @@ TEST(ScrapeFanGraphs, CapturedPages) {
     } cases[] = {
         {grid, advanced("AL", "Astros"), "ok | 23 | Team=Astros #=1 AVG=.274 bb%=10.1% WAR=40.8 UZR="},
         {grid, advanced("AL", "White Sox"), "ok | 23 | Team=WhiteSox wRC+=93 Def=-52.2"},
+        // The average row: each figure with the decimals or percent sign of the first row's.
         {grid, advanced("NL", "Average"), "ok | 23 | Team=0 AVG=0.252 BB%=8.5% WAR=19.0 wRC+=97 G=2389"},
         {grid, advanced("AL", "Expos"), "Invalid player name | 23 | AVG="},
         // Header and row cells without the page around them: no "Export Data", no table head.
