@@ -214,20 +214,7 @@ TEST_F(CreatePipelineTest, DebugTraceAndDevDumps) {
     EXPECT_TRUE(FileExists(world.root / "prog/_debugPlayerList.txt"));
 }
 
-TEST_F(CreatePipelineTest, DumpsHoldTheTablesRows) {
-    Start("-dev");
-    Tick(false, false, true);
-    stages.readLineups = [](AppContext& c, GameContext&) {
-        int row = c.lineups.AddRow();
-        for (int f = 1; f <= 8; ++f) c.lineups.Set(f, row, "L" + std::to_string(f));
-        return std::string();
-    };
-    ASSERT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);
-    EXPECT_EQ(testing::ReadFile(world.root / "prog/_debugPlayerList.txt"),
-              "1\tL1\tL2\tL3\tL4\tL5\tL6\tL7\tL8\r\n");
-    EXPECT_EQ(testing::ReadFile(world.root / "prog/_debugPlayers.txt"), "");
-}
-
+// The real stages on a real game, and their tables' rows in the dumps.
 TEST_F(CreatePipelineTest, TheBuildsOwnDataStagesOnARealGame) {
     Start("-dev");
     Tick(true, false, false);
