@@ -45,22 +45,16 @@ TEST(SampleTree, PathsThatWouldLeaveTheHostFolderFindNothing) {
     EXPECT_EQ(*sample::TreePath("/root", "gd2.localhost:1", "/a.xml"), "/root/gd2/a.xml");
 }
 
-TEST(SampleWorldSeed, SameSeedSameWorldOtherSeedOtherPlayers) {
+// The same seed giving the same bytes is checked on the generator program
+// (GeneratorProgramTest.cpp); another seed gives other players.
+TEST(SampleWorldSeed, OtherSeedOtherPlayers) {
     std::string teams = ReadFile(QUILLBAT_TEAMS_SQL);
-    sample::World a, b, c;
+    sample::World a, c;
     EXPECT_FALSE(sample::BuildWorld(c, "-- no clubs here\n", 7));
     EXPECT_TRUE(c.days.empty());
-    ASSERT_TRUE(sample::BuildWorld(a, teams, 7) && sample::BuildWorld(b, teams, 7) &&
-                sample::BuildWorld(c, teams, 8));
+    ASSERT_TRUE(sample::BuildWorld(a, teams, 7) && sample::BuildWorld(c, teams, 8));
     ASSERT_EQ(a.teams.size(), 30u);
-    for (std::size_t t = 0; t < a.teams.size(); ++t) {
-        ASSERT_EQ(a.teams[t].players.size(), 40u);
-        for (std::size_t p = 0; p < 40; ++p) {
-            EXPECT_EQ(a.teams[t].players[p].id, b.teams[t].players[p].id);
-            EXPECT_EQ(a.teams[t].players[p].name.Display(), b.teams[t].players[p].name.Display());
-            EXPECT_EQ(a.teams[t].players[p].batting.season.h, b.teams[t].players[p].batting.season.h);
-        }
-    }
+    for (const sample::Team& team : a.teams) EXPECT_EQ(team.players.size(), 40u);
     EXPECT_NE(a.teams[0].players[25].name.Display() + a.teams[1].players[3].name.Display(),
               c.teams[0].players[25].name.Display() + c.teams[1].players[3].name.Display());
 }
