@@ -19,12 +19,8 @@ const std::string& WrittenWith(Writer writer);
 
 // The file of a request on a sample host, "" when it does not exist.
 std::string SampleFile(const std::string& host, const std::string& target);
-// The lines of a text, split at LF; a CR before the LF stays on the line.
-std::vector<std::string> Lines(const std::string& text);
 // How often needle occurs in text.
 int Count(const std::string& text, const std::string& needle);
-// The value of name="..." in the first element of the text that carries it ("" if none).
-std::string Attribute(const std::string& text, const std::string& name, std::size_t from = 0);
 
 // Starts a program with its standard output on the descriptor `out` (/dev/null when -1) and
 // its standard error on /dev/null; the process id, or -1 when it could not be started.
