@@ -62,17 +62,6 @@ TEST(RoundTrip, ReadsTheLibreOfficeTemplate) {
     EXPECT_NEAR(page.bottomMargin, 1.71389, 1e-5);
 }
 
-// Without page setup records the spreadsheet's defaults hold; a footer margin adds a SETUP
-// that marks its printer fields invalid, so the paper keeps its defaults.
-TEST(RoundTrip, PageSettingsDefaultWithoutRecords) {
-    Workbook book = NewWorkbook();
-    PageSettings page = ReadPageSettings(book.sheets[0]);
-    EXPECT_EQ(std::pair(page.topMargin, page.footerMargin), std::pair(1.0, 0.5));
-    SetFooterMargin(book.sheets[0], 0.25);
-    page = ReadPageSettings(Reread(book).sheets[0]);
-    EXPECT_EQ(std::tuple(page.footerMargin, page.landscape, page.scalePercent), std::tuple(0.25, false, 100));
-}
-
 // Saving twice gives the same stream, and everything the engine does not interpret comes
 // back record for record (the drawing records of pictures among them).
 TEST(RoundTrip, OursToOursIsStable) {
