@@ -20,6 +20,11 @@ void WriteFanGraphsPages(const World& world, TreeWriter& tree);
 void WriteBaseballReferencePages(const World& world, TreeWriter& tree);
 void WriteEspnPages(const World& world, TreeWriter& tree);
 void WriteUpdateInfo(TreeWriter& tree);
+// The Stats API's answers; a player's figures go into one file per player (see
+// PersonStatsHydrate), which the sample server joins for a request of many players.
+void WriteStatsApi(const World& world, TreeWriter& tree);
+// The hydration of the players' figures request for a season, as the program sends it.
+std::string PersonStatsHydrate(const std::string& season);
 // The release the sample update server offers: one revision past this build's version.
 std::string SampleNewerVersion();
 

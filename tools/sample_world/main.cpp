@@ -24,10 +24,14 @@ struct Options {
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--seed" && i + 1 < argc) options.seed = std::strtoull(argv[++i], nullptr, 10);
-        else if (arg == "--teams" && i + 1 < argc) options.teamsSql = argv[++i];
-        else if (!arg.empty() && arg[0] != '-' && options.outDir.empty()) options.outDir = arg;
-        else return false;
+        if (arg == "--seed" && i + 1 < argc)
+            options.seed = std::strtoull(argv[++i], nullptr, 10);
+        else if (arg == "--teams" && i + 1 < argc)
+            options.teamsSql = argv[++i];
+        else if (!arg.empty() && arg[0] != '-' && options.outDir.empty())
+            options.outDir = arg;
+        else
+            return false;
     }
     return !options.outDir.empty();
 }
@@ -64,6 +68,7 @@ int main(int argc, char** argv) {
     WriteBaseballReferencePages(world, tree);
     WriteEspnPages(world, tree);
     WriteUpdateInfo(tree);
+    WriteStatsApi(world, tree);
     if (tree.failed()) {
         std::cerr << "quillbat-sample-world: could not write every file below " << options.outDir << "\n";
         return 1;
