@@ -10,6 +10,7 @@
 #include <thread>
 
 #include <httplib.h>
+#include <nlohmann/json.hpp>
 
 #include "SampleTree.h"
 
@@ -35,14 +36,58 @@ std::uint64_t NextRandom(std::uint64_t& state) {
     return z ^ (z >> 31);
 }
 
+bool IsPersonId(const std::string& id) {
+    return !id.empty() && id.size() <= 10 && id.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The raw value of a query parameter (the hydration holds "=", which the server's own query
+// parsing cuts at); "" when the target has none.
+std::string QueryValue(const std::string& target, const std::string& name) {
+    std::size_t question = target.find('?');
+    if (question == std::string::npos) return "";
+    std::string query = target.substr(question + 1);
+    for (std::size_t start = 0; start < query.size();) {
+        std::size_t amp = std::min(query.find('&', start), query.size());
+        if (query.compare(start, name.size() + 1, name + "=") == 0)
+            return query.substr(start + name.size() + 1, amp - start - name.size() - 1);
+        start = amp + 1;
+    }
+    return "";
+}
+
 }  // namespace
+
+std::optional<std::string> JoinPeople(const std::string& root, const std::string& host,
+                                      const std::string& personIds, const std::string& hydrate) {
+    auto people = nlohmann::ordered_json::array();
+    std::string copyright;
+    std::size_t start = 0;
+    while (start <= personIds.size()) {
+        std::size_t comma = std::min(personIds.find(',', start), personIds.size());
+        std::string id = personIds.substr(start, comma - start);
+        start = comma + 1;
+        auto path = IsPersonId(id) ? TreePath(root, host, "/api/v1/people/" + id + "?hydrate=" + hydrate)
+                                   : std::nullopt;
+        bool found = false;
+        std::string text = path ? ReadFile(*path, found) : "";
+        auto single = nlohmann::ordered_json::parse(text, nullptr, false);
+        if (!found || !single.is_object() || !single["people"].is_array())
+            continue;  // unknown ids are left out
+        for (auto& person : single["people"]) people.push_back(std::move(person));
+        if (single["copyright"].is_string()) copyright = single["copyright"];
+    }
+    if (people.empty()) return std::nullopt;
+    nlohmann::ordered_json answer = {{"copyright", copyright}, {"people", std::move(people)}};
+    return answer.dump(2) + "\n";
+}
 
 std::string NotFoundPage(const std::string& target) {
     std::string safe;
     for (char c : target) safe += (c == '<' || c == '>' || c == '&') ? '_' : c;
-    return "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 2.0//EN\">\n<html><head>\n<title>404 Not Found</title>\n"
-           "</head><body>\n<h1>Not Found</h1>\n<p>The requested URL " + safe +
-           " was not found on this server (Quillbat sample server).</p>\n</body></html>\n";
+    return "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 2.0//EN\">\n<html><head>\n<title>404 Not "
+           "Found</title>\n"
+           "</head><body>\n<h1>Not Found</h1>\n<p>The requested URL " +
+           safe + " was not found on this server (Quillbat sample server).</p>\n</body></html>\n";
 }
 
 std::string ContentTypeFor(const std::string& file) {
@@ -56,8 +101,12 @@ std::string ContentTypeFor(const std::string& file) {
 }
 
 SampleServer::SampleServer(ServerOptions options)
-    : options_(std::move(options)), server_(std::make_unique<httplib::Server>()), randomState_(options_.seed) {
-    auto handler = [this](const httplib::Request& request, httplib::Response& response) { Answer(request, response); };
+    : options_(std::move(options)),
+      server_(std::make_unique<httplib::Server>()),
+      randomState_(options_.seed) {
+    auto handler = [this](const httplib::Request& request, httplib::Response& response) {
+        Answer(request, response);
+    };
     server_->Get(".*", handler);
     server_->set_keep_alive_max_count(100);
     server_->set_read_timeout(5, 0);
@@ -101,12 +150,25 @@ void SampleServer::Answer(const httplib::Request& request, httplib::Response& re
     bool hang = !options_.hangPath.empty() && request.path == options_.hangPath;
     if (!Wait(options_.latencyMs) || (hang && !Wait(std::numeric_limits<int>::max()))) {
         response.status = 503;
-        response.set_content("<html><body><h1>503 Service Unavailable</h1><p>Stopping.</p></body></html>\n", "text/html");
+        response.set_content("<html><body><h1>503 Service Unavailable</h1><p>Stopping.</p></body></html>\n",
+                             "text/html");
         return;
     }
     if (DrawFailure()) {
         response.status = 503;
         response.set_content("<html><body><h1>503 Service Unavailable</h1></body></html>\n", "text/html");
+        return;
+    }
+    const bool api = HostFolder(host) == kStatsApiHost;
+    if (api && request.path == "/api/v1/people" && request.has_param("personIds")) {
+        auto body = JoinPeople(options_.root, host, QueryValue(request.target, "personIds"),
+                               QueryValue(request.target, "hydrate"));
+        if (body)
+            response.set_content(*body, "application/json;charset=UTF-8");
+        else {
+            response.status = 404;
+            response.set_content(NotFoundPage(request.path), "text/html");
+        }
         return;
     }
     auto path = TreePath(options_.root, host, request.target);
@@ -117,7 +179,7 @@ void SampleServer::Answer(const httplib::Request& request, httplib::Response& re
         response.set_content(NotFoundPage(request.path), "text/html");
         return;
     }
-    response.set_content(body, ContentTypeFor(*path).c_str());
+    response.set_content(body, api ? "application/json;charset=UTF-8" : ContentTypeFor(*path).c_str());
 }
 
 }  // namespace quillbat::sample

@@ -6,24 +6,25 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace httplib {
 class Server;
 struct Request;
 struct Response;
-}
+}  // namespace httplib
 
 namespace quillbat::sample {
 
 struct ServerOptions {
-    std::string root;            // the sample world's folder
-    int port = 0;                // 0: any free port
-    int latencyMs = 0;           // added to every answer
-    double failureRate = 0.0;    // share of requests answered 503, drawn from the seed
+    std::string root;  // the sample world's folder
+    int port = 0;  // 0: any free port
+    int latencyMs = 0;  // added to every answer
+    double failureRate = 0.0;  // share of requests answered 503, drawn from the seed
     std::uint64_t seed = 1;
-    std::string hangPath;        // a request path answered only when the server stops ("" for none)
-    bool logRequests = false;    // one line per request on standard error
+    std::string hangPath;  // a request path answered only when the server stops ("" for none)
+    bool logRequests = false;  // one line per request on standard error
 };
 
 class SampleServer {
@@ -57,6 +58,13 @@ private:
 
 // The page for a path the world does not hold; its text holds "404 Not Found".
 std::string NotFoundPage(const std::string& target);
+// The answer to a Stats API request for many players at once (personIds "a,b,c", as sent, and
+// the hydration as sent, percent escapes allowed): the world
+// keeps each player as the answer to a request for him alone with the same hydration, joined
+// here in the request's order. Ids the world does not hold are left out, as the API does;
+// nullopt when none is found.
+std::optional<std::string> JoinPeople(const std::string& root, const std::string& host,
+                                      const std::string& personIds, const std::string& hydrate);
 // The content type the source would have sent for a stored file.
 std::string ContentTypeFor(const std::string& file);
 

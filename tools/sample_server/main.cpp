@@ -19,14 +19,22 @@ bool ParseOptions(int argc, char** argv, quillbat::sample::ServerOptions& o) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         bool hasValue = i + 1 < argc;
-        if (arg == "--port" && hasValue) o.port = std::atoi(argv[++i]);
-        else if (arg == "--latency-ms" && hasValue) o.latencyMs = std::atoi(argv[++i]);
-        else if (arg == "--failure-rate" && hasValue) o.failureRate = std::atof(argv[++i]);
-        else if (arg == "--seed" && hasValue) o.seed = std::strtoull(argv[++i], nullptr, 10);
-        else if (arg == "--hang-path" && hasValue) o.hangPath = argv[++i];
-        else if (arg == "--log") o.logRequests = true;
-        else if (!arg.empty() && arg[0] != '-' && o.root.empty()) o.root = arg;
-        else return false;
+        if (arg == "--port" && hasValue)
+            o.port = std::atoi(argv[++i]);
+        else if (arg == "--latency-ms" && hasValue)
+            o.latencyMs = std::atoi(argv[++i]);
+        else if (arg == "--failure-rate" && hasValue)
+            o.failureRate = std::atof(argv[++i]);
+        else if (arg == "--seed" && hasValue)
+            o.seed = std::strtoull(argv[++i], nullptr, 10);
+        else if (arg == "--hang-path" && hasValue)
+            o.hangPath = argv[++i];
+        else if (arg == "--log")
+            o.logRequests = true;
+        else if (!arg.empty() && arg[0] != '-' && o.root.empty())
+            o.root = arg;
+        else
+            return false;
     }
     return !o.root.empty() && o.port >= 0 && o.port < 65536 && o.latencyMs >= 0 && o.failureRate >= 0.0 &&
            o.failureRate <= 1.0;
@@ -57,7 +65,8 @@ int main(int argc, char** argv) {
     std::cout << "listening on http://127.0.0.1:" << port << "\n"
               << "sample hosts: gd2.localhost:" << port << ", <city>.<club>.localhost:" << port
               << ", fangraphs.localhost:" << port << ", baseball-reference.localhost:" << port
-              << ", espn.localhost:" << port << ", updates.localhost:" << port << "\n"
+              << ", espn.localhost:" << port << ", updates.localhost:" << port
+              << ", statsapi.localhost:" << port << "\n"
               << std::flush;
     std::thread waiter([&] {
         int received = 0;
