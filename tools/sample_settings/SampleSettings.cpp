@@ -8,7 +8,7 @@
 
 namespace quillbat::sample {
 
-std::vector<SampleSource> SampleSources(int port) {
+std::vector<SampleSource> SampleSources(int port, const std::string& provider) {
     const std::string suffix = ".localhost:" + std::to_string(port);
     auto host = [&](const char* name) { return "http://" + std::string(name) + suffix; };
     return {{"GamedayHost", host(kGamedayHost)},
@@ -18,13 +18,13 @@ std::vector<SampleSource> SampleSources(int port) {
             {"ESPNHost", host(kEspnHost)},
             {"UpdateHost", host(kUpdateHost)},
             {"StatsApiHost", host(kStatsApiHost)},
-            {"Provider", "gameday"},
+            {"Provider", provider},
             {"SampleData", "Y"}};
 }
 
-bool WriteSampleSettings(const std::string& iniPath, int port) {
+bool WriteSampleSettings(const std::string& iniPath, int port, const std::string& provider) {
     bool written = true;
-    for (const SampleSource& source : SampleSources(port))
+    for (const SampleSource& source : SampleSources(port, provider))
         written = WriteIniValue(iniPath, "Sources", source.key, source.value) && written;
     // Sample workbooks go beside the sample program, not over real ones in ~/Documents.
     if (ReadIniValue(iniPath, "Config", "OutputDir").empty()) {

@@ -13,11 +13,12 @@ struct SampleSource {
     const char* key;
     std::string value;
 };
-std::vector<SampleSource> SampleSources(int port);
+// provider is the [Sources] Provider value: "gameday" (the historical files) or "statsapi".
+std::vector<SampleSource> SampleSources(int port, const std::string& provider = "gameday");
 
-// Writes [Sources] (the six hosts and SampleData=Y), [Config] DefaultDate and, when none is
+// Writes [Sources] (the sample hosts, Provider and SampleData=Y), [Config] DefaultDate and, when none is
 // set, [Config] OutputDir (an Output folder beside the file) into the file, keeping every
 // other line. False when the file cannot be written.
-bool WriteSampleSettings(const std::string& iniPath, int port);
+bool WriteSampleSettings(const std::string& iniPath, int port, const std::string& provider = "gameday");
 
 }  // namespace quillbat::sample
