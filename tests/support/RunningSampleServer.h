@@ -25,6 +25,7 @@ public:
     }
     int Port() const { return port_; }
     void Stop() { server_.Stop(); }
+    const sample::SampleServer& Server() const { return server_; }
 
 private:
     static sample::ServerOptions OptionsFor(const std::string& root) {

@@ -135,6 +135,11 @@ bool SampleServer::Wait(int ms) const {
     return !stopping_;
 }
 
+std::vector<std::string> SampleServer::Requests() const {
+    std::lock_guard lock(requestsMutex_);
+    return requests_;
+}
+
 bool SampleServer::DrawFailure() {
     if (options_.failureRate <= 0.0) return false;
     std::lock_guard lock(randomMutex_);
@@ -145,6 +150,10 @@ bool SampleServer::DrawFailure() {
 void SampleServer::Answer(const httplib::Request& request, httplib::Response& response) {
     const std::string host = request.get_header_value("Host");
     if (options_.logRequests) std::cerr << "GET " << host << request.target << "\n";
+    {
+        std::lock_guard lock(requestsMutex_);
+        requests_.push_back(HostFolder(host) + request.target);
+    }
     // A request still waiting when the server stops gets a 503, so shutting down never waits
     // for a client.
     bool hang = !options_.hangPath.empty() && request.path == options_.hangPath;

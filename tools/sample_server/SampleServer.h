@@ -8,6 +8,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace httplib {
 class Server;
@@ -42,6 +43,8 @@ public:
     bool IsRunning() const;
     // Ends Run, also from another thread; requests held by latency or the hang URL end too.
     void Stop();
+    // The requests answered so far, "host folder" + target ("statsapi/api/v1/schedule?...").
+    std::vector<std::string> Requests() const;
 
 private:
     void Answer(const httplib::Request& request, httplib::Response& response);
@@ -53,6 +56,8 @@ private:
     std::unique_ptr<httplib::Server> server_;
     std::atomic<bool> stopping_{false};
     std::mutex randomMutex_;
+    mutable std::mutex requestsMutex_;
+    std::vector<std::string> requests_;
     std::uint64_t randomState_;
 };
 
