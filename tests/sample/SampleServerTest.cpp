@@ -82,6 +82,24 @@ TEST_F(SampleServerTest, RoutesByHostNameAndQueryString) {
     }
 }
 
+// A request for many players joins the per-player answers of the same hydration in the
+// request's order; unknown or malformed ids are left out, and none found is a 404.
+TEST_F(SampleServerTest, JoinsPlayersOfAListRequestInItsOrder) {
+    for (const char* id : {"11", "22"})
+        folder_.Write(std::string("statsapi/api/v1/people/") + id + "@hydrate=stats%28season=2014%29",
+                      std::string(R"({"copyright":"c","people":[{"id":)") + id + "}]}");
+    RunningServer server(Options());
+    const std::string people = "/api/v1/people?personIds=";
+    auto [status, body] =
+        server.Get("statsapi.localhost", people + "22,33,../11,11&hydrate=stats(season=2014)");
+    EXPECT_EQ(status, 200);
+    std::string ids;
+    for (std::size_t at = body.find("\"id\": "); at != std::string::npos; at = body.find("\"id\": ", at + 1))
+        ids += body.substr(at + 6, 2) + " ";
+    EXPECT_EQ(ids, "22 11 ");
+    EXPECT_EQ(server.Get("statsapi.localhost", people + "22&hydrate=stats(season=2015)").first, 404);
+}
+
 TEST_F(SampleServerTest, LatencyDelaysEveryAnswer) {
     ServerOptions o = Options();
     o.latencyMs = 250;

@@ -58,7 +58,11 @@ std::string QueryValue(const std::string& target, const std::string& name) {
 }  // namespace
 
 std::optional<std::string> JoinPeople(const std::string& root, const std::string& host,
-                                      const std::string& personIds, const std::string& hydrate) {
+                                      const std::string& ids, const std::string& hydrate) {
+    std::string personIds = ids;  // commas may come escaped
+    for (const char* comma : {"%2C", "%2c"})
+        for (std::size_t at; (at = personIds.find(comma)) != std::string::npos;)
+            personIds.replace(at, 3, ",");
     auto people = nlohmann::ordered_json::array();
     std::string copyright;
     std::size_t start = 0;
