@@ -120,9 +120,12 @@ int PrintSettings(Run& run) {
             << "Output folder:    " << s.outputDir << '\n'
             << "Templates folder: " << s.templatesDir << '\n'
             << "Logos folder:     " << s.logosDir << '\n'
-            << "Temporary folder: " << s.tempFolder << '\n'
-            << "Gameday data:     " << s.gamedayBaseUrl << '\n'
-            << s.dataSourcesLine << '\n';
+            << "Temporary folder: " << s.tempFolder << '\n';
+    if (s.sources.provider == DataProvider::StatsApi)
+        run.out << "Stats API data:   " << s.sources.statsApiHost << '\n';
+    else
+        run.out << "Gameday data:     " << s.gamedayBaseUrl << '\n';
+    run.out << s.dataSourcesLine << '\n';
     if (s.sources.sampleData) run.out << "Sample data: an invented 2014 season, not real games\n";
     return kExitSuccess;
 }
