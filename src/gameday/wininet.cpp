@@ -21,23 +21,41 @@ std::string FailureText(TransferStage stage) {
     }
 }
 
-TransferResult FetchOnce(const NetSession& session, const std::string& url, const char* agent) {
-    std::string userAgent = session.userAgent.empty() ? agent : session.userAgent;
-    TransferResult result = RunTransfer({CompleteUrl(url), userAgent}, session.limits, session.ui);
-    if (result.failedAt != TransferStage::Done && session.settings.debugMode) {
+bool Failed(const TransferResult& result) { return result.failedAt != TransferStage::Done; }
+
+std::string AgentFor(const NetSession& session, const char* fallback) {
+    return session.userAgent.empty() ? fallback : session.userAgent;
+}
+
+// A failed try goes to the program log in debug mode.
+void LogFailedTry(const NetSession& session, const std::string& url, const TransferResult& result) {
+    if (Failed(result) && session.settings.debugMode)
         WriteLog(session.settings, "  Download of " + url + " failed: " + result.reason);
-    }
+}
+
+TransferResult FetchOnce(const NetSession& session, const std::string& url, const char* agent) {
+    TransferResult result =
+        RunTransfer({CompleteUrl(url), AgentFor(session, agent)}, session.limits, session.ui);
+    LogFailedTry(session, url, result);
     return result;
 }
 
-bool Failed(const TransferResult& result) { return result.failedAt != TransferStage::Done; }
+FetchedPage PageFrom(TransferResult& result) {
+    FetchedPage page;
+    if (Failed(result)) {
+        page.error = FailureText(result.failedAt);
+    } else {
+        page.raw = std::move(result.body);
+        page.text = HtmlToText(page.raw);
+    }
+    return page;
+}
 
 // Every page fetched once, together; the failed ones once more. The debug log tells each
 // page's failed tries in the order of the pages, as fetching them one by one would.
 std::vector<FetchedPage> GetPages(const NetSession& session, const std::vector<std::string>& urls) {
     std::vector<TransferRequest> requests;
-    std::string agent = session.userAgent.empty() ? "GetData" : session.userAgent;
-    for (const std::string& url : urls) requests.push_back({CompleteUrl(url), agent});
+    for (const std::string& url : urls) requests.push_back({CompleteUrl(url), AgentFor(session, "GetData")});
     int connections = session.settings.sources.maxConnections;
     std::vector<TransferResult> first = RunTransfers(requests, session.limits, connections, session.ui);
     std::vector<TransferRequest> again;
@@ -46,23 +64,16 @@ std::vector<FetchedPage> GetPages(const NetSession& session, const std::vector<s
     std::vector<TransferResult> second;
     if (!again.empty() && !session.ui.StopRequested())
         second = RunTransfers(again, session.limits, connections, session.ui);
-    std::vector<FetchedPage> pages(urls.size());
+    std::vector<FetchedPage> pages;
     std::size_t retried = 0;
     for (std::size_t i = 0; i < urls.size(); ++i) {
         TransferResult* result = &first[i];
-        if (Failed(*result) && session.settings.debugMode)
-            WriteLog(session.settings, "  Download of " + urls[i] + " failed: " + result->reason);
+        LogFailedTry(session, urls[i], *result);
         if (Failed(*result) && retried < second.size()) {
             result = &second[retried++];
-            if (Failed(*result) && session.settings.debugMode)
-                WriteLog(session.settings, "  Download of " + urls[i] + " failed: " + result->reason);
+            LogFailedTry(session, urls[i], *result);
         }
-        if (Failed(*result)) {
-            pages[i].error = FailureText(result->failedAt);
-            continue;
-        }
-        pages[i].raw = std::move(result->body);
-        pages[i].text = HtmlToText(pages[i].raw);
+        pages.push_back(PageFrom(*result));
     }
     return pages;
 }
