@@ -14,6 +14,7 @@ namespace {
 const char* const kDumpMacro = R"(
 Sub RunJobs(jobs As String)
     Dim f As Integer, line As String, parts
+    WaitForDesktop()
     f = FreeFile
     Open jobs For Input As #f
     Do While Not EOF(f)
@@ -22,6 +23,22 @@ Sub RunJobs(jobs As String)
         If UBound(parts) = 2 Then DumpAfterEdit(parts(0), parts(1), parts(2))
     Loop
     Close #f
+End Sub
+
+Sub WaitForDesktop()
+    Dim doc As Object, args(0) As New com.sun.star.beans.PropertyValue
+    args(0).Name = "Hidden"
+    args(0).Value = True
+    On Error Resume Next
+    For attempt = 1 To 60
+        doc = Nothing
+        doc = StarDesktop.loadComponentFromURL("private:factory/scalc", "_blank", 0, args())
+        If Not IsNull(doc) Then
+            doc.close(True)
+            Exit Sub
+        End If
+        Wait 500
+    Next attempt
 End Sub
 
 Sub DumpAfterEdit(source As String, edit As String, target As String)
@@ -144,7 +161,8 @@ bool StartsWithError(const std::string& path) {
 }  // namespace
 
 // A macro started from the command line may run before LibreOffice's desktop is ready, and then
-// its first load fails ("Object variable not set"): a job that failed is run once more.
+// its first load fails ("Object variable not set"). The macro first waits until an empty
+// document opens, and a job that failed all the same is run once more.
 bool RunLibreOfficeJobs(const TempFolder& folder, const std::vector<LibreOfficeJob>& jobs) {
     if (!RunJobsOnce(folder, jobs)) return false;
     std::vector<LibreOfficeJob> again;
