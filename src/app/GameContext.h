@@ -1,6 +1,7 @@
 #pragma once
 // What every stage of a Create run knows about the chosen game.
 
+#include <memory>
 #include <string>
 
 #include "gameday/GameTable.h"
@@ -23,6 +24,8 @@ struct TeamSide {
     std::string teamId;  // the Stats API's club id; "" from the gameday source
 };
 
+struct ClubFigures;  // the present-day source's club figures (RostersStages.cpp)
+
 struct GameContext {
     int gameNumber = 0;
     TeamSide away, home;
@@ -32,6 +35,7 @@ struct GameContext {
     std::string gameId;  // the game table's game id (the Stats API's game number)
     bool lineupsAvailable = false;
     std::string boxScoreTable, playersTable;  // flat-table paths (the Stats API's box score); "" when missing
+    std::shared_ptr<ClubFigures> clubFigures;  // fetched once a run, for the league and team rows
 
     TeamSide& Side(bool isHome) { return isHome ? home : away; }
     const TeamSide& Side(bool isHome) const { return isHome ? home : away; }

@@ -26,18 +26,23 @@ AveragesRequest FanGraphsAverages(AppContext& ctx) {
     };
 }
 
-// The same requests answered from the Stats API's club figures, each response fetched once per
-// stage.
-AveragesRequest StatsApiAverages(AppContext& ctx) {
-    struct Source {
-        explicit Source(AppContext& ctx)
-            : session(ApiSession(ctx.settings, ctx.ui)), figures(session, ctx.settings.season) {}
-        NetSession session;
-        ApiTeamFigures figures;
-    };
-    auto source = std::make_shared<Source>(ctx);
-    return [source](const std::string& league, const std::string& row, const std::string& kind,
-                    std::vector<StatColumn>& columns) {
+}  // namespace
+
+// The Stats API's club figures: each response is fetched once a run, for both averages stages.
+struct ClubFigures {
+    explicit ClubFigures(AppContext& ctx)
+        : session(ApiSession(ctx.settings, ctx.ui)), figures(session, ctx.settings.season) {}
+    NetSession session;
+    ApiTeamFigures figures;
+};
+
+namespace {
+
+// The same requests answered from the Stats API's club figures.
+AveragesRequest StatsApiAverages(AppContext& ctx, GameContext& game) {
+    if (!game.clubFigures) game.clubFigures = std::make_shared<ClubFigures>(ctx);
+    return [source = game.clubFigures](const std::string& league, const std::string& row,
+                                       const std::string& kind, std::vector<StatColumn>& columns) {
         StatsRow stats;
         std::string error =
             source->figures.Answer({"", league, row, "", kind, "Full Season", "Advanced"}, stats);
@@ -47,20 +52,20 @@ AveragesRequest StatsApiAverages(AppContext& ctx) {
     };
 }
 
-AveragesRequest AveragesOfSource(AppContext& ctx) {
-    if (ctx.settings.sources.provider == DataProvider::StatsApi) return StatsApiAverages(ctx);
+AveragesRequest AveragesOfSource(AppContext& ctx, GameContext& game) {
+    if (ctx.settings.sources.provider == DataProvider::StatsApi) return StatsApiAverages(ctx, game);
     return FanGraphsAverages(ctx);
 }
 
 }  // namespace
 
 std::string GetLeagueAveragesStage(AppContext& ctx, GameContext& game) {
-    GetLeagueAvgs(AveragesOfSource(ctx), game.away.league, game.home.league, ctx.leagueAverages);
+    GetLeagueAvgs(AveragesOfSource(ctx, game), game.away.league, game.home.league, ctx.leagueAverages);
     return "";
 }
 
 std::string GetTeamAveragesStage(AppContext& ctx, GameContext& game) {
-    GetTeamAvgs(AveragesOfSource(ctx), game.away.teamName, game.away.league, game.home.teamName,
+    GetTeamAvgs(AveragesOfSource(ctx, game), game.away.teamName, game.away.league, game.home.teamName,
                 game.home.league, ctx.teamAverages);
     return "";
 }

@@ -9,6 +9,8 @@
 #include "statsapi/ApiSession.h"
 #include "statsapi/BoxscoreReader.h"
 #include "statsapi/RosterReader.h"
+#include "statsapi/VersusPitcherReader.h"
+#include "workbooks/ProfileTables.h"
 
 namespace quillbat {
 
@@ -115,6 +117,22 @@ std::string GetStatsApiPlayerData(AppContext& ctx, GameContext& game, int pass) 
     PlayerDataSide home{game.home.cityName, game.home.teamName, game.home.fileCode};
     MergeFanGraphsFigures(figures.Lookup(), away, home, ctx.players);
     return "";
+}
+
+std::string StatsApiVersusPitcher(AppContext& ctx, const GameContext& game, const EspnRequest& request,
+                                  BatterVersusPitcher& result) {
+    bool pitcherIsHome = request.pitcherTeamCode == game.home.fileCode;
+    const TeamSide& side = game.Side(pitcherIsHome);
+    std::vector<std::string> batterIds;
+    for (int row : OpposingBatterRows(ctx.players, pitcherIsHome ? "away" : "home"))
+        batterIds.push_back(ctx.players.At(PlayerField::kPlayerId, row));
+    std::string url = VersusPitcherUrl(ctx.settings.sources.statsApiHost, batterIds, side.pitcherId);
+    if (url.empty()) return "No starting pitcher or no batters to ask the Stats API about";
+    std::string error = FetchAndRead(
+        ApiSession(ctx.settings, ctx.ui), url, VersusPitcherFile(ctx.settings.tempFolder, side.pitcherId),
+        [&](const std::string& path) { return ReadVersusPitcherFile(path, result); });
+    if (error.empty() && result.batters.empty()) return "No batter has faced " + side.pitcher;
+    return error;
 }
 
 }  // namespace quillbat

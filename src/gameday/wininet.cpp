@@ -40,9 +40,18 @@ TransferResult FetchOnce(const NetSession& session, const std::string& url, cons
     return result;
 }
 
-FetchedPage PageFrom(TransferResult& result) {
+// The refusal in a result, when the session keeps a register of refusing sites.
+std::string RefusalOf(const NetSession& session, const TransferResult& result) {
+    return session.refusals ? RefusalIn(result) : "";
+}
+
+FetchedPage PageFrom(const NetSession& session, const std::string& url, TransferResult& result) {
     FetchedPage page;
-    if (Failed(result)) {
+    page.refusal = RefusalOf(session, result);
+    if (!page.refusal.empty()) {
+        page.error = kOpenUrlFailed;
+        page.firstRefusal = session.refusals->Record(url);
+    } else if (Failed(result)) {
         page.error = FailureText(result.failedAt);
     } else {
         page.raw = std::move(result.body);
@@ -51,29 +60,46 @@ FetchedPage PageFrom(TransferResult& result) {
     return page;
 }
 
+FetchedPage RefusedEarlier() {
+    FetchedPage page;
+    page.error = kOpenUrlFailed;
+    page.refusal = "refused earlier";
+    return page;
+}
+
 // Every page fetched once, together; the failed ones once more. The debug log tells each
-// page's failed tries in the order of the pages, as fetching them one by one would.
+// page's failed tries in the order of the pages, as fetching them one by one would. Pages of a
+// site that has refused are neither asked for nor retried.
 std::vector<FetchedPage> GetPages(const NetSession& session, const std::vector<std::string>& urls) {
+    std::vector<std::size_t> asked;
     std::vector<TransferRequest> requests;
-    for (const std::string& url : urls) requests.push_back({CompleteUrl(url), AgentFor(session, "GetData")});
+    for (std::size_t i = 0; i < urls.size(); ++i) {
+        if (session.refusals && session.refusals->HasRefused(urls[i])) continue;
+        asked.push_back(i);
+        requests.push_back({CompleteUrl(urls[i]), AgentFor(session, "GetData")});
+    }
     int connections = session.settings.sources.maxConnections;
     std::vector<TransferResult> first = RunTransfers(requests, session.limits, connections, session.ui);
+    auto retry = [&](const TransferResult& result) {
+        return Failed(result) && RefusalOf(session, result).empty();
+    };
     std::vector<TransferRequest> again;
-    for (std::size_t i = 0; i < urls.size(); ++i)
-        if (Failed(first[i])) again.push_back(requests[i]);
+    for (std::size_t k = 0; k < requests.size(); ++k)
+        if (retry(first[k])) again.push_back(requests[k]);
     std::vector<TransferResult> second;
     if (!again.empty() && !session.ui.StopRequested())
         second = RunTransfers(again, session.limits, connections, session.ui);
-    std::vector<FetchedPage> pages;
+    std::vector<FetchedPage> pages(urls.size(), RefusedEarlier());
     std::size_t retried = 0;
-    for (std::size_t i = 0; i < urls.size(); ++i) {
-        TransferResult* result = &first[i];
-        LogFailedTry(session, urls[i], *result);
-        if (Failed(*result) && retried < second.size()) {
+    for (std::size_t k = 0; k < asked.size(); ++k) {
+        const std::string& url = urls[asked[k]];
+        TransferResult* result = &first[k];
+        LogFailedTry(session, url, *result);
+        if (retry(*result) && retried < second.size()) {
             result = &second[retried++];
-            LogFailedTry(session, urls[i], *result);
+            LogFailedTry(session, url, *result);
         }
-        pages.push_back(PageFrom(*result));
+        pages[asked[k]] = PageFrom(session, url, *result);
     }
     return pages;
 }
@@ -96,8 +122,12 @@ std::string KeepDownloaded(const NetSession& session, const DownloadRequest& fil
     AppendHistory(session.settings, file.url, file.localPath, error);
     // The failure text may hold a whole served page: cut short, so the address stays in the entry.
     // A download stopped because the program is closing did not fail.
-    if (!error.empty() && !session.ui.StopRequested())
+    if (error.empty() || session.ui.StopRequested()) return error;
+    if (page.refusal.empty())
         AppendErrorLog(session.settings, OneLineText(error, kMaxLogTextLength / 2) + " URL = " + file.url);
+    else if (page.firstRefusal)
+        AppendErrorLog(session.settings, UrlHost(file.url) + " refused the download (" + page.refusal +
+                                             "); nothing more is asked of it this run. URL = " + file.url);
     return error;
 }
 

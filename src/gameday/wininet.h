@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "gameday/SiteRefusals.h"
 #include "gameday/Transfer.h"
 #include "platform/Settings.h"
 #include "platform/Ui.h"
@@ -16,6 +17,9 @@ struct NetSession {
     Ui& ui;
     TransferLimits limits{};
     std::string userAgent{};  // "" sends the agent name of each call, as the gameday downloads always have
+    // When set, a site that refuses is not asked again (nor retried) and its refusal is logged
+    // once; without it every failed address is retried and logged.
+    SiteRefusals* refusals = nullptr;
 };
 
 inline constexpr const char* kInetInitFailed = "inet initialization failed";
@@ -27,6 +31,8 @@ struct FetchedPage {
     std::string raw;  // the body as received
     std::string text;  // the body through HtmlToText
     std::string error;  // "" on success, else one of the three failure texts above
+    std::string refusal;  // why the site refused (only with a refusals register), else ""
+    bool firstRefusal = false;  // the site's first refusal of the run
 };
 
 // A URL without "//" gets "http://" in front, or "ftp://" when it starts with "ftp.".

@@ -35,16 +35,35 @@ std::string RosterUrl(std::string_view host, std::string_view teamId, std::strin
            "/roster?rosterType=active&date=" + day + "&hydrate=person";
 }
 
-std::string PeopleStatsUrl(std::string_view host, const std::vector<std::string>& playerIds,
-                           std::string_view season) {
+namespace {
+
+// The usable ids, comma-separated.
+std::string IdList(const std::vector<std::string>& playerIds) {
     std::string ids;
     for (const std::string& id : playerIds)
         if (IsApiId(id)) ids += (ids.empty() ? "" : ",") + id;
+    return ids;
+}
+
+}  // namespace
+
+std::string PeopleStatsUrl(std::string_view host, const std::vector<std::string>& playerIds,
+                           std::string_view season) {
+    std::string ids = IdList(playerIds);
     if (ids.empty() || season.size() != 4 || !IsApiId(season)) return "";  // a year
     return std::string(host) + "/api/v1/people?personIds=" + ids +
            "&hydrate=stats(group=[hitting,pitching],type=[season,statSplits,sabermetrics],sitCodes=[vl,vr],"
            "season=" +
            std::string(season) + ")";
+}
+
+std::string VersusPitcherUrl(std::string_view host, const std::vector<std::string>& batterIds,
+                             std::string_view pitcherId) {
+    std::string ids = IdList(batterIds);
+    if (ids.empty() || !IsApiId(pitcherId)) return "";
+    return std::string(host) + "/api/v1/people?personIds=" + ids +
+           "&hydrate=stats(group=[hitting],type=[vsPlayerTotal],opposingPlayerId=" + std::string(pitcherId) +
+           ")";
 }
 
 namespace {
@@ -69,6 +88,11 @@ std::string TeamStatsFile(std::string_view tempFolder, std::string_view group) {
 }
 
 std::string TeamsFile(std::string_view tempFolder) { return JoinPath(tempFolder, "statsapi_teams.json"); }
+
+std::string VersusPitcherFile(std::string_view tempFolder, std::string_view pitcherId) {
+    return IsApiId(pitcherId) ? JoinPath(tempFolder, "statsapi_versus_" + std::string(pitcherId) + ".json")
+                              : "";
+}
 
 std::string PeopleStatsFile(std::string_view tempFolder, std::string_view which) {
     return JoinPath(tempFolder, "statsapi_people_stats_" + std::string(which) + ".json");

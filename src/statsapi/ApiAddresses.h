@@ -22,6 +22,10 @@ std::string RosterUrl(std::string_view host, std::string_view teamId, std::strin
 // season is not a year.
 std::string PeopleStatsUrl(std::string_view host, const std::vector<std::string>& playerIds,
                            std::string_view season);
+// The batters' career lines against one pitcher (ids that are not API ids are left out); ""
+// when no batter is left or the pitcher's id is not an API id.
+std::string VersusPitcherUrl(std::string_view host, const std::vector<std::string>& batterIds,
+                             std::string_view pitcherId);
 // Every club's season figures of one group ("hitting" or "pitching").
 std::string TeamStatsUrl(std::string_view host, std::string_view season, std::string_view group);
 // The clubs of the season with their leagues.
@@ -34,5 +38,6 @@ std::string RosterFile(std::string_view tempFolder, std::string_view teamId);
 std::string PeopleStatsFile(std::string_view tempFolder, std::string_view which);
 std::string TeamStatsFile(std::string_view tempFolder, std::string_view group);
 std::string TeamsFile(std::string_view tempFolder);
+std::string VersusPitcherFile(std::string_view tempFolder, std::string_view pitcherId);
 
 }  // namespace quillbat

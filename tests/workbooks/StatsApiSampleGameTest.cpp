@@ -1,6 +1,7 @@
 // End to end on the present-day source: `quillbat-cli games` and `create` with Provider=statsapi
 // against the sample server's Stats API answers; LibreOffice reads the away card and the rosters
-// back, and they hold the sample world's players and figures.
+// back, and they hold the sample world's players and figures; the profiles show the batters'
+// career lines against the starter from the same source.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 
 #include "LibreOfficeRun.h"
 #include "SampleGameRun.h"
+#include "Versus.h"
 #include "World.h"
 #include "Writers.h"
 
@@ -45,7 +47,8 @@ TEST(StatsApiSampleGameTest, GamesAndCreateOnTheStatsApiShowTheSampleWorldsPlaye
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 15);
 
     const std::size_t before = server.Server().Requests().size();
-    ASSERT_EQ(testing::RunSampleCli(root, server, {"create", "07/04/2014", "1", "--scorecards", "--rosters"},
+    ASSERT_EQ(testing::RunSampleCli(root, server,
+                                    {"create", "07/04/2014", "1", "--scorecards", "--rosters", "--profiles"},
                                     err, "statsapi"),
               0)
         << err;
@@ -53,14 +56,37 @@ TEST(StatsApiSampleGameTest, GamesAndCreateOnTheStatsApiShowTheSampleWorldsPlaye
     auto api = std::count_if(requests.begin() + before, requests.end(),
                              [](const std::string& r) { return r.starts_with("statsapi/"); });
     std::cout << "Stats API requests of the Create: " << api << "\n";
-    EXPECT_EQ(api, static_cast<long>(requests.size() - before));  // nothing from the gameday hosts
-    EXPECT_LE(api, 12);  // a handful, whatever the size of the rosters
+    // Nothing from the gameday tree or ESPN; the profiles' pitch figures still come from FanGraphs
+    // and Baseball-Reference.
+    EXPECT_EQ(
+        std::count_if(requests.begin() + before, requests.end(),
+                      [](const std::string& r) { return r.starts_with("gd2/") || r.starts_with("espn/"); }),
+        0);
+    EXPECT_LE(api, 11);  // a handful, whatever the size of the rosters, each response fetched once
 
     ASSERT_TRUE(testing::ConvertWithLibreOffice(
         root, "csv:Text - txt - csv (StarCalc):44,34,76,1",
-        {root / "prog/Output/ScorecardAway.xls", root / "prog/Output/Rosters.xls"}));
+        {root / "prog/Output/ScorecardAway.xls", root / "prog/Output/Rosters.xls",
+         root / "prog/Output/Starting Pitchers Profiles.xls"}));
     testing::Grid card = testing::ReadCsv(testing::ReadFile(root / "out/ScorecardAway.csv"));
     testing::Grid rosters = testing::ReadCsv(testing::ReadFile(root / "out/Rosters.csv"));
+    testing::Grid profiles = testing::ReadCsv(testing::ReadFile(root / "out/Starting Pitchers Profiles.csv"));
+
+    // The home batters who have faced the away starter, by name, with their career lines.
+    std::vector<std::string> versus, shown;
+    for (const sample::Player& batter : game.home->players) {
+        sample::BattingLine career = sample::VersusPitcher(batter, *game.awayStarter).Career();
+        if (!batter.IsPitcher() && batter.status == "A" && career.pa > 0)
+            versus.push_back(batter.name.last + ", " + batter.name.first + " " + sample::Rate3(career.Avg()) +
+                             " " + std::to_string(career.ab) + " " + std::to_string(career.h) + " " +
+                             std::to_string(career.hr));
+    }
+    std::sort(versus.begin(), versus.end());
+    for (int row = 5; !At(profiles, row, 5).empty(); ++row)
+        shown.push_back(At(profiles, row, 5) + " " + At(profiles, row, 6) + " " + At(profiles, row, 7) + " " +
+                        At(profiles, row, 8) + " " + At(profiles, row, 9));
+    ASSERT_FALSE(versus.empty());
+    EXPECT_EQ(shown, versus);
 
     const sample::Team& away = *game.away;
     EXPECT_EQ(At(card, 1, 1), "Team: " + away.club.FullName() + " (" + std::to_string(away.wins) + "-" +

@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "Versus.h"
 #include "Writers.h"
 
 namespace quillbat::sample {
@@ -70,6 +71,7 @@ Json Person(const Team& team, const Player& p) {
             {"link", std::string(kApi) + "/people/" + p.id},
             {"firstName", p.name.first},
             {"lastName", p.name.last},
+            {"lastFirstName", p.name.last + ", " + p.name.first},
             {"primaryNumber", p.number},
             {"birthDate", IsoDate(p.dob)},
             {"height",
@@ -353,7 +355,27 @@ Json Teams(const World& world) {
     return Response({{"teams", teams}});
 }
 
+// The career line of each of the other club's batters who has faced the starter, one file per
+// batter as the server joins them; a batter who never faced him has no file.
+void WriteVersus(TreeWriter& tree, const Team& batters, const Player& pitcher) {
+    for (const Player& batter : batters.players) {
+        BattingLine career = VersusPitcher(batter, pitcher).Career();
+        if (batter.IsPitcher() || batter.status != "A" || career.pa == 0) continue;
+        Json person = Person(batters, batter);
+        person["stats"] =
+            Json::array({Block("vsPlayerTotal", "hitting", Json::array({{{"stat", Hitting(career)}}}))});
+        tree.Write(
+            kStatsApiHost,
+            std::string(kApi) + "/people/" + batter.id + "?hydrate=" + VersusPitcherHydrate(pitcher.id),
+            Text(Response({{"people", Json::array({person})}})));
+    }
+}
+
 }  // namespace
+
+std::string VersusPitcherHydrate(const std::string& pitcherId) {
+    return "stats(group=[hitting],type=[vsPlayerTotal],opposingPlayerId=" + pitcherId + ")";
+}
 
 std::string PersonStatsHydrate(const std::string& season) {
     return "stats(group=[hitting,pitching],type=[season,statSplits,sabermetrics],sitCodes=[vl,vr],season=" +
@@ -366,9 +388,12 @@ void WriteStatsApi(const World& world, TreeWriter& tree) {
         tree.Write(kStatsApiHost,
                    api + "/schedule?sportId=1&date=" + day.Dashed() + "&hydrate=team,probablePitcher,stats",
                    Text(Schedule(day)));
-        for (const Game& g : day.games)
+        for (const Game& g : day.games) {
+            WriteVersus(tree, *g.home, *g.awayStarter);
+            WriteVersus(tree, *g.away, *g.homeStarter);
             if (g.state != GameState::Postponed)
                 tree.Write(kStatsApiHost, api + "/game/" + g.gamePk + "/boxscore", Text(Boxscore(g)));
+        }
         for (const Team& team : world.teams)
             tree.Write(kStatsApiHost,
                        api + "/teams/" + team.club.mlbTeamId +

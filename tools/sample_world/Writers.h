@@ -25,6 +25,8 @@ void WriteUpdateInfo(TreeWriter& tree);
 void WriteStatsApi(const World& world, TreeWriter& tree);
 // The hydration of the players' figures request for a season, as the program sends it.
 std::string PersonStatsHydrate(const std::string& season);
+// The hydration of a batter's file holding his career line against a pitcher.
+std::string VersusPitcherHydrate(const std::string& pitcherId);
 // The release the sample update server offers: one revision past this build's version.
 std::string SampleNewerVersion();
 

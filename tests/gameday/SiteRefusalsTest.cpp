@@ -1,0 +1,68 @@
+// A session with a register of refusing sites: a site that answers 403, 429 or a challenge page
+// is asked nothing more, is not retried, and has one error-log line.
+
+#include "gameday/SiteRefusals.h"
+
+#include <gtest/gtest.h>
+
+#include "NetTestSession.h"
+#include "TestHttpServer.h"
+
+namespace quillbat::testing {
+namespace {
+
+int Count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+TEST(SiteRefusalsTest, ARefusingSiteIsAskedOnceAndLoggedOnce) {
+    TempFolder site;
+    site.Write("/ok.htm", "<p>fine</p>");
+    site.Write("/shield.htm", "<html><head><title>Just a moment...</title></head></html>");
+    TestHttpServer server(site.path());
+    server.SetStatus("/a.htm", 403);
+    server.SetStatus("/c.htm", 429);
+    NetTestSession net;
+    SiteRefusals refusals;
+    net.session.refusals = &refusals;
+    const std::string ip = server.Url(""), name = "http://localhost:" + std::to_string(server.port());
+    const std::string temp = net.settings.tempFolder;
+
+    // Both sites refuse, each in its own way; what was asked together with a refusal still comes.
+    std::vector<std::string> errors = DownloadFiles(
+        net.session, {{ip + "/a.htm", temp + "/a.htm"}, {ip + "/ok.htm", temp + "/b.htm"},
+                      {name + "/shield.htm", temp + "/s.htm"}, {ip + "/c.htm", temp + "/c.htm"}});
+    EXPECT_EQ(errors[1], "");
+    const std::string failed = "Download failed: error = open url failed";
+    EXPECT_EQ(errors[3], failed);
+    EXPECT_EQ(DownloadFile(net.session, name + "/ok.htm", temp + "/d.htm"), failed);
+    EXPECT_EQ(DownloadFile(net.session, ip + "/ok.htm", temp + "/e.htm"), failed);
+    EXPECT_EQ(server.RequestCount("/a.htm"), 1);
+    EXPECT_EQ(server.RequestCount("/shield.htm"), 1);
+    EXPECT_EQ(server.RequestCount("/c.htm"), 1);
+    EXPECT_EQ(server.RequestCount("/ok.htm"), 1);
+    EXPECT_FALSE(FileExists(temp + "/s.htm"));
+
+    std::string log = net.ErrorLog();
+    EXPECT_EQ(Count(log, "\n"), 2) << log;
+    EXPECT_EQ(Count(log, "127.0.0.1:" + std::to_string(server.port()) + " refused the download (HTTP status 403)"), 1);
+    EXPECT_EQ(Count(log, "localhost:" + std::to_string(server.port()) + " refused the download (a challenge page)"), 1);
+    EXPECT_EQ(Count(net.History(), "Download failed"), 5);  // every address keeps its history lines
+}
+
+TEST(SiteRefusalsTest, WithoutARegisterARefusalIsRetriedAndLoggedEachTime) {
+    TempFolder site;
+    TestHttpServer server(site.path());
+    server.SetStatus("/a.htm", 403);
+    NetTestSession net;
+    for (const char* local : {"/1.htm", "/2.htm"})
+        DownloadFile(net.session, server.Url("/a.htm"), net.settings.tempFolder + local);
+    EXPECT_EQ(server.RequestCount("/a.htm"), 4);
+    EXPECT_EQ(Count(net.ErrorLog(), "\n"), 2);
+    EXPECT_EQ(UrlHost("HTTPS://user@Www.Site.com:8080/x?y=//z"), "www.site.com:8080");
+}
+
+}  // namespace
+}  // namespace quillbat::testing
