@@ -2,6 +2,7 @@
 // What every stage of a Create run knows about the chosen game.
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "gameday/GameTable.h"
@@ -36,6 +37,7 @@ struct GameContext {
     bool lineupsAvailable = false;
     std::string boxScoreTable, playersTable;  // flat-table paths (the Stats API's box score); "" when missing
     std::shared_ptr<ClubFigures> clubFigures;  // fetched once a run, for the league and team rows
+    std::set<std::string> fetchedThisRun;  // local files of responses a later stage reads again
 
     TeamSide& Side(bool isHome) { return isHome ? home : away; }
     const TeamSide& Side(bool isHome) const { return isHome ? home : away; }

@@ -1,8 +1,11 @@
 #include "app/StatsApiStages.h"
 
+#include <algorithm>
+
 #include "app/StatsApiGames.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/PlayerData.h"
+#include "platform/NumberFormat.h"
 #include "platform/ProgramLog.h"
 #include "statsapi/ApiAddresses.h"
 #include "statsapi/ApiFigures.h"
@@ -48,6 +51,45 @@ void FetchFigures(AppContext& ctx, const GameContext& game, ApiFigures& figures,
                      [&](const std::string& path) { return ReadPlayerStatsFile(path, figures.Stats()); });
     if (!error.empty())
         WriteLog(ctx.settings, std::string("Figures of the ") + which + " not read: " + error);
+}
+
+// The career lines of the other club's non-pitchers against the side's starting pitcher; the
+// response is fetched once a run and read again by a later stage.
+std::string FetchVersusLines(AppContext& ctx, GameContext& game, bool pitcherIsHome,
+                             VersusPitcherLines& lines) {
+    const std::string& pitcherId = game.Side(pitcherIsHome).pitcherId;
+    std::vector<std::string> batterIds;
+    for (int row : OpposingBatterRows(ctx.players, pitcherIsHome ? "away" : "home"))
+        batterIds.push_back(ctx.players.At(PlayerField::kPlayerId, row));
+    std::string url = VersusPitcherUrl(ctx.settings.sources.statsApiHost, batterIds, pitcherId);
+    std::string path = VersusPitcherFile(ctx.settings.tempFolder, pitcherId);
+    if (url.empty() || path.empty()) return "No starting pitcher or no batters to ask the Stats API about";
+    auto read = [&](const std::string& file) { return ReadVersusPitcherFile(file, lines); };
+    if (game.fetchedThisRun.count(path)) return read(path);
+    std::string error = FetchAndRead(ApiSession(ctx.settings, ctx.ui), url, path, read);
+    if (error.empty()) game.fetchedThisRun.insert(path);
+    return error;
+}
+
+// The batters' lines against the opposing starter as the game files give them: average, at-bats,
+// home runs and runs batted in, or "-" for a batter without an at-bat against him.
+void FillVersusFields(AppContext& ctx, GameContext& game, bool pitcherIsHome) {
+    using namespace PlayerField;
+    VersusPitcherLines lines;
+    if (std::string error = FetchVersusLines(ctx, game, pitcherIsHome, lines); !error.empty()) {
+        WriteLog(ctx.settings, "Batters' lines against the starting pitcher not read: " + error);
+        return;
+    }
+    for (int row : OpposingBatterRows(ctx.players, pitcherIsHome ? "away" : "home")) {
+        auto at = std::find(lines.playerIds.begin(), lines.playerIds.end(), ctx.players.At(kPlayerId, row));
+        const StatsRow* line =
+            at == lines.playerIds.end() ? nullptr : &lines.table.batters[at - lines.playerIds.begin()];
+        bool batted = line && LeadingNumber(GetStat("AB", *line)) > 0;
+        ctx.players.Set(kBatterSplitsAverage, row, batted ? GetStat("AVG", *line) : "-");
+        ctx.players.Set(kBatterSplitsAtBats, row, batted ? GetStat("AB", *line) : "-");
+        ctx.players.Set(kBatterSplitsHomeRuns, row, batted ? GetStat("HR", *line) : "-");
+        ctx.players.Set(kBatterSplitsRbi, row, batted ? GetStat("RBI", *line) : "-");
+    }
 }
 
 const std::string& TeamOfSide(const GameContext& game, const std::string& side) {
@@ -116,23 +158,19 @@ std::string GetStatsApiPlayerData(AppContext& ctx, GameContext& game, int pass) 
     PlayerDataSide away{game.away.cityName, game.away.teamName, game.away.fileCode};
     PlayerDataSide home{game.home.cityName, game.home.teamName, game.home.fileCode};
     MergeFanGraphsFigures(figures.Lookup(), away, home, ctx.players);
+    FillVersusFields(ctx, game, true);
+    FillVersusFields(ctx, game, false);
     return "";
 }
 
-std::string StatsApiVersusPitcher(AppContext& ctx, const GameContext& game, const EspnRequest& request,
+std::string StatsApiVersusPitcher(AppContext& ctx, GameContext& game, const EspnRequest& request,
                                   BatterVersusPitcher& result) {
     bool pitcherIsHome = request.pitcherTeamCode == game.home.fileCode;
-    const TeamSide& side = game.Side(pitcherIsHome);
-    std::vector<std::string> batterIds;
-    for (int row : OpposingBatterRows(ctx.players, pitcherIsHome ? "away" : "home"))
-        batterIds.push_back(ctx.players.At(PlayerField::kPlayerId, row));
-    std::string url = VersusPitcherUrl(ctx.settings.sources.statsApiHost, batterIds, side.pitcherId);
-    if (url.empty()) return "No starting pitcher or no batters to ask the Stats API about";
-    std::string error = FetchAndRead(
-        ApiSession(ctx.settings, ctx.ui), url, VersusPitcherFile(ctx.settings.tempFolder, side.pitcherId),
-        [&](const std::string& path) { return ReadVersusPitcherFile(path, result); });
-    if (error.empty() && result.batters.empty()) return "No batter has faced " + side.pitcher;
-    return error;
+    VersusPitcherLines lines;
+    if (std::string error = FetchVersusLines(ctx, game, pitcherIsHome, lines); !error.empty()) return error;
+    if (lines.table.batters.empty()) return "No batter has faced " + game.Side(pitcherIsHome).pitcher;
+    result = std::move(lines.table);
+    return "";
 }
 
 }  // namespace quillbat

@@ -21,14 +21,16 @@ void FetchStatsApiBoxscore(AppContext& ctx, GameContext& game);
 std::string ReadStatsApiLineups(AppContext& ctx, GameContext& game);
 
 // Pass 1: both clubs' active rosters with handedness; pass 2: everyone's season figures, in one
-// request, into the season fields and the fields the FanGraphs pages fill on the gameday path.
+// request, into the season fields and the fields the FanGraphs pages fill on the gameday path,
+// and each club's batters' career lines against the other's starting pitcher (one request a
+// side) into the fields the game files fill there.
 std::string GetStatsApiPlayerData(AppContext& ctx, GameContext& game, int pass);
 
 // ESPN's batter-versus-pitcher table from one request: the career lines of the other club's
 // players (the players table's non-pitchers) against the starting pitcher of the club the
 // request names. An error when nothing can be asked or none of them has faced him, so the
 // profiles fall back to the players table's list.
-std::string StatsApiVersusPitcher(AppContext& ctx, const GameContext& game, const EspnRequest& request,
+std::string StatsApiVersusPitcher(AppContext& ctx, GameContext& game, const EspnRequest& request,
                                   BatterVersusPitcher& result);
 
 }  // namespace quillbat

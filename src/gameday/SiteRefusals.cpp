@@ -19,7 +19,8 @@ namespace {
 // scripts of the challenge platform); the start of the body is enough to tell.
 bool IsChallengePage(const std::string& body) {
     std::string start = body.substr(0, 8192);
-    return ContainsNoCase(start, "<title>Just a moment") || ContainsNoCase(start, "/cdn-cgi/challenge-platform/") ||
+    return ContainsNoCase(start, "<title>Just a moment") ||
+           ContainsNoCase(start, "/cdn-cgi/challenge-platform/") ||
            ContainsNoCase(start, "<title>Attention Required!");
 }
 
@@ -28,8 +29,7 @@ bool IsChallengePage(const std::string& body) {
 std::string RefusalIn(const TransferResult& result) {
     if (result.failedAt == TransferStage::Open && (result.errorCode == 403 || result.errorCode == 429))
         return "HTTP status " + std::to_string(result.errorCode);
-    if (result.failedAt == TransferStage::Done && IsChallengePage(result.body))
-        return "a challenge page";
+    if (result.failedAt == TransferStage::Done && IsChallengePage(result.body)) return "a challenge page";
     return "";
 }
 

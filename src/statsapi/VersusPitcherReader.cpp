@@ -10,10 +10,9 @@ namespace {
 
 using Column = std::pair<const char*, const char*>;  // ESPN's heading, the API's key
 
-const Column kColumns[] = {{"AB", "atBats"},      {"H", "hits"},  {"2B", "doubles"},
-                           {"3B", "triples"},     {"HR", "homeRuns"}, {"RBI", "rbi"},
-                           {"BB", "baseOnBalls"}, {"SO", "strikeOuts"}, {"AVG", "avg"},
-                           {"OBP", "obp"},        {"SLG", "slg"},   {"OPS", "ops"}};
+const Column kColumns[] = {{"AB", "atBats"},   {"H", "hits"},  {"2B", "doubles"},     {"3B", "triples"},
+                           {"HR", "homeRuns"}, {"RBI", "rbi"}, {"BB", "baseOnBalls"}, {"SO", "strikeOuts"},
+                           {"AVG", "avg"},     {"OBP", "obp"}, {"SLG", "slg"},        {"OPS", "ops"}};
 
 // The person's career line against the pitcher; nullptr when he has never faced him.
 const Json* CareerLine(const Json& person) {
@@ -23,7 +22,8 @@ const Json* CareerLine(const Json& person) {
             continue;
         for (const Json& split : Items(block, {"splits"})) {
             const Json* stat = Member(split, {"stat"});
-            if (stat && Text(*stat, {"plateAppearances"}) != "0" && !Text(*stat, {"plateAppearances"}).empty())
+            if (stat && Text(*stat, {"plateAppearances"}) != "0" &&
+                !Text(*stat, {"plateAppearances"}).empty())
                 return stat;
         }
     }
@@ -39,30 +39,37 @@ std::string LastFirst(const Json& person) {
 
 }  // namespace
 
-std::string ReadVersusPitcher(const Json& response, BatterVersusPitcher& result) {
+std::string ReadVersusPitcher(const Json& response, VersusPitcherLines& lines) {
     const Json* people = Member(response, {"people"});
     if (!people || !people->is_array()) return "no people in the response";
-    result.columns.Clear();
-    result.batters.clear();
-    result.columns.AddColumn("Batter");
-    for (const auto& [heading, key] : kColumns) result.columns.AddColumn(heading);
+    BatterVersusPitcher& table = lines.table;
+    table.columns.Clear();
+    table.columns.AddColumn("Batter");
+    for (const auto& [heading, key] : kColumns) table.columns.AddColumn(heading);
+    std::vector<std::pair<StatsRow, std::string>> rows;  // with each batter's id
     for (const Json& person : *people) {
         const Json* line = CareerLine(person);
         if (!line) continue;
-        StatsRow row = result.columns;
+        StatsRow row = table.columns;
         row.AddValue(LastFirst(person));
         for (const auto& [heading, key] : kColumns) row.AddValue(Text(*line, {key}));
-        result.batters.push_back(std::move(row));
+        rows.emplace_back(std::move(row), Text(person, {"id"}));
     }
-    std::stable_sort(result.batters.begin(), result.batters.end(),
-                     [](const StatsRow& a, const StatsRow& b) { return a.Value(1) < b.Value(1); });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return a.first.Value(1) < b.first.Value(1); });
+    table.batters.clear();
+    lines.playerIds.clear();
+    for (auto& [row, id] : rows) {
+        table.batters.push_back(std::move(row));
+        lines.playerIds.push_back(std::move(id));
+    }
     return "";
 }
 
-std::string ReadVersusPitcherFile(const std::string& path, BatterVersusPitcher& result) {
+std::string ReadVersusPitcherFile(const std::string& path, VersusPitcherLines& lines) {
     Json response;
     std::string error = ReadJsonFile(path, response);
-    if (error.empty()) error = ReadVersusPitcher(response, result);
+    if (error.empty()) error = ReadVersusPitcher(response, lines);
     return error.empty() || error.find(path) != std::string::npos ? error : path + ": " + error;
 }
 

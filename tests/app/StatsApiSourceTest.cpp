@@ -12,7 +12,9 @@
 #include "app/LineupsStage.h"
 #include "app/PlayerDataStage.h"
 #include "app/RostersStages.h"
+#include "app/StatsApiStages.h"
 #include "workbooks/Averages.h"
+#include "workbooks/ProfileTables.h"
 #include "gameday/DownloadLogs.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
@@ -87,7 +89,7 @@ TEST_F(StatsApiSourceTest, AScheduleThatIsNotJsonIsAFailedDownload) {
     EXPECT_NE(log.find("URL = " + server.Url("/api/v1/schedule")), std::string::npos);
 }
 
-TEST_F(StatsApiSourceTest, CreateFillsLineupsAndPlayersWithSixRequests) {
+TEST_F(StatsApiSourceTest, CreateFillsLineupsAndPlayersWithEightRequests) {
     EXPECT_EQ(Create(3), CreateOutcome::NotAvailable);  // no workbook stages given
     ASSERT_EQ(ctx.lineups.Rows(), 18);
     EXPECT_EQ(ctx.lineups.At(LineupField::kBoxScoreName, 1), "Alex Bregman");
@@ -97,9 +99,45 @@ TEST_F(StatsApiSourceTest, CreateFillsLineupsAndPlayersWithSixRequests) {
     EXPECT_EQ(ctx.players.At(PlayerField::kBats, 1), "L");
     std::vector<std::string> paths;
     for (const auto& request : server.Requests()) paths.push_back(request.path);
-    EXPECT_EQ(paths, (std::vector<std::string>{"/api/v1/schedule", "/api/v1/game/831607/boxscore",
-                                               "/api/v1/people", "/api/v1/teams/111/roster",
-                                               "/api/v1/teams/147/roster", "/api/v1/people"}));
+    // The last two ask for each club's batters' lines against the other's starter; the stored
+    // people response has none, so no batter has an at-bat against him.
+    EXPECT_EQ(paths,
+              (std::vector<std::string>{"/api/v1/schedule", "/api/v1/game/831607/boxscore", "/api/v1/people",
+                                        "/api/v1/teams/111/roster", "/api/v1/teams/147/roster",
+                                        "/api/v1/people", "/api/v1/people", "/api/v1/people"}));
+    std::vector<int> batters = OpposingBatterRows(ctx.players, "home");
+    ASSERT_FALSE(batters.empty());
+    EXPECT_EQ(ctx.players.At(PlayerField::kBatterSplitsAverage, batters[0]), "-");
+}
+
+// Each club's non-pitchers, by id, against the other's starter: the one who has batted against
+// him gets his line, the others "-".
+TEST_F(StatsApiSourceTest, BattersLinesAgainstTheStarterFillTheGameFileFields) {
+    server.SetStatus(
+        "/api/v1/people", 200,
+        R"({"people": [{"id": 12, "lastFirstName": "Bee, Al", "stats": [{"type": {"displayName": )"
+        R"("vsPlayerTotal"}, "group": {"displayName": "hitting"}, "splits": [{"stat": )"
+        R"({"plateAppearances": 7, "atBats": 6, "avg": ".333", "homeRuns": 1, "rbi": 3}}]}]}]})");
+    GameContext game;
+    game.gameDate = "03/18/2026";
+    game.away.pitcherId = "98";
+    game.home.pitcherId = "99";
+    using namespace PlayerField;
+    for (auto [side, id, position] :
+         {std::tuple{"home", "11", "C"}, {"home", "12", "1B"}, {"away", "13", "P"}}) {
+        int row = ctx.players.AddRow();
+        ctx.players.Set(kSide, row, side);
+        ctx.players.Set(kPlayerId, row, id);
+        ctx.players.Set(kPosition, row, position);
+    }
+    ASSERT_EQ(GetStatsApiPlayerData(ctx, game, 2), "");
+    auto line = [&](int row) {
+        return ctx.players.At(kBatterSplitsAverage, row) + " " + ctx.players.At(kBatterSplitsAtBats, row) +
+               " " + ctx.players.At(kBatterSplitsHomeRuns, row) + " " + ctx.players.At(kBatterSplitsRbi, row);
+    };
+    EXPECT_EQ(line(1), "- - - -");
+    EXPECT_EQ(line(2), ".333 6 1 3");
+    EXPECT_EQ(line(3), "   ");  // a pitcher
 }
 
 TEST_F(StatsApiSourceTest, ABoxscoreThatIsNotJsonMeansNoLineups) {

@@ -31,9 +31,10 @@ TEST(SiteRefusalsTest, ARefusingSiteIsAskedOnceAndLoggedOnce) {
     const std::string temp = net.settings.tempFolder;
 
     // Both sites refuse, each in its own way; what was asked together with a refusal still comes.
-    std::vector<std::string> errors = DownloadFiles(
-        net.session, {{ip + "/a.htm", temp + "/a.htm"}, {ip + "/ok.htm", temp + "/b.htm"},
-                      {name + "/shield.htm", temp + "/s.htm"}, {ip + "/c.htm", temp + "/c.htm"}});
+    std::vector<std::string> errors = DownloadFiles(net.session, {{ip + "/a.htm", temp + "/a.htm"},
+                                                                  {ip + "/ok.htm", temp + "/b.htm"},
+                                                                  {name + "/shield.htm", temp + "/s.htm"},
+                                                                  {ip + "/c.htm", temp + "/c.htm"}});
     EXPECT_EQ(errors[1], "");
     const std::string failed = "Download failed: error = open url failed";
     EXPECT_EQ(errors[3], failed);
@@ -47,8 +48,12 @@ TEST(SiteRefusalsTest, ARefusingSiteIsAskedOnceAndLoggedOnce) {
 
     std::string log = net.ErrorLog();
     EXPECT_EQ(Count(log, "\n"), 2) << log;
-    EXPECT_EQ(Count(log, "127.0.0.1:" + std::to_string(server.port()) + " refused the download (HTTP status 403)"), 1);
-    EXPECT_EQ(Count(log, "localhost:" + std::to_string(server.port()) + " refused the download (a challenge page)"), 1);
+    EXPECT_EQ(
+        Count(log, "127.0.0.1:" + std::to_string(server.port()) + " refused the download (HTTP status 403)"),
+        1);
+    EXPECT_EQ(
+        Count(log, "localhost:" + std::to_string(server.port()) + " refused the download (a challenge page)"),
+        1);
     EXPECT_EQ(Count(net.History(), "Download failed"), 5);  // every address keeps its history lines
 }
 
