@@ -58,8 +58,12 @@ void FetchFigures(AppContext& ctx, const GameContext& game, ApiFigures& figures,
 std::string FetchVersusLines(AppContext& ctx, GameContext& game, bool pitcherIsHome,
                              VersusPitcherLines& lines) {
     const std::string& pitcherId = game.Side(pitcherIsHome).pitcherId;
+    const char* batting = pitcherIsHome ? "away" : "home";
+    // The profiles alone read no rosters before: the batting club's is read now.
+    if (OpposingBatterRows(ctx.players, batting).empty())
+        ReadClubRoster(ctx, game, game.Side(!pitcherIsHome), batting);
     std::vector<std::string> batterIds;
-    for (int row : OpposingBatterRows(ctx.players, pitcherIsHome ? "away" : "home"))
+    for (int row : OpposingBatterRows(ctx.players, batting))
         batterIds.push_back(ctx.players.At(PlayerField::kPlayerId, row));
     std::string url = VersusPitcherUrl(ctx.settings.sources.statsApiHost, batterIds, pitcherId);
     std::string path = VersusPitcherFile(ctx.settings.tempFolder, pitcherId);
