@@ -151,11 +151,13 @@ std::string HostName(const std::string& address) {
     return host.substr(0, host.find(':'));
 }
 
-// The first host is the game data's: the gameday site's, or the Stats API's when that is the source.
+// The first host is the game data's: the gameday site's, or the Stats API's when that is the
+// source (which also gives the batters' lines ESPN gives on the gameday path).
 std::string BuildDataSourcesLine(const Sources& sources) {
-    const std::string& games =
-        sources.provider == DataProvider::StatsApi ? sources.statsApiHost : sources.gamedayHost;
-    return "Data Sources: " + HostName(games) + ", " + HostName(sources.fanGraphsHost) + ", " +
+    if (sources.provider == DataProvider::StatsApi)
+        return "Data Sources: " + HostName(sources.statsApiHost) + ", " + HostName(sources.fanGraphsHost) +
+               ", " + HostName(sources.baseballReferenceHost);
+    return "Data Sources: " + HostName(sources.gamedayHost) + ", " + HostName(sources.fanGraphsHost) + ", " +
            HostName(sources.espnHost) + ", " + HostName(sources.baseballReferenceHost);
 }
 

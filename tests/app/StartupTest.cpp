@@ -31,7 +31,7 @@ TEST(StartupTest, FirstStartWithEmptyHome) {
     EXPECT_EQ(s.selectedGameDate, "07/04/2014");
     EXPECT_EQ(s.gamedayBaseUrl, "http://gd2.mlb.com/components/game/mlb");
     EXPECT_EQ(s.dataSourcesLine,
-              "Data Sources: statsapi.mlb.com, www.fangraphs.com, espn.go.com, www.baseball-reference.com");
+              "Data Sources: statsapi.mlb.com, www.fangraphs.com, www.baseball-reference.com");
     EXPECT_EQ(s.saveFormat, -4143);
     EXPECT_EQ(ctx.teams.teams.Rows(), 30);
 
