@@ -42,12 +42,14 @@ std::string Read(const NetSession& session, const BrcRequest& request, const std
     return Answer(error, row, expected);
 }
 
-// The captured 2022 table writes each row on one line and the name as the row's header cell.
+// The captured 2022 table writes each row on one line and the name as the row's header cell; its
+// header cells stand one a line.
 TEST(ScrapeBRC, CapturedLeagueAverageRow) {
     const std::string against = "Team Batting Against";
     const std::pair<BrcRequest, std::string> cases[] = {
         {Request("ARI", "League Average", against),
          "ok | 26 | RA/G=4.28 BA=.243 OPS=.706 SO=1360 PAu= ROE=38 Tm="},
+        {Request("ARI", "Arizona Diamondbacks", against), "ok | 26 | RA/G=4.57"},  // the name is a link
         {Request("ARI", "Atlanta Braves", against), "ok | 26 | BA=.226 SO=1554"},
         {Request("ARI", "Montreal Expos", against), "Invalid player name | 27 | BA= Tm="},
         {Request("ARI", "League Average", "Team Pitching Ratios"), "Invalid stat name | 0 |"}};

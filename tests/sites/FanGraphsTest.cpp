@@ -88,7 +88,8 @@ TEST(ScrapeFanGraphs, CapturedPages) {
         FanGraphsRequest request;
         std::string expected;
     } cases[] = {
-        {grid, advanced("AL", "Astros"), "ok | 23 | Team=Astros #=1 AVG=.274 bb%=10.1% WAR=40.8 UZR="},
+        {grid, advanced("AL", "Astros"),
+         "ok | 23 | Team=Astros #=1 Season=2019 G=2309 AVG=.274 bb%=10.1% WAR=40.8 UZR="},
         {grid, advanced("AL", "White Sox"), "ok | 23 | Team=WhiteSox wRC+=93 Def=-52.2"},
         // The average row: each figure with the decimals or percent sign of the first row's.
         {grid, advanced("NL", "Average"), "ok | 23 | Team=0 AVG=0.252 BB%=8.5% WAR=19.0 wRC+=97 G=2389"},
