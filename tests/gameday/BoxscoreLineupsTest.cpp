@@ -164,6 +164,7 @@ TEST(BoxscoreLineups, RealFilesGiveTheExpectedStartersAndPitchers) {
     }
     check();
     EXPECT_EQ(games, 3);
+    EXPECT_EQ(net.ErrorLog(), "");  // the conversions wrote no error line
 }
 
 }  // namespace

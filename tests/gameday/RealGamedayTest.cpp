@@ -47,34 +47,15 @@ TEST(RealGameday, ScoreboardsGiveAFirstRowPerGameWithItsAttributes) {
     EXPECT_EQ(withProbablePitchers, 3) << "the three 2013 games before their start";
 }
 
-TEST(RealGameday, BoxScoreColumnsSeparatePitchingFromBatting) {
-    FlatTable table;
-    ASSERT_EQ(ReadXmlFlatTable(Data(kBoxScores[0]), table), "");
-    std::vector<std::string> expected = {"team_flag", "id", "name_display_first_last", "pos", "era2",
-                                         "team_flag2", "id2", "name_display_first_last2", "pos2", "bo", "avg2"};
-    std::vector<std::string> found;
-    for (const std::string& name : expected) {
-        if (table.IndexOf(name) >= 0) found.push_back(name);
-    }
-    EXPECT_EQ(found, expected);
-    EXPECT_LT(table.IndexOf("team_flag"), table.IndexOf("id"));
-    EXPECT_LT(table.IndexOf("era"), table.IndexOf("era2")) << "the pitching side's era comes first";
-    int firstStarter = table.IndexOf("bo");
-    int row = 0;
-    while (table.Cell(row, firstStarter).empty()) ++row;
-    // The home side bats first in the file: its batting block follows the away pitching.
-    EXPECT_EQ(table.Cell(row, table.IndexOf("team_flag2")), "home");
-    EXPECT_EQ(table.Cell(row, table.IndexOf("name_display_first_last2")), "Ian Kinsler");
-    EXPECT_EQ(table.Cell(row, table.IndexOf("game_id")), "2017/04/07/bosmlb-detmlb-1");
-}
-
 TEST(RealGameday, Latin1PlayersFileReadsAsUtf8) {
     FlatTable table;
     ASSERT_EQ(ReadXmlFlatTable(Data(kPlayers[1]), table), "");
     int id = table.IndexOf("id2"), boxname = table.IndexOf("boxname");
     int row = 0;
     while (row < static_cast<int>(table.rows.size()) && table.Cell(row, id) != "553869") ++row;
-    EXPECT_EQ(table.Cell(row, boxname), "D\xC3\xAD" "az, E");
+    EXPECT_EQ(table.Cell(row, boxname),
+              "D\xC3\xAD"
+              "az, E");
 }
 
 // The whole captured set, when the build knows where it is.
