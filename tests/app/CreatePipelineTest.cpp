@@ -110,33 +110,35 @@ TEST_F(CreatePipelineTest, GameWithBoxScoreRunsEveryStageInOrder) {
     EXPECT_EQ(world.ui.busyCalls, (std::vector<bool>{true, false}));
 }
 
-TEST_F(CreatePipelineTest, ProfilesAloneNeedNoPlayerData) {
+// Which stages run for the ticked outputs, with a box score (game 2) or without one (game 1,
+// the question answered Yes).
+TEST_F(CreatePipelineTest, TheTickedOutputsAndTheBoxScoreDecideWhichStagesRun) {
     Start();
-    Tick(false, false, true);
-    EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);
-    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"lineups", "profiles"}));
-}
-
-TEST_F(CreatePipelineTest, NoBoxScoreAnsweredYes) {
-    Start();
-    Tick(false, false, true);
-    world.ui.QueueAnswer(MsgAnswer::Yes);
-    EXPECT_EQ(Create("04/07/2017", 1), CreateOutcome::Success);  // no box score for this game
-    EXPECT_TRUE(recorder.calls.empty());  // no lineups, and the profiles need them
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"Lineups Not Available", "Success"}));
+    const struct {
+        bool scorecards, profiles;
+        int game;
+        std::vector<std::string> calls;
+    } cases[] = {
+        {false, true, 2, {"lineups", "profiles"}},  // the profiles need no player data
+        {false, true, 1, {}},  // no lineups, and the profiles need them
+        {true, false, 1, {"players 1", "scorecard with "}},  // the scorecards still get player data
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.calls));
+        Tick(c.scorecards, false, c.profiles);
+        recorder.calls.clear();
+        if (c.game == 1) world.ui.QueueAnswer(MsgAnswer::Yes);
+        EXPECT_EQ(Create("04/07/2017", c.game), CreateOutcome::Success);
+        EXPECT_EQ(recorder.calls, c.calls);
+        std::vector<std::string> titles = {"Success"};
+        if (c.game == 1) titles.insert(titles.begin(), "Lineups Not Available");
+        EXPECT_EQ(Titles(), titles);
+    }
     EXPECT_EQ(world.ui.messages[0].text, "There are no starting lineups available yet.  Proceed anyway?");
     EXPECT_EQ(world.ui.messages[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(world.ui.messages[0].icon, MsgIcon::Question);
     // The failed box score went to the error log, which the run then started afresh.
     EXPECT_FALSE(FileExists(ErrorLogPath(ctx.settings)));
-}
-
-TEST_F(CreatePipelineTest, NoBoxScoreAnsweredYesStillCollectsPlayersForScorecards) {
-    Start();
-    Tick(true, false, false);
-    world.ui.QueueAnswer(MsgAnswer::Yes);
-    EXPECT_EQ(Create("04/07/2017", 1), CreateOutcome::Success);
-    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"players 1", "scorecard with "}));
 }
 
 TEST_F(CreatePipelineTest, NoBoxScoreAnsweredNo) {
