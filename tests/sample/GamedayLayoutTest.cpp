@@ -94,22 +94,18 @@ TEST(SampleScoreboard, ReadersFindEveryDaysGames) {
     EXPECT_EQ(warmingUp, 1);
 }
 
-TEST(SampleBoxscore, FilesExistExactlyWhereLineupsArePosted) {
+// Box scores and players files exist exactly where lineups are posted, and the program's readers
+// find each posted game's nine starters per side in batting order, the starting pitchers with
+// their numbers, and every active player.
+TEST(SampleGameFiles, ExistWhereLineupsArePostedAndGiveLineupsStartersAndPlayers) {
     WrittenWith(sample::WriteBoxscores);
     WrittenWith(sample::WritePlayersFiles);
     for (const Day& day : TheWorld().days)
         for (const Game& g : day.games) {
-            bool expected = g.state == GameState::Final || g.state == GameState::LineupsPosted;
-            EXPECT_EQ(!GameFile(day, g, "boxscore.xml").empty(), expected) << g.GamedayId(day.Underscored());
-            EXPECT_EQ(!GameFile(day, g, "players.xml").empty(), expected) << g.GamedayId(day.Underscored());
+            bool posted = g.state == GameState::Final || g.state == GameState::LineupsPosted;
+            EXPECT_EQ(!GameFile(day, g, "boxscore.xml").empty(), posted) << g.GamedayId(day.Underscored());
+            EXPECT_EQ(!GameFile(day, g, "players.xml").empty(), posted) << g.GamedayId(day.Underscored());
         }
-}
-
-// The program's readers find each posted game's nine starters per side in batting order, the
-// starting pitchers with their numbers, and every active player.
-TEST(SampleGameFiles, ReadersFindLineupsStartersAndPlayers) {
-    WrittenWith(sample::WriteBoxscores);
-    WrittenWith(sample::WritePlayersFiles);
     const Day& day = DayOf(sample::kLineupsDay);
     for (const Game& g : day.games) {
         if (g.state != GameState::LineupsPosted) continue;
