@@ -1,4 +1,6 @@
-// Gameday addresses and local names, and the refusal of ids that could leave their folder.
+// Gameday dates and local names, and the refusal of ids that could leave their folder. The
+// addresses of a day, a game and its files are requested from a served world by the game list,
+// pipeline and player file tests (GetGamesTest.cpp, CreatePipelineTest.cpp, PlayerDataTest.cpp).
 
 #include <gtest/gtest.h>
 
@@ -9,32 +11,12 @@
 namespace quillbat::testing {
 namespace {
 
-const std::string kBase = "http://gd2.mlb.com/components/game/mlb";
-
 TEST(GamedayDatePath, KeepsTwoDigitMonthAndDay) {
     EXPECT_EQ(GamedayDatePath("07/04/2014"), "year_2014/month_07/day_04");
     EXPECT_EQ(GamedayDatePath("7/4/2014"), "year_2014/month_07/day_04");
     EXPECT_EQ(GamedayDatePath("12/31/2009"), "year_2009/month_12/day_31");
     EXPECT_EQ(GamedayDatePath("13/01/2014"), "");
     EXPECT_EQ(GamedayDatePath(""), "");
-}
-
-TEST(GamedayAddresses, DayGameAndFileUrls) {
-    Settings settings;
-    settings.gamedayBaseUrl = kBase;
-    std::string day = DayUrl(settings, "04/22/2013");
-    EXPECT_EQ(day, kBase + "/year_2013/month_04/day_22");
-    EXPECT_EQ(MasterScoreboardUrl(day), day + "/master_scoreboard.xml");
-
-    std::string game = GameUrl(day, GameFolder("2013_04_22_oakmlb_bosmlb_1"));
-    EXPECT_EQ(game, day + "/gid_2013_04_22_oakmlb_bosmlb_1");
-    EXPECT_EQ(BoxScoreUrl(game), game + "/boxscore.xml");
-    EXPECT_EQ(PlayersUrl(game), game + "/players.xml");
-    EXPECT_EQ(PlayerGameUrl(game, "434378", true), game + "/pitchers/434378.xml");
-    EXPECT_EQ(PlayerGameUrl(game, "434378", false), game + "/batters/434378.xml");
-    EXPECT_EQ(PlayerSeasonUrl(kBase, SeasonOfDate("04/22/2013"), "1", true),
-              kBase + "/year_2013/pitchers/1.xml");
-    EXPECT_EQ(PlayerSeasonUrl(kBase, "2013", "1", false), kBase + "/year_2013/batters/1.xml");
 }
 
 TEST(GamedayAddresses, UnsafeIdsGiveNoAddress) {
