@@ -132,12 +132,6 @@ TEST_F(DownloadTest, TenMegabytesOfRandomBytesArriveUnchanged) {
     EXPECT_TRUE(ReadFile(Local("random.bin")) == body);
 }
 
-TEST_F(DownloadTest, UrlWithSpacesIsSentEncoded) {
-    site.Write("/team pages/roster 40.htm", "<html>roster</html>");
-    EXPECT_EQ(DownloadFile(net.session, server.Url("/team pages/roster 40.htm"), Local("roster.htm")), "");
-    EXPECT_EQ(ReadFile(Local("roster.htm")), "<html>roster</html>");
-}
-
 TEST_F(DownloadTest, FollowsAtMostFiveRedirects) {
     site.Write("/r/end.xml", "<end/>");
     for (int i = 0; i < 6; ++i) {
@@ -149,10 +143,13 @@ TEST_F(DownloadTest, FollowsAtMostFiveRedirects) {
               "Download failed: error = open url failed");
 }
 
-TEST_F(DownloadTest, FileUrlsWork) {
-    std::string path = site.Write("/local.xml", "<local/>");
-    EXPECT_EQ(DownloadFile(net.session, "file://" + path, Local("local.xml")), "");
-    EXPECT_EQ(ReadFile(Local("local.xml")), "<local/>");
+// A blank in an address is sent encoded; a file address reads the file.
+TEST_F(DownloadTest, AddressesWithBlanksAndFileAddressesFetchTheirFile) {
+    std::string path = site.Write("/team pages/roster 40.htm", "<html>roster</html>");
+    for (const std::string& url : {server.Url("/team pages/roster 40.htm"), "file://" + path}) {
+        EXPECT_EQ(DownloadFile(net.session, url, Local("roster.htm")), "") << url;
+        EXPECT_EQ(ReadFile(Local("roster.htm")), "<html>roster</html>") << url;
+    }
 }
 
 TEST_F(DownloadTest, FetchUrlTextGivesTheRawBodyOrAnErrorCode) {
