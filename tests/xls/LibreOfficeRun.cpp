@@ -99,21 +99,6 @@ Function PictureText(shape) As String
 End Function
 )";
 
-std::string XmlEscaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '&')
-            out += "&amp;";
-        else if (c == '<')
-            out += "&lt;";
-        else if (c == '>')
-            out += "&gt;";
-        else
-            out += c;
-    }
-    return out;
-}
-
 std::vector<std::string> SofficeArguments(const TempFolder& folder) {
     return {"timeout", "180", "soffice", "-env:UserInstallation=file://" + folder.path() + "/profile",
             "--headless"};
@@ -144,8 +129,8 @@ bool RunJobsOnce(const TempFolder& folder, const std::vector<LibreOfficeJob>& jo
     folder.Write("profile/user/basic/Standard/Module1.xba",
                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<script:module "
                  "xmlns:script=\"http://openoffice.org/2000/script\" script:name=\"Module1\" "
-                 "script:language=\"StarBasic\">" +
-                     XmlEscaped(kDumpMacro) + "</script:module>\n");
+                 "script:language=\"StarBasic\"><![CDATA[" +
+                     std::string(kDumpMacro) + "]]></script:module>\n");
     std::string list;
     for (const LibreOfficeJob& job : jobs) list += job.source + '\t' + job.edit + '\t' + job.target + '\n';
     argv.push_back("macro:///Standard.Module1.RunJobs(\"" + folder.Write("jobs.txt", list) + "\")");

@@ -71,48 +71,29 @@ struct Checker {
         }
     }
 
-    // Start positions (absolute, and within their record) of each SST string.
-    std::vector<std::pair<size_t, size_t>> SstStringStarts(size_t sst) {
+    // Start positions (absolute, and within their record) of each SST string. A string's
+    // characters go on in the next CONTINUE record after a byte that gives their width there.
+    std::vector<std::pair<size_t, size_t>> SstStringStarts(size_t index) {
         std::vector<std::pair<size_t, size_t>> starts;
-        size_t index = sst;
         std::string_view data = records[index].data;
         size_t pos = 8;
-        uint32_t unique = GetU32At(data, 4);
-        auto advance = [&](size_t n) {  // skip raw bytes, moving into CONTINUE records
-            while (n > 0) {
-                if (pos >= data.size()) {
-                    data = records[++index].data;
-                    pos = 0;
-                    continue;
-                }
-                size_t take = std::min(n, data.size() - pos);
-                pos += take;
-                n -= take;
-            }
-        };
-        for (uint32_t i = 0; i < unique; ++i) {
-            if (pos >= data.size()) {
-                data = records[++index].data;
-                pos = 0;
-            }
+        auto nextRecord = [&] { data = records[++index].data, pos = 0; };
+        for (uint32_t i = GetU32At(data, 4); i > 0; --i) {
+            if (pos >= data.size()) nextRecord();
             starts.push_back({records[index].offset + 4 + pos, 4 + pos});
-            uint16_t count = GetU16At(data, pos);
-            uint8_t flags = static_cast<uint8_t>(data[pos + 2]);
-            pos += 3;
-            uint16_t runs = (flags & 0x08) ? GetU16At(data, pos) : 0;
-            if (flags & 0x08) pos += 2;
-            bool wide = flags & 1;
-            for (size_t left = count; left > 0;) {
-                if (pos >= data.size()) {
-                    data = records[++index].data;
-                    wide = data[0] & 1;
-                    pos = 1;
-                }
-                size_t fit = std::min(left, (data.size() - pos) / (wide ? 2 : 1));
-                pos += fit * (wide ? 2 : 1);
-                left -= fit;
+            size_t left = GetU16At(data, pos), flags = static_cast<uint8_t>(data[pos + 2]);
+            size_t runBytes = (flags & 0x08) ? 4 * size_t{GetU16At(data, pos + 3)} : 0;
+            pos += (flags & 0x08) ? 5 : 3;
+            for (size_t width = 1 + (flags & 1); left > 0;) {
+                if (pos >= data.size()) nextRecord(), width = 1 + (data[0] & 1), pos = 1;
+                size_t fit = std::min(left, (data.size() - pos) / width);
+                pos += fit * width, left -= fit;
             }
-            advance(4 * static_cast<size_t>(runs));
+            while (runBytes > 0) {
+                if (pos >= data.size()) nextRecord();
+                size_t take = std::min(runBytes, data.size() - pos);
+                pos += take, runBytes -= take;
+            }
         }
         return starts;
     }
@@ -130,8 +111,7 @@ struct Checker {
             std::string_view e = records[ext].data;
             uint16_t bucket = GetU16At(e, 0);
             size_t buckets = bucket ? (starts.size() + bucket - 1) / bucket : 0;
-            if ((e.size() - 2) / 8 != buckets)
-                problems.push_back("EXTSST has the wrong number of buckets");
+            if ((e.size() - 2) / 8 != buckets) problems.push_back("EXTSST has the wrong number of buckets");
             for (size_t b = 0; b < buckets && 2 + 8 * b + 8 <= e.size(); ++b) {
                 auto [absolute, within] = starts[b * bucket];
                 if (GetU32At(e, 2 + 8 * b) != absolute || GetU16At(e, 6 + 8 * b) != within)
@@ -180,8 +160,6 @@ std::vector<std::string> WorkbookInvariantViolations(const std::string& fileByte
     return checker.problems;
 }
 
-std::string XlsTestData(const std::string& name) {
-    return std::string(QUILLBAT_XLS_TEST_DATA) + "/" + name;
-}
+std::string XlsTestData(const std::string& name) { return std::string(QUILLBAT_XLS_TEST_DATA) + "/" + name; }
 
 }  // namespace quillbat::testing
