@@ -91,8 +91,7 @@ TEST_F(UpdateCheckTest, NewerVersionShowsItsDialogEvenWhenSilent) {
     f.ui.SetOpenResult(2);
     Check(true);
     EXPECT_EQ(f.ui.opened, std::vector<std::string>{"http://dl/page"});
-    ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_EQ(f.ui.messages[0].text, "Could not initiate web link!");
+    EXPECT_EQ(f.ui.MessageLines(), std::vector<std::string>{"Error: Could not initiate web link!"});
     EXPECT_EQ(server.Requests().at(0).userAgent, "WinINet");
 }
 
@@ -116,10 +115,9 @@ TEST_F(UpdateCheckTest, FailuresSayTheirCodeOnlyFromTheMenu) {
     CheckForUpdate(ctx.settings, f.ui, dialogs, true, enable);  // 404: no file
     EXPECT_TRUE(f.ui.messages.empty());
     CheckForUpdate(ctx.settings, f.ui, dialogs, false, enable);
-    ASSERT_EQ(f.ui.messages.size(), 1u);
+    ASSERT_EQ(f.ui.MessageLines(),
+              std::vector<std::string>{"Error: Check for update failed with error code 404!"});
     EXPECT_EQ(f.ui.messages[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(f.ui.messages[0].title, "Error");
-    EXPECT_EQ(f.ui.messages[0].text, "Check for update failed with error code 404!");
     EXPECT_TRUE(enable);  // left alone
     EXPECT_TRUE(dialogs.current.empty());
 }

@@ -19,20 +19,13 @@ TEST(ParseDateTest, AcceptedForms) {
         {"12/31/29", {2029, 12, 31}},   {"1/1/30", {1930, 1, 1}},     {"4/5", {2014, 4, 5}},
         {" 2/29/2012 ", {2012, 2, 29}}, {"2014-07-04", {2014, 7, 4}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        auto parsed = ParseDate(c.text, kToday);
-        ASSERT_TRUE(parsed.has_value());
-        EXPECT_EQ(*parsed, c.date);
-    }
+    for (const auto& c : cases) EXPECT_EQ(ParseDate(c.text, kToday), std::optional(c.date)) << c.text;
 }
 
 TEST(ParseDateTest, RejectedForms) {
     for (const char* text : {"", "13/1/2014", "0/1/2014", "2/30/2014", "2/29/2013", "4/31/2014", "040514",
-                             "12345", "4/5/201", "a/b/c", "4//2014", "4/5/2014/1", "14-07-04", "4-5"}) {
-        SCOPED_TRACE(text);
-        EXPECT_FALSE(ParseDate(text, kToday).has_value());
-    }
+                             "12345", "4/5/201", "a/b/c", "4//2014", "4/5/2014/1", "14-07-04", "4-5"})
+        EXPECT_FALSE(ParseDate(text, kToday).has_value()) << text;
 }
 
 struct EntryCase {
@@ -64,14 +57,10 @@ TEST(ValidateDateEntryTest, FutureAllowedWithReformat) {
         std::string box = c.typed;
         EXPECT_EQ(ValidateDateEntry(box, true, true, kToday, ui), c.rejected);
         EXPECT_EQ(box, c.shown);
-        if (*c.message) {
-            ASSERT_EQ(ui.messages.size(), 1u);
-            EXPECT_EQ(ui.messages[0].title, "Oops");
-            EXPECT_EQ(ui.messages[0].text, c.message);
-            EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
-        } else {
-            EXPECT_TRUE(ui.messages.empty());
-        }
+        std::vector<std::string> messages;
+        if (*c.message) messages.push_back(std::string("Oops: ") + c.message);
+        EXPECT_EQ(ui.MessageLines(), messages);
+        for (const auto& m : ui.messages) EXPECT_EQ(m.icon, MsgIcon::Exclamation);
     }
 }
 
@@ -79,8 +68,7 @@ TEST(ValidateDateEntryTest, FutureDatesWhenNotAllowed) {
     testing::ScriptedUi ui;
     std::string box = "7/5/2014";
     EXPECT_TRUE(ValidateDateEntry(box, false, true, kToday, ui));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Date can not be in the future!");
+    EXPECT_EQ(ui.MessageLines(), std::vector<std::string>{"Oops: Date can not be in the future!"});
     EXPECT_EQ(box, "07/05/2014");  // reformatted even though rejected
 
     testing::ScriptedUi ui2;

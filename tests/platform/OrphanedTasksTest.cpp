@@ -55,12 +55,11 @@ TEST(OrphanedTasksTest, OnlyProcessesWithoutAVisibleWindowAreOfferedAndEnded) {
     ScriptedUi ui;
     ui.QueueAnswer(MsgAnswer::Yes);
     CheckOrphanedTasks(ui, true, "all", m.System());
-    ASSERT_EQ(ui.messages.size(), 1u);
+    ASSERT_EQ(ui.MessageLines(),
+              std::vector<std::string>{"Orphaned Tasks Running: There appear to be orphaned "
+                                       "OFFICE tasks running.  \r\n\r\n"
+                                       "Do you want to terminate them before continuing?"});
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(ui.messages[0].title, "Orphaned Tasks Running");
-    EXPECT_EQ(ui.messages[0].text,
-              "There appear to be orphaned OFFICE tasks running.  \r\n\r\n"
-              "Do you want to terminate them before continuing?");
     EXPECT_EQ(ui.messages[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(m.ended,
               (std::vector<std::string>{"04713 - EXCEL.EXE", "04714 - excel.exe", "05000 - WINWORD.EXE"}));

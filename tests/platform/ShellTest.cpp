@@ -11,39 +11,32 @@ namespace {
 using testing::ScriptedUi;
 using testing::TempFolder;
 
-TEST(ViewFileTest, MissingFile) {
-    ScriptedUi ui;
-    ViewFile("/nowhere/Readme.txt", ui);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Oops");
-    EXPECT_EQ(ui.messages[0].text, "Could not locate file /nowhere/Readme.txt");
-    EXPECT_TRUE(ui.opened.empty());
-}
-
-TEST(ViewFileTest, NoViewerForType) {
+// A missing file, a type without a viewer and a failed open each say so in one message; a file
+// that opens says nothing.
+TEST(ViewFileTest, OpensTheFileOrSaysWhyNot) {
     TempFolder dir;
-    std::string file = dir.Write("Rosters.xls", "x");
-    ScriptedUi ui;
-    ViewFile(file, ui);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
-              "There is no viewer currently installed for files of type XLS - file can not be viewed.");
-    EXPECT_TRUE(ui.opened.empty());
-}
-
-TEST(ViewFileTest, OpensOrReportsTheError) {
-    TempFolder dir;
-    std::string file = dir.Write("Readme.txt", "x");
-    ScriptedUi ui;
-    ui.SetViewer("txt", "org.gnome.TextEditor.desktop");
-    ViewFile(file, ui);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(ui.opened, std::vector<std::string>{file});
-
-    ui.SetOpenResult(2);
-    ViewFile(file, ui);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Error 2 encountered when attempting to open " + file);
+    std::string readme = dir.Write("Readme.txt", "x"), rosters = dir.Write("Rosters.xls", "x");
+    struct Case {
+        std::string file;
+        int openResult;
+        std::string message;  // "" for none
+    } cases[] = {
+        {"/nowhere/Readme.txt", 0, "Could not locate file /nowhere/Readme.txt"},
+        {rosters, 0,
+         "There is no viewer currently installed for files of type XLS - file can not be viewed."},
+        {readme, 0, ""},
+        {readme, 2, "Error 2 encountered when attempting to open " + readme},
+    };
+    for (const Case& c : cases) {
+        ScriptedUi ui;
+        ui.SetViewer("txt", "org.gnome.TextEditor.desktop");
+        ui.SetOpenResult(c.openResult);
+        ViewFile(c.file, ui);
+        EXPECT_EQ(ui.opened, c.file == readme ? std::vector<std::string>{readme} : std::vector<std::string>{})
+            << c.file;
+        EXPECT_EQ(ui.MessageLines(), c.message.empty() ? std::vector<std::string>{}
+                                                       : std::vector<std::string>{"Oops: " + c.message});
+    }
 }
 
 TEST(MessageTest, BlankTitleShowsApplicationTitle) {

@@ -24,6 +24,12 @@ std::string ScriptedUi::PickFolder(const std::string& title, const std::string&)
     return pickedFolder_;
 }
 
+std::vector<std::string> ScriptedUi::MessageLines() const {
+    std::vector<std::string> lines;
+    for (const ShownMessage& m : messages) lines.push_back(m.title + ": " + m.text);
+    return lines;
+}
+
 MsgAnswer ScriptedUi::ShowMessage(MsgIcon icon, const std::string& title, const std::string& text,
                                   MsgButtons buttons) {
     messages.push_back({icon, title, text, buttons});

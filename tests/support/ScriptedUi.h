@@ -32,6 +32,8 @@ public:
     std::vector<bool> busyCalls;
     int pumps = 0;
     std::vector<std::string> pickTitles;
+    // Each message as "TITLE: TEXT", in the order shown.
+    std::vector<std::string> MessageLines() const;
 
     void ShowStatus(const std::string& text) override;
     void SetBusy(bool busy) override { busyCalls.push_back(busy); }

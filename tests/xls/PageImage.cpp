@@ -5,19 +5,11 @@
 
 namespace quillbat::testing {
 
-QColor PageImage::At(double x, double y) const {
-    return image_.pixelColor(static_cast<int>(x * scale_), static_cast<int>(y * scale_));
-}
-
-bool PageImage::Matches(int px, int py, QColor c, int tolerance) const {
+bool PageImage::Matches(int px, int py, QColor c) const {
     if (!image_.valid(px, py)) return false;
     QColor p = image_.pixelColor(px, py);
-    return std::abs(p.red() - c.red()) <= tolerance && std::abs(p.green() - c.green()) <= tolerance &&
-           std::abs(p.blue() - c.blue()) <= tolerance;
-}
-
-bool PageImage::Is(double x, double y, QColor colour, int tolerance) const {
-    return Matches(static_cast<int>(x * scale_), static_cast<int>(y * scale_), colour, tolerance);
+    return std::abs(p.red() - c.red()) <= 8 && std::abs(p.green() - c.green()) <= 8 &&
+           std::abs(p.blue() - c.blue()) <= 8;
 }
 
 bool PageImage::HasInkIn(double left, double top, double right, double bottom) const {
@@ -27,25 +19,12 @@ bool PageImage::HasInkIn(double left, double top, double right, double bottom) c
     return false;
 }
 
-std::optional<std::pair<double, double>> PageImage::Run(int length, const std::function<bool(int)>& has) const {
+PageImage::Extent PageImage::Run(int length, const std::function<bool(int)>& has) const {
     int first = -1, last = -1;
-    for (int i = 0; i < length; ++i) {
-        if (!has(i)) continue;
-        if (first < 0) first = i;
-        last = i;
-    }
+    for (int i = 0; i < length; ++i)
+        if (has(i)) last = i, first = first < 0 ? i : first;
     if (first < 0) return std::nullopt;
     return std::make_pair(first / scale_, (last + 1) / scale_);
-}
-
-std::optional<std::pair<double, double>> PageImage::RunAcross(double y, QColor colour) const {
-    int py = static_cast<int>(y * scale_);
-    return Run(image_.width(), [&](int px) { return Matches(px, py, colour, 8); });
-}
-
-std::optional<std::pair<double, double>> PageImage::RunDown(double x, QColor colour) const {
-    int px = static_cast<int>(x * scale_);
-    return Run(image_.height(), [&](int py) { return Matches(px, py, colour, 8); });
 }
 
 }  // namespace quillbat::testing

@@ -14,20 +14,25 @@ class PageImage {
 public:
     PageImage(QImage image, double dpi) : image_(std::move(image)), scale_(dpi / 72.0) {}
 
-    QColor At(double x, double y) const;
-    // True when the colour is within `tolerance` on each channel.
-    bool Is(double x, double y, QColor colour, int tolerance = 8) const;
+    // True when the colour at the point is within 8 of `colour` on each channel.
+    bool Is(double x, double y, QColor colour) const { return Matches(Pixel(x), Pixel(y), colour); }
     // True when some pixel of the box (points) is darker than mid grey.
     bool HasInkIn(double left, double top, double right, double bottom) const;
     // The first and last point of the row at `y` (or column at `x`) that has the colour,
     // nullopt when none does.
-    std::optional<std::pair<double, double>> RunAcross(double y, QColor colour) const;
-    std::optional<std::pair<double, double>> RunDown(double x, QColor colour) const;
+    using Extent = std::optional<std::pair<double, double>>;
+    Extent RunAcross(double y, QColor colour) const {
+        return Run(image_.width(), [&](int px) { return Matches(px, Pixel(y), colour); });
+    }
+    Extent RunDown(double x, QColor colour) const {
+        return Run(image_.height(), [&](int py) { return Matches(Pixel(x), py, colour); });
+    }
 
 private:
-    bool Matches(int px, int py, QColor colour, int tolerance) const;
+    int Pixel(double points) const { return static_cast<int>(points * scale_); }
+    bool Matches(int px, int py, QColor colour) const;
     // The first and last of `length` pixels along a line for which `has` holds.
-    std::optional<std::pair<double, double>> Run(int length, const std::function<bool(int)>& has) const;
+    Extent Run(int length, const std::function<bool(int)>& has) const;
     QImage image_;
     double scale_;
 };

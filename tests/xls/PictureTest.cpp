@@ -122,10 +122,12 @@ TEST_F(PictureOnTemplate, BadPictureFilesGiveAnErrorAndLeaveTheWorkbookAlone) {
     EXPECT_NE(sheet.AddPicture(kLogo, true, false, 0, 0, 10, 10, linked), "");
 }
 
-// The store gives each picture back as an image file, the way the renderer reads it.
-TEST_F(PictureOnTemplate, TheStoreGivesThePictureBackByItsNumber) {
-    ExcelShape shape;
-    ASSERT_EQ(AddOverLogoRange(shape), "");
+// A saved picture comes back from the store by its number as an image file, the way the
+// renderer reads it. The same picture again shares the stored one, another adds one; another
+// sheet gets a drawing of its own, with shape ids of its own.
+TEST_F(PictureOnTemplate, PicturesSurviveSavingAndMorePicturesJoinThem) {
+    ExcelShape first, second, third, onNotes;
+    ASSERT_EQ(AddOverLogoRange(first), "");
     ExcelWorkbook* reopened = SaveAndReopen(book);
     ASSERT_NE(reopened, nullptr);
     std::string png = xls::PictureBytes(reopened->Model(), 1);
@@ -136,22 +138,13 @@ TEST_F(PictureOnTemplate, TheStoreGivesThePictureBackByItsNumber) {
     EXPECT_EQ(xls::PictureBytes(reopened->Model(), 0), "");
     EXPECT_EQ(xls::PictureBytes(reopened->Model(), 2), "");
     EXPECT_EQ(xls::PictureBytes(xls::NewWorkbook(), 1), "");
-}
-
-// The same picture again shares the stored one, another adds one; another sheet gets a
-// drawing of its own, with shape ids of its own.
-TEST_F(PictureOnTemplate, PicturesSurviveSavingAndMorePicturesJoinThem) {
-    ExcelShape first, second, third, onNotes;
-    ASSERT_EQ(AddOverLogoRange(first), "");
-    ExcelWorkbook* reopened = SaveAndReopen(book);
-    ASSERT_NE(reopened, nullptr);
     ExcelWorksheet again = reopened->Worksheets(1);
     ASSERT_EQ(again.AddPicture(kLogo, false, true, 0, 100, 48, 24, second), "");
     EXPECT_EQ(xls::BlipCount(reopened->Model()), 1u);
-    std::string png = folder / "mirrored.png";
+    std::string mirrored = folder / "mirrored.png";
     ASSERT_TRUE(
-        QImage(QString::fromStdString(kLogo)).mirrored(true, false).save(QString::fromStdString(png)));
-    ASSERT_EQ(again.AddPicture(png, false, true, 60, 100, 48, 24, third), "");
+        QImage(QString::fromStdString(kLogo)).mirrored(true, false).save(QString::fromStdString(mirrored)));
+    ASSERT_EQ(again.AddPicture(mirrored, false, true, 60, 100, 48, 24, third), "");
     EXPECT_EQ(xls::BlipCount(reopened->Model()), 2u);
     ASSERT_EQ(reopened->Worksheets(2).AddPicture(kLogo, false, true, 0, 0, 48, 24, onNotes), "");
     EXPECT_NE(onNotes.Id() / 1024, third.Id() / 1024);
