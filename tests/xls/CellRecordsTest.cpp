@@ -78,19 +78,5 @@ TEST(CellRecords, EveryKindReadsAsItsValue) {
     }
 }
 
-// A formula cell keeps its formula through a save and loses it once a value is written.
-TEST(CellRecords, FormulasSurviveUntilOverwritten) {
-    Workbook book;
-    ASSERT_EQ(OpenWorkbookFile(std::string(QUILLBAT_XLS_TEST_DATA) + "/template.xlt", book), "");
-    std::string bytes;
-    ASSERT_EQ(WriteWorkbook(book, bytes), "");
-    Workbook back;
-    ASSERT_EQ(ReadWorkbook(bytes, back), "");
-    ASSERT_TRUE(back.sheets[0].CellAt(12, 3)->IsFormula());
-    back.sheets[0].SetValue(12, 3, CellValue::FromNumber(1));
-    EXPECT_FALSE(back.sheets[0].CellAt(12, 3)->IsFormula());
-    EXPECT_EQ(back.sheets[0].CellAt(12, 3)->xf, book.sheets[0].CellAt(12, 3)->xf);
-}
-
 }  // namespace
 }  // namespace quillbat::xls
