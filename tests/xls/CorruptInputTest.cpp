@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "TempFolder.h"
@@ -83,16 +84,13 @@ TEST(CorruptInput, DamagedFieldsAreCaught) {
     std::string stream = TemplateStream();
     std::vector<PlacedRecord> records;
     ASSERT_EQ(SplitRecords(stream, records), "");
+    // The stream with a field of the first record of a type set to a value.
     auto patched = [&](uint16_t type, size_t at, uint32_t value, int bytes) {
         std::string s = stream;
-        for (const PlacedRecord& r : records) {
-            if (r.type != type) continue;
-            if (bytes == 2)
-                SetU16At(s, r.offset + 4 + at, static_cast<uint16_t>(value));
-            else
-                SetU32At(s, r.offset + 4 + at, value);
-            break;
-        }
+        auto r = std::find_if(records.begin(), records.end(),
+                              [&](const PlacedRecord& p) { return p.type == type; });
+        size_t field = r->offset + 4 + at;
+        bytes == 2 ? SetU16At(s, field, static_cast<uint16_t>(value)) : SetU32At(s, field, value);
         return Wrap("Workbook", s);
     };
     EXPECT_NE(ReadError(patched(rec::kBoundSheet, 0, 12345, 4)), "");  // sheet elsewhere

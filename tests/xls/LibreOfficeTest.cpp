@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <sstream>
 
 #include "LibreOfficeRun.h"
@@ -33,23 +34,18 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // The cell-range-address of a named range in LibreOffice's flat XML, or "".
 std::string NamedRangeAddress(const std::string& xml, const std::string& name) {
-    size_t tag = xml.find("<table:named-range table:name=\"" + name + "\"");
-    if (tag == std::string::npos) return "";
-    std::string key = "table:cell-range-address=\"";
-    size_t start = xml.find(key, tag);
-    if (start == std::string::npos || start > xml.find('>', tag)) return "";
-    start += key.size();
-    return xml.substr(start, xml.find('"', start) - start);
+    std::regex tag("<table:named-range table:name=\"" + name +
+                   "\"[^>]* table:cell-range-address=\"([^\"]*)\"");
+    std::smatch m;
+    return std::regex_search(xml, m, tag) ? m[1].str() : "";
 }
 
 // Every value of an attribute in LibreOffice's flat XML, in document order.
 std::vector<std::string> AttributeValues(const std::string& xml, const std::string& attribute) {
     std::vector<std::string> values;
-    std::string key = attribute + "=\"";
-    for (size_t at = xml.find(key); at != std::string::npos; at = xml.find(key, at + 1)) {
-        size_t start = at + key.size();
-        values.push_back(xml.substr(start, xml.find('"', start) - start));
-    }
+    std::regex value(attribute + "=\"([^\"]*)\"");
+    for (std::sregex_iterator it(xml.begin(), xml.end(), value), end; it != end; ++it)
+        values.push_back((*it)[1]);
     return values;
 }
 
