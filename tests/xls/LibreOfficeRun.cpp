@@ -104,6 +104,17 @@ std::vector<std::string> SofficeArguments(const TempFolder& folder) {
             "--headless"};
 }
 
+// LibreOffice reads its own copy of a file, under the same name: it locks a file it opens, and
+// another test's LibreOffice opening the same file meanwhile finds it in use and loads nothing.
+std::string PrivateCopy(const TempFolder& folder, const std::string& file, std::size_t index) {
+    std::filesystem::path copy = std::filesystem::path(folder / "sources") / std::to_string(index);
+    std::filesystem::create_directories(copy);
+    copy /= std::filesystem::path(file).filename();
+    std::error_code error;
+    std::filesystem::copy_file(file, copy, std::filesystem::copy_options::overwrite_existing, error);
+    return copy.string();
+}
+
 }  // namespace
 
 bool HasLibreOffice() { return !FindOnPath("soffice").empty(); }
@@ -112,7 +123,7 @@ bool ConvertWithLibreOffice(const TempFolder& folder, const std::string& format,
                             const std::vector<std::string>& files) {
     std::vector<std::string> argv = SofficeArguments(folder);
     argv.insert(argv.end(), {"--convert-to", format, "--outdir", folder / "out"});
-    argv.insert(argv.end(), files.begin(), files.end());
+    for (std::size_t i = 0; i < files.size(); ++i) argv.push_back(PrivateCopy(folder, files[i], i));
     return RunAndCapture(argv).has_value();
 }
 
@@ -132,7 +143,8 @@ bool RunJobsOnce(const TempFolder& folder, const std::vector<LibreOfficeJob>& jo
                  "script:language=\"StarBasic\"><![CDATA[" +
                      std::string(kDumpMacro) + "]]></script:module>\n");
     std::string list;
-    for (const LibreOfficeJob& job : jobs) list += job.source + '\t' + job.edit + '\t' + job.target + '\n';
+    for (std::size_t i = 0; i < jobs.size(); ++i)
+        list += PrivateCopy(folder, jobs[i].source, i) + '\t' + jobs[i].edit + '\t' + jobs[i].target + '\n';
     argv.push_back("macro:///Standard.Module1.RunJobs(\"" + folder.Write("jobs.txt", list) + "\")");
     return RunAndCapture(argv).has_value();
 }
@@ -147,7 +159,8 @@ bool StartsWithError(const std::string& path) {
 
 // A macro started from the command line may run before LibreOffice's desktop is ready, and then
 // its first load fails ("Object variable not set"). The macro first waits until an empty
-// document opens, and a job that failed all the same is run once more.
+// document opens, and a job that failed all the same is run once more. Each job reads its own
+// copy of its file (see PrivateCopy).
 bool RunLibreOfficeJobs(const TempFolder& folder, const std::vector<LibreOfficeJob>& jobs) {
     if (!RunJobsOnce(folder, jobs)) return false;
     std::vector<LibreOfficeJob> again;
