@@ -1,9 +1,11 @@
-// libFuzzer entry point: any bytes must give a workbook or an error text; a workbook that was
-// read must take the usual changes (delete rows, fill, footer, select A1), write, and read back.
+// Any bytes as a workbook: a workbook or an error text; a workbook that was read takes the
+// usual changes (delete rows, fill, footer, select A1), writes, and reads back; no input is slow
+// or greedy.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "FuzzBudget.h"
 #include "xls/Fills.h"
 #include "xls/PageSetup.h"
 #include "xls/RowDeletion.h"
@@ -12,9 +14,9 @@
 using namespace quillbat::xls;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    quillbat::fuzz::FuzzBudget budget;
     Workbook book;
-    if (!ReadWorkbook(std::string_view(reinterpret_cast<const char*>(data), size), book).empty())
-        return 0;
+    if (!ReadWorkbook(std::string_view(reinterpret_cast<const char*>(data), size), book).empty()) return 0;
     int sheet = book.FirstWorksheet();
     if (sheet >= 0) {
         DeleteCellsShiftUp(book, sheet, {1, 2, 0, 255});
