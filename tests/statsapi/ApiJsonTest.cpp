@@ -7,6 +7,7 @@
 #include "statsapi/BoxscoreReader.h"
 #include "statsapi/RosterReader.h"
 #include "statsapi/ScheduleReader.h"
+#include "statsapi/VersusPitcherReader.h"
 
 namespace quillbat {
 namespace {
@@ -46,6 +47,9 @@ TEST(ApiJsonTest, HostileResponsesFailEveryReader) {
         PlayersTable players;
         EXPECT_NE(ReadRosterFile(path, "away", "X", players), "") << c.what;
         EXPECT_EQ(players.Rows(), 0) << c.what;
+        VersusPitcherLines versus;
+        EXPECT_NE(ReadVersusPitcherFile(path, versus), "") << c.what;
+        EXPECT_TRUE(versus.table.batters.empty()) << c.what;
     }
     GameTable games;
     EXPECT_NE(ReadScheduleFile(folder / "missing.json", TeamTables{}, games), "");
