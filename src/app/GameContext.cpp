@@ -58,4 +58,10 @@ GameContext BuildGameContext(const GameTable& g, int game, const TeamTables& tea
     return c;
 }
 
+WorkbookGame WorkbookGameOf(const GameContext& game) {
+    return {game.away.title,    game.home.title,    game.away.teamName, game.home.teamName,
+            game.away.fileCode, game.home.fileCode, game.away.league,   game.home.league,
+            game.away.pitcher,  game.home.pitcher,  game.venue,         game.gameDate};
+}
+
 }  // namespace quillbat

@@ -7,6 +7,7 @@
 
 #include "gameday/GameTable.h"
 #include "gameday/TeamTables.h"
+#include "workbooks/WorkbookGame.h"
 
 namespace quillbat {
 
@@ -47,6 +48,9 @@ struct GameContext {
 std::string CombineCityAndName(const std::string& city, const std::string& name);
 // "AL" for "103", "NL" for "104", else "".
 std::string LeagueName(const std::string& leagueId);
+
+// The game as the rosters sheet and the pitcher profiles take it.
+WorkbookGame WorkbookGameOf(const GameContext& game);
 
 GameContext BuildGameContext(const GameTable& games, int gameNumber, const TeamTables& teams,
                              const std::string& gameDate);

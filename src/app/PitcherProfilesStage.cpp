@@ -23,10 +23,7 @@ std::string CreatePitcherProfilesStage(AppContext& ctx, GameContext& game) {
         }};
     PitcherProfilesSources sources{ctx.settings, ctx.players, ctx.ui, readers,
                                    [](const ExcelWorksheet& sheet) { return PrintOut(sheet); }};
-    return CreatePitcherProfiles(sources,
-                                 {game.away.title, game.home.title, game.away.teamName, game.home.teamName,
-                                  game.away.fileCode, game.home.fileCode, game.away.league, game.home.league,
-                                  game.away.pitcher, game.home.pitcher, game.venue, game.gameDate});
+    return CreatePitcherProfiles(sources, WorkbookGameOf(game));
 }
 
 }  // namespace quillbat

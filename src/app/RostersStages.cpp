@@ -74,10 +74,7 @@ std::string CreateTeamRostersStage(AppContext& ctx, GameContext& game) {
     RostersSources sources{
         ctx.settings,     ctx.players, ctx.leagueAverages,
         ctx.teamAverages, ctx.ui,      [](const ExcelWorksheet& sheet) { return PrintOut(sheet); }};
-    return CreateTeamRosters(sources,
-                             {game.away.title, game.home.title, game.away.teamName, game.home.teamName,
-                              game.away.fileCode, game.home.fileCode, game.away.league, game.home.league,
-                              game.away.pitcher, game.home.pitcher, game.venue, game.gameDate});
+    return CreateTeamRosters(sources, WorkbookGameOf(game));
 }
 
 }  // namespace quillbat

@@ -55,7 +55,6 @@ public:
     std::string Fill(const PitcherProfilesGame& game);
 
 private:
-    void WriteHeader(const PitcherProfilesGame& game);
     void WriteSide(const Side& side);
     void WritePitchTypes(const Side& side);
     void WritePlateDiscipline(const Side& side);
@@ -79,7 +78,8 @@ private:
 };
 
 std::string ProfileWriter::Fill(const PitcherProfilesGame& game) {
-    WriteHeader(game);
+    // The template's names were checked before anything was written.
+    error_ = WriteGameHeading(sheet_, game, [](const std::string& name) { return "no cell named " + name; });
     WriteSide({"visiting", 1, game.awayTeamName, game.awayLeague, game.awayFileCode, game.homeFileCode,
                "home", game.awayPitcher, ProfileLookupName(game.awayPitcher)});
     WriteSide({"home", 11, game.homeTeamName, game.homeLeague, game.homeFileCode, game.awayFileCode, "away",
@@ -88,18 +88,6 @@ std::string ProfileWriter::Fill(const PitcherProfilesGame& game) {
     sheet_.SetFooterMargin(kFooterMarginInches);
     sheet_.SelectA1();
     return error_;
-}
-
-// Each named cell keeps the template's label in front of the game's value.
-void ProfileWriter::WriteHeader(const PitcherProfilesGame& game) {
-    for (auto [name, value] : {std::pair{"visitor", &game.awayTitle},
-                               {"home", &game.homeTitle},
-                               {"stadium", &game.venue},
-                               {"date", &game.gameDate}}) {
-        if (!error_.empty()) return;
-        ExcelRange cell = sheet_.Range(name);
-        error_ = cell.SetValue(std::string_view(xls::DisplayText(cell.Value()) + " " + *value));
-    }
 }
 
 void ProfileWriter::WriteSide(const Side& side) {

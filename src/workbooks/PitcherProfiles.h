@@ -17,20 +17,13 @@
 #include "workbooks/ExcelProcs.h"
 #include "workbooks/WorksheetPrinting.h"
 #include "workbooks/TemplateNames.h"
+#include "workbooks/WorkbookGame.h"
 
 namespace quillbat {
 
 inline constexpr const char* kPitcherProfilesOutput = "Starting Pitchers Profiles.xls";
 
-struct PitcherProfilesGame {
-    std::string awayTitle, homeTitle;
-    std::string awayTeamName, homeTeamName;  // as FanGraphs writes them
-    std::string awayFileCode, homeFileCode;
-    std::string awayLeague, homeLeague;  // "AL", "NL" or ""
-    std::string awayPitcher, homePitcher;  // "Name (W-L, ERA)", "Last, First (...)" or ""
-    std::string venue;
-    std::string gameDate;  // "MM/DD/YYYY"
-};
+using PitcherProfilesGame = WorkbookGame;
 
 // The three sites' readers, bound to a download session by the caller.
 struct ProfileReaders {

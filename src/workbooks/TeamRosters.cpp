@@ -138,16 +138,10 @@ std::string RostersWriter::OpenTemplate(ExcelApplication& app, ExcelWorkbook*& b
     if (!error.empty()) return error;  // it names the file
     sheet = book->Worksheets(1);
     error = ReadLayout(sheet);
-    for (auto [name, value] : {std::pair{"visitor", &game_.awayTitle},
-                               {"home", &game_.homeTitle},
-                               {"stadium", &game_.venue},
-                               {"date", &game_.gameDate}}) {
-        if (!error.empty()) break;
-        ExcelRange cell = sheet.Range(name);
-        if (!cell.IsValid()) error = TemplateError("has no cell named \"" + std::string(name) + "\".");
-        if (error.empty())
-            error = cell.SetValue(std::string_view(xls::DisplayText(cell.Value()) + " " + *value));
-    }
+    if (error.empty())
+        error = WriteGameHeading(sheet, game_, [this](const std::string& name) {
+            return TemplateError("has no cell named \"" + name + "\".");
+        });
     return error;
 }
 

@@ -16,6 +16,7 @@
 #include "workbooks/ExcelProcs.h"
 #include "workbooks/WorksheetPrinting.h"
 #include "workbooks/TemplateNames.h"
+#include "workbooks/WorkbookGame.h"
 
 namespace quillbat {
 
@@ -23,15 +24,7 @@ inline constexpr const char* kRostersOutput = "Rosters.xls";
 inline constexpr const char* kRostersPage1 = "Rosters_Page1.xls";
 inline constexpr const char* kRostersPage2 = "Rosters_Page2.xls";
 
-struct RostersGame {
-    std::string awayTitle, homeTitle;  // "City Club (W-L)"
-    std::string awayTeamName, homeTeamName;  // the team database's names, as FanGraphs writes them
-    std::string awayFileCode, homeFileCode;  // not shown
-    std::string awayLeague, homeLeague;  // "AL", "NL" or ""
-    std::string awayPitcher, homePitcher;  // not shown
-    std::string venue;
-    std::string gameDate;  // "MM/DD/YYYY"
-};
+using RostersGame = WorkbookGame;
 
 // What the sheet is filled from, and how a page is printed (tests replace the printer).
 struct RostersSources {
