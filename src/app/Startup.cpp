@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/TempFolderLock.h"
+#include "gameday/SiteRefusals.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/IniFile.h"
@@ -144,9 +145,7 @@ StartupInputs StartupInputs::FromProcess(int argc, char** argv) {
 }
 
 std::string HostName(const std::string& address) {
-    std::string host = address;
-    if (auto scheme = host.find("://"); scheme != std::string::npos) host = host.substr(scheme + 3);
-    host = host.substr(0, host.find('/'));
+    std::string host = UrlHost(address);
     if (!host.empty() && host.front() == '[') return host.substr(0, host.find(']') + 1);
     return host.substr(0, host.find(':'));
 }
