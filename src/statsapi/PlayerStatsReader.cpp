@@ -1,35 +1,30 @@
 #include "statsapi/PlayerStatsReader.h"
 
-#include <cstdio>
+#include <string_view>
 #include <utility>
 
+#include "platform/NumberFormat.h"
 #include "statsapi/StatColumns.h"
 
 namespace quillbat {
 
 namespace {
 
-// A rate as FanGraphs writes it: ".345" below one, else with the given decimals.
-std::string Rate(const Json& stat, const char* key, int decimals) {
+// A figure as FanGraphs writes it, in the given number format; "" when the response has none.
+std::string Rate(const Json& stat, const char* key, std::string_view format) {
     const Json* value = Member(stat, {key});
-    if (!value || !value->is_number()) return "";
-    double number = value->get<double>();
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, number);
-    std::string formatted = text;
-    if (decimals == 3 && formatted.rfind("0.", 0) == 0) formatted.erase(0, 1);
-    return formatted;
+    return value && value->is_number() ? FormatNumber(value->get<double>(), format) : "";
 }
 
 void PutSabermetrics(StatsRow& row, const Json& stat, bool pitching) {
-    PutStat(row, "WAR", Rate(stat, "war", 1));
+    PutStat(row, "WAR", Rate(stat, "war", "#0.0"));
     if (pitching) {
-        PutStat(row, "FIP", Rate(stat, "fip", 2));
-        PutStat(row, "xFIP", Rate(stat, "xfip", 2));
+        PutStat(row, "FIP", Rate(stat, "fip", "0.00"));
+        PutStat(row, "xFIP", Rate(stat, "xfip", "0.00"));
         return;
     }
-    PutStat(row, "wOBA", Rate(stat, "woba", 3));
-    PutStat(row, "wRC+", Rate(stat, "wRcPlus", 0));
+    PutStat(row, "wOBA", Rate(stat, "woba", "#.000"));
+    PutStat(row, "wRC+", Rate(stat, "wRcPlus", "##0"));
 }
 
 // The split for all the player's clubs (no team named), else the first; nullptr when none.
