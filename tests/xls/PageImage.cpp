@@ -1,5 +1,6 @@
 #include "PageImage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -25,6 +26,24 @@ PageImage::Extent PageImage::Run(int length, const std::function<bool(int)>& has
         if (has(i)) last = i, first = first < 0 ? i : first;
     if (first < 0) return std::nullopt;
     return std::make_pair(first / scale_, (last + 1) / scale_);
+}
+
+int PageImage::LongestRun(int length, const std::function<bool(int)>& has) {
+    int longest = 0;
+    for (int i = 0, run = 0; i < length; ++i) longest = std::max(longest, run = has(i) ? run + 1 : 0);
+    return longest;
+}
+
+QRectF PageImage::Bounds(QColor colour) const {
+    const int solid = Pixel(10);
+    auto rows = Run(image_.height(), [&](int py) {
+        return LongestRun(image_.width(), [&](int px) { return Matches(px, py, colour); }) >= solid;
+    });
+    auto columns = Run(image_.width(), [&](int px) {
+        return LongestRun(image_.height(), [&](int py) { return Matches(px, py, colour); }) >= solid;
+    });
+    if (!rows || !columns) return {};
+    return QRectF(QPointF(columns->first, rows->first), QPointF(columns->second, rows->second));
 }
 
 }  // namespace quillbat::testing

@@ -1,8 +1,9 @@
 #pragma once
-// Looking at rendered pages: colours at points given in paper points, and the extent of a
-// colour along a line.
+// Looking at rendered pages: colours at points given in paper points, the extent of a colour
+// along a line and over the whole page.
 
 #include <QImage>
+#include <QRectF>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -27,12 +28,18 @@ public:
     Extent RunDown(double x, QColor colour) const {
         return Run(image_.height(), [&](int py) { return Matches(Pixel(x), py, colour); });
     }
+    // The box (points) of the colour's solid areas: the rows and columns that hold a run of it
+    // at least 10 points long, so that the anti-aliased edges of text, which touch the colour
+    // here and there, do not count. Empty when there is none.
+    QRectF Bounds(QColor colour) const;
 
 private:
     int Pixel(double points) const { return static_cast<int>(points * scale_); }
     bool Matches(int px, int py, QColor colour) const;
     // The first and last of `length` pixels along a line for which `has` holds.
     Extent Run(int length, const std::function<bool(int)>& has) const;
+    // The longest run of pixels along a line for which `has` holds.
+    static int LongestRun(int length, const std::function<bool(int)>& has);
     QImage image_;
     double scale_;
 };
