@@ -51,33 +51,6 @@ inline int RunSampleCli(const TempFolder& root, const SampleGame& game, const st
     return status;
 }
 
-using Grid = std::vector<std::vector<std::string>>;
-
-// LibreOffice's CSV of a sheet: text quoted, no cell of a card holds a quote or a line break.
-inline Grid ReadCsv(const std::string& text) {
-    Grid grid;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string>& row = grid.emplace_back(1);
-        bool quoted = false;
-        for (char c : line) {
-            if (c == '"')
-                quoted = !quoted;
-            else if (c == ',' && !quoted)
-                row.emplace_back();
-            else if (c != '\r')
-                row.back() += c;
-        }
-    }
-    return grid;
-}
-
-// Cell of the sheet by 1-based row and column, "" outside what LibreOffice wrote.
-inline std::string At(const Grid& grid, int row, int column) {
-    if (row > static_cast<int>(grid.size()) || column > static_cast<int>(grid[row - 1].size())) return "";
-    return grid[row - 1][column - 1];
-}
-
 // The pages of a PDF our renderer wrote (0 when there is no such file).
 inline int PdfPageCount(const std::string& path) {
     std::string pdf = ReadFile(path);

@@ -1,13 +1,18 @@
-// End to end: one `quillbat-cli create` run makes the scorecards, rosters and pitcher profiles of
-// a sample game served by the sample server, and LibreOffice reads them back with the game's
-// cells in place, filled and shaded.
+// End to end on either source: `quillbat-cli games` and one `create` of the scorecards, rosters
+// and pitcher profiles of a sample game served by the sample server. LibreOffice reads the
+// workbooks back: they hold the sample world's players and figures, filled and shaded.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <regex>
 
 #include "LibreOfficeRun.h"
 #include "SampleGameRun.h"
+#include "Versus.h"
+#include "World.h"
+#include "Writers.h"
 #include "platform/FileSystem.h"
 #include "workbooks/ProfileTables.h"
 
@@ -15,118 +20,176 @@ namespace quillbat {
 namespace {
 
 using testing::ShownCell;
-using Cells = std::map<std::string, ShownCell>;
 
 const char* const kWorkbooks[] = {"ScorecardAway", "ScorecardHome", "Rosters", "Starting Pitchers Profiles"};
-
-// One run makes every output of the sample game; LibreOffice shows the cells of each workbook.
-class SampleGameTest : public ::testing::Test {
-protected:
-    // The cell as shown, "" when it is empty.
-    ShownCell Cell(const std::string& workbook, const std::string& address) {
-        const Cells& cells = shown[workbook];
-        auto it = cells.find(address);
-        return it == cells.end() ? ShownCell() : it->second;
-    }
-    std::string Text(const std::string& workbook, char column, int row) {
-        return Cell(workbook, column + std::to_string(row)).text;
-    }
-    std::string Output(const std::string& name) const { return root / ("prog/Output/" + name); }
-
-    void CheckCards();
-    void CheckRosters();
-    void CheckProfiles();
-
-    testing::TempFolder root;
-    std::map<std::string, Cells> shown;  // by workbook
-};
 
 bool Matches(const std::string& text, const char* pattern) {
     return std::regex_match(text, std::regex(pattern));
 }
 
-TEST_F(SampleGameTest, OneRunMakesCardsRostersAndProfilesThatOpenInLibreOfficeFilledAndShaded) {
-    if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
-    testing::SampleGame game(root);
+std::string Record(int wins, int losses) { return std::to_string(wins) + "-" + std::to_string(losses); }
+
+// A figure to one decimal as the sheet shows it: one that rounds to zero has no sign (adding
+// +0.0 turns -0.0 into 0.0).
+std::string Tenths(double value) { return sample::Fixed(std::round(value * 10) / 10 + 0.0, 1); }
+
+// The parameter is the settings' [Sources] Provider.
+class SampleGameTest : public ::testing::TestWithParam<std::string> {
+protected:
+    // The cell as shown, "" when it is empty.
+    ShownCell Cell(const std::string& workbook, const std::string& column, int row) {
+        const std::map<std::string, ShownCell>& cells = shown[workbook];
+        auto it = cells.find(column + std::to_string(row));
+        return it == cells.end() ? ShownCell() : it->second;
+    }
+    std::string Text(const std::string& workbook, const std::string& column, int row) {
+        return Cell(workbook, column, row).text;
+    }
+    std::string Output(const std::string& name) const { return root / ("prog/Output/" + name); }
+    int Run(const std::vector<std::string>& args, std::string* out = nullptr) {
+        return testing::RunSampleCli(root, server, args, err, GetParam(), out);
+    }
+
+    void CheckCard(const std::string& card, const sample::Team& team, const sample::Team& opponent,
+                   const sample::Player& starter);
+    void CheckRosters();
+    void CheckProfiles();
+
+    sample::World world;
+    const sample::Game* game = nullptr;
+    testing::TempFolder root;
+    testing::SampleGame server{root};
     std::string err;
-    ASSERT_EQ(
-        testing::RunSampleCli(
-            root, game,
-            {"create", "07/04/2014", "1", "--scorecards", "--rosters", "--profiles", "--pdf", "-dev"}, err),
-        0)
+    std::map<std::string, std::map<std::string, ShownCell>> shown;  // by workbook
+};
+
+TEST_P(SampleGameTest, GamesAndCreateShowTheSampleWorldsPlayersAndFiguresFilledAndShaded) {
+    if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
+    ASSERT_TRUE(sample::BuildWorld(world, testing::ReadFile(QUILLBAT_TEAMS_SQL), 2014));
+    for (const sample::Day& day : world.days)
+        if (day.UsDate() == sample::kLineupsDay) game = &day.games.front();
+    ASSERT_NE(game, nullptr);
+
+    std::string out;
+    ASSERT_EQ(Run({"games", "07/04/2014"}, &out), 0) << err;
+    EXPECT_EQ(out.substr(0, out.find('\n')),
+              "* " + game->away->club.teamCity + " at " + game->home->club.teamCity);
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 15);
+
+    const std::size_t before = server.Server().Requests().size();
+    ASSERT_EQ(Run({"create", "07/04/2014", "1", "--scorecards", "--rosters", "--profiles", "--pdf", "-dev"}),
+              0)
         << err;
+    // Each source's game data comes from its own hosts; the profiles' pitch figures come from
+    // FanGraphs and Baseball-Reference on both.
+    auto requests = server.Server().Requests();
+    auto count = [&](auto predicate) {
+        return std::count_if(requests.begin() + before, requests.end(), predicate);
+    };
+    if (GetParam() == "statsapi") {
+        EXPECT_EQ(count([](const std::string& r) { return r.starts_with("gd2/") || r.starts_with("espn/"); }),
+                  0);
+        // A handful, whatever the size of the rosters, each response fetched once.
+        EXPECT_LE(count([](const std::string& r) { return r.starts_with("statsapi/"); }), 11);
+    } else {
+        EXPECT_EQ(count([](const std::string& r) { return r.starts_with("statsapi/"); }), 0);
+    }
+
     std::vector<testing::LibreOfficeJob> jobs;
     for (std::string name : kWorkbooks) jobs.push_back({Output(name + ".xls"), "", root / (name + ".txt")});
     ASSERT_TRUE(testing::RunLibreOfficeJobs(root, jobs));
     for (std::string name : kWorkbooks)
         shown[name] = testing::ShownCells(testing::ReadFile(root / (name + ".txt")));
-    CheckCards();
+    CheckCard("ScorecardAway", *game->away, *game->home, *game->awayStarter);
+    CheckCard("ScorecardHome", *game->home, *game->away, *game->homeStarter);
     CheckRosters();
     CheckProfiles();
 }
 
-// Both cards hold the game, the nine and the starter on one page.
-void SampleGameTest::CheckCards() {
-    for (const char* card : {"ScorecardAway", "ScorecardHome"}) {
-        SCOPED_TRACE(card);
-        EXPECT_EQ(testing::PdfPageCount(Output(std::string(card) + ".pdf")), 1);
-        EXPECT_EQ(Text(card, 'L', 1), "Date: 07/04/2014");
-        EXPECT_TRUE(Matches(Text(card, 'L', 2), "Ballpark: .+"));
-        EXPECT_EQ(Text(card, 'C', 5), "Player (BA)");
-        for (int slot = 1; slot <= 9; ++slot) {
-            int row = 6 + 3 * (slot - 1);
-            SCOPED_TRACE("slot " + std::to_string(slot));
-            EXPECT_EQ(Text(card, 'A', row), std::to_string(slot));
-            EXPECT_TRUE(Matches(Text(card, 'B', row), "[0-9]+"));
-            EXPECT_TRUE(Matches(Text(card, 'C', row), ".+ \\(\\.[0-9]{3}\\)"));
-            EXPECT_TRUE(Matches(Text(card, 'D', row), "[A-Z0-9]{1,2}"));
-            EXPECT_TRUE(Matches(Text(card, 'E', row), "[LRS]"));
-        }
-        EXPECT_TRUE(Matches(Text(card, 'A', 39) + Text(card, 'D', 39) + Text(card, 'E', 39),
-                            ".+ \\([0-9]+-[0-9]+, [0-9.]+\\)[0-9]+[LR]"));
+// The card holds the game, the team's nine and its starter on one page.
+void SampleGameTest::CheckCard(const std::string& card, const sample::Team& team,
+                               const sample::Team& opponent, const sample::Player& starter) {
+    SCOPED_TRACE(card);
+    EXPECT_EQ(testing::PdfPageCount(Output(card + ".pdf")), 1);
+    EXPECT_EQ(Text(card, "A", 1),
+              "Team: " + team.club.FullName() + " (" + Record(team.wins, team.losses) + ")");
+    EXPECT_EQ(Text(card, "A", 2),
+              "Opponent: " + opponent.club.FullName() + " (" + Record(opponent.wins, opponent.losses) + ")");
+    EXPECT_EQ(Text(card, "L", 1), "Date: 07/04/2014");
+    EXPECT_EQ(Text(card, "L", 2), "Ballpark: " + game->home->club.venue);
+    EXPECT_EQ(Text(card, "C", 5), "Player (BA)");
+    int slot = 0;
+    for (const auto& [player, position] : team.Lineup(&starter, game->DesignatedHitter())) {
+        int row = 6 + 3 * slot++;
+        SCOPED_TRACE(player->name.Display());
+        EXPECT_EQ(Text(card, "A", row), std::to_string(slot));
+        EXPECT_EQ(Text(card, "B", row), player->number);
+        EXPECT_EQ(Text(card, "C", row),
+                  player->name.Display() + " (" + sample::Rate3(player->batting.season.Avg()) + ")");
+        EXPECT_EQ(Text(card, "D", row), position);
+        EXPECT_EQ(Text(card, "E", row), std::string(1, player->bats));
     }
-    // Each card's team is the other's opponent.
-    EXPECT_EQ("Opponent:" + Text("ScorecardAway", 'A', 1).substr(5), Text("ScorecardHome", 'A', 2));
-    EXPECT_EQ("Opponent:" + Text("ScorecardHome", 'A', 1).substr(5), Text("ScorecardAway", 'A', 2));
+    EXPECT_EQ(slot, 9);
+    const sample::PitchingLine& line = starter.pitching.season;
+    EXPECT_EQ(Text(card, "A", 39), starter.name.Display() + " (" + Record(line.w, line.l) + ", " +
+                                       sample::Fixed(line.Era(), 2) + ")");
+    EXPECT_EQ(Text(card, "D", 39), starter.number);
+    EXPECT_EQ(Text(card, "E", 39), std::string(1, starter.throws));
 }
 
-// The rosters hold each team in a block: its shaded title row, its players on both sides with
-// shaded leaders, and the two average rows.
+// The rosters hold each team in a block: its shaded title row, every active player with his
+// season and sabermetric figures, shaded leaders, and the two average rows.
 void SampleGameTest::CheckRosters() {
     SCOPED_TRACE("rosters");
     ASSERT_FALSE(FileExists(Output("Rosters_Page2.xls")));
-    const std::string players = testing::ReadFile(root / "prog/_debugPlayers.txt");  // row, id, side, ...
-    auto text = [&](char column, int row) { return Text("Rosters", column, row); };
-    EXPECT_EQ(text('O', 1), "Date: 07/04/2014");
-    const std::regex name("[^,]+, .+");
+    auto text = [&](const std::string& column, int row) { return Text("Rosters", column, row); };
+    EXPECT_EQ(text("O", 1), "Date: 07/04/2014");
     int row = 4;
-    for (const char* side : {"away", "home"}) {
-        SCOPED_TRACE(side);
-        EXPECT_NE(Cell("Rosters", "B" + std::to_string(row)).fill, "");
-        int named = 0, shadedBa = 0;
-        for (++row; !text('B', row).starts_with("Team Avg"); ++row) {
+    for (const sample::Team* team : {game->away, game->home}) {
+        SCOPED_TRACE(team->club.FullName());
+        EXPECT_NE(Cell("Rosters", "B", row).fill, "");
+        std::map<std::string, int> rowOf;  // by name, batters' and pitchers' sides
+        const std::regex name("[^,]+, .+");
+        int shadedBa = 0;
+        for (++row; !text("B", row).starts_with("Team Avg"); ++row) {
             ASSERT_LT(row, 60);
-            named += std::regex_match(text('B', row), name) + std::regex_match(text('P', row), name);
-            shadedBa += !Cell("Rosters", "I" + std::to_string(row)).fill.empty();
+            for (const char* column : {"B", "P"})
+                if (std::regex_match(text(column, row), name)) rowOf[text(column, row)] = row;
+            shadedBa += !Cell("Rosters", "I", row).fill.empty();
         }
-        const std::regex ofSide(std::string("\t") + side + "\t");
-        EXPECT_EQ(named, std::distance(std::sregex_iterator(players.begin(), players.end(), ofSide), {}));
+        int active = 0;
+        for (const sample::Player& p : team->players) {
+            if (p.status != "A") continue;
+            ++active;
+            SCOPED_TRACE(p.name.Display());
+            int at = rowOf[p.name.last + ", " + p.name.first];
+            ASSERT_GT(at, 0);
+            if (p.IsPitcher()) {
+                EXPECT_EQ(text("U", at), sample::Fixed(p.pitching.season.Era(), 2));
+                EXPECT_EQ(text("AA", at), Tenths(p.war));
+            } else {
+                EXPECT_EQ(text("I", at), sample::Rate3(p.batting.season.Avg()));
+                EXPECT_EQ(text("M", at), Tenths(p.war));
+            }
+        }
+        EXPECT_EQ(static_cast<int>(rowOf.size()), active);
         EXPECT_GE(shadedBa, 1);
-        EXPECT_TRUE(Matches(text('I', row), R"(\.[0-9]{3})"));  // the team's BA
-        EXPECT_TRUE(Matches(text('B', row + 1), "[AN]L League Avg"));
-        EXPECT_TRUE(Matches(text('U', row + 1), "[0-9]\\.[0-9]{2}"));
+        EXPECT_TRUE(Matches(text("I", row), R"(\.[0-9]{3})"));  // the team's BA
+        EXPECT_TRUE(Matches(text("B", row + 1), "[AN]L League Avg"));
+        EXPECT_TRUE(Matches(text("U", row + 1), "[0-9]\\.[0-9]{2}"));
         row += 3;  // the next block's title row
     }
 }
 
-// The profiles are filled and shaded as the marks say.
+// Each side's pitcher figures are shaded as the marks say; the visitors' side lists the home
+// batters who have faced its starter, by name, with their career lines against him.
 void SampleGameTest::CheckProfiles() {
     const std::string book = "Starting Pitchers Profiles";
     EXPECT_EQ(testing::PdfPageCount(Output(book + ".pdf")), 1);
     for (auto [name, pitcher, batter, average, atBats] :
-         {std::tuple{'A', 'B', 'E', 'F', 'G'}, {'K', 'L', 'O', 'P', 'Q'}}) {
+         {std::tuple{"A", "B", "E", "F", "G"}, {"K", "L", "O", "P", "Q"}}) {
         SCOPED_TRACE(name);
-        auto at = [&](char column, int row) { return Cell(book, column + std::to_string(row)); };
+        auto at = [&](const char* column, int row) { return Cell(book, column, row); };
         EXPECT_TRUE(Matches(at(name, 3).text, ".+: .+ \\([0-9]+-[0-9]+, [0-9.]+\\)"));
         EXPECT_EQ(at(name, 5).text, "Fastball");
         EXPECT_TRUE(Matches(at(pitcher, 5).text, "[0-9.]+ ?%"));
@@ -137,12 +200,30 @@ void SampleGameTest::CheckProfiles() {
             EXPECT_TRUE(Matches(value.text, "[0-9]*\\.[0-9]+ ?%?"));
             EXPECT_EQ(value.fill == "808080", IsBeyondMarks(row, value.text));
         }
-        EXPECT_TRUE(Matches(at(batter, 5).text, ".+, .+"));
         for (int row = 5; !at(batter, row).text.empty(); ++row)
             EXPECT_EQ(at(average, row).fill == "808080",
                       IsNotableBatterAverage(at(atBats, row).text, at(average, row).text));
     }
+    std::vector<std::string> versus, listed;
+    for (const sample::Player& batter : game->home->players) {
+        sample::BattingLine career = sample::VersusPitcher(batter, *game->awayStarter).Career();
+        if (!batter.IsPitcher() && batter.status == "A" && career.pa > 0)
+            versus.push_back(batter.name.last + ", " + batter.name.first + " " + sample::Rate3(career.Avg()) +
+                             " " + std::to_string(career.ab) + " " + std::to_string(career.h) + " " +
+                             std::to_string(career.hr));
+    }
+    std::sort(versus.begin(), versus.end());
+    for (int row = 5; !Text(book, "E", row).empty(); ++row) {
+        std::string line = Text(book, "E", row);
+        for (const char* column : {"F", "G", "H", "I"}) line += " " + Text(book, column, row);
+        listed.push_back(line);
+    }
+    ASSERT_FALSE(versus.empty());
+    EXPECT_EQ(listed, versus);
 }
+
+INSTANTIATE_TEST_SUITE_P(Sources, SampleGameTest, ::testing::Values("gameday", "statsapi"),
+                         [](const auto& info) { return info.param; });
 
 }  // namespace
 }  // namespace quillbat
