@@ -84,7 +84,7 @@ protected:
 };
 
 TEST_F(CreatePipelineTest, GameWithBoxScoreRunsEveryStageInOrder) {
-    Start();
+    Start("-debug");
     Tick(true, true, true);
     EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);  // Boston at Detroit
     EXPECT_EQ(recorder.calls, (std::vector<std::string>{
@@ -108,6 +108,15 @@ TEST_F(CreatePipelineTest, GameWithBoxScoreRunsEveryStageInOrder) {
     EXPECT_EQ(Titles(), std::vector<std::string>{"Success"});
     EXPECT_EQ(world.ui.messages[0].text, "All tasks completed successfully!");
     EXPECT_EQ(world.ui.busyCalls, (std::vector<bool>{true, false}));
+    // The debug trace names each stage in the same order.
+    std::string log = world.ProgramLog();
+    std::size_t at = 0;
+    for (const char* line :
+         {"  GetPlayerData() pass 1", "  CreateScorecard()", "  GetPlayerData() pass 2", "  GetLeagueAvgs()",
+          "  GetTeamAvgs()", "  CreateTeamRosters()", "  CreatePitcherProfiles()", "  All tasks completed"}) {
+        at = log.find(std::string(" ") + line + "\r\n", at);
+        EXPECT_NE(at, std::string::npos) << line << "\n" << log;
+    }
 }
 
 // Which stages run for the ticked outputs, with a box score (game 2) or without one (game 1,
@@ -141,26 +150,19 @@ TEST_F(CreatePipelineTest, TheTickedOutputsAndTheBoxScoreDecideWhichStagesRun) {
     EXPECT_FALSE(FileExists(ErrorLogPath(ctx.settings)));
 }
 
-TEST_F(CreatePipelineTest, NoBoxScoreAnsweredNo) {
+// The game's hostile id is skipped, so it has no box score; the answer No runs no stage.
+TEST_F(CreatePipelineTest, AHostileGamedayIdNeverReachesAnAddressAndDecliningRunsNoStage) {
     Start();
     Tick(true, true, true);
-    world.ui.QueueAnswer(MsgAnswer::No);
-    EXPECT_EQ(Create("04/07/2017", 1), CreateOutcome::Declined);
-    EXPECT_TRUE(recorder.calls.empty());
-    EXPECT_EQ(Titles(), std::vector<std::string>{"Lineups Not Available"});
-    EXPECT_EQ(world.ui.statuses.back(), "");
-    EXPECT_EQ(world.ui.busyCalls, (std::vector<bool>{true, false}));
-}
-
-TEST_F(CreatePipelineTest, AHostileGamedayIdNeverReachesAnAddress) {
-    Start();
-    Tick(true, false, false);
     world.AddScoreboard("year_2014/month_12/day_25",
                         "<games><game id=\"g\" gameday=\"../../../../etc\" away_team_city=\"A\" "
                         "home_team_city=\"B\"/><game id=\"h\" gameday=\"x\" away_team_city=\"C\"/></games>");
     world.ui.QueueAnswer(MsgAnswer::No);
     EXPECT_EQ(Create("12/25/2014", 1), CreateOutcome::Declined);
+    EXPECT_TRUE(recorder.calls.empty());
     EXPECT_EQ(Titles(), std::vector<std::string>{"Lineups Not Available"});
+    EXPECT_EQ(world.ui.statuses.back(), "");
+    EXPECT_EQ(world.ui.busyCalls, (std::vector<bool>{true, false}));
     EXPECT_NE(world.ProgramLog().find("Skipped gameday id \"../../../../etc\""), std::string::npos);
     for (const auto& request : world.server.Requests())
         EXPECT_EQ(request.path.find("etc"), std::string::npos) << request.path;
@@ -198,21 +200,6 @@ TEST_F(CreatePipelineTest, AFailingStageEndsTheRun) {
     EXPECT_EQ(recorder.calls, (std::vector<std::string>{"lineups", "players 1"}));
     EXPECT_EQ(Titles(), std::vector<std::string>{"Error"});
     EXPECT_EQ(world.ui.messages[0].text, "the template is damaged");
-}
-
-// The dumps -dev writes are read in the next test.
-TEST_F(CreatePipelineTest, DebugTraceNamesEachStageInOrder) {
-    Start("-dev -debug");
-    Tick(true, true, true);
-    ASSERT_EQ(Create("04/07/2017", 2), CreateOutcome::Success);
-    std::string log = world.ProgramLog();
-    std::size_t at = 0;
-    for (const char* line :
-         {"  GetPlayerData() pass 1", "  CreateScorecard()", "  GetPlayerData() pass 2", "  GetLeagueAvgs()",
-          "  GetTeamAvgs()", "  CreateTeamRosters()", "  CreatePitcherProfiles()", "  All tasks completed"}) {
-        at = log.find(std::string(" ") + line + "\r\n", at);
-        EXPECT_NE(at, std::string::npos) << line << "\n" << log;
-    }
 }
 
 // The real stages on a real game, and their tables' rows in the dumps.

@@ -211,13 +211,6 @@ TEST(StartupTest, ProviderFromSettings) {
     }
 }
 
-TEST(StartupTest, HostNames) {
-    EXPECT_EQ(HostName("http://gd2.mlb.com"), "gd2.mlb.com");
-    EXPECT_EQ(HostName("https://a.b:81/path"), "a.b");
-    EXPECT_EQ(HostName("mlb.com"), "mlb.com");
-    EXPECT_EQ(HostName("http://[::1]:80"), "[::1]");
-}
-
 TEST(SpreadsheetCheckTest, EngineVersionAndFailures) {
     testing::StartupFixture f;
     AppContext ctx(f.ui);
