@@ -2,11 +2,9 @@
 // The real captured scoreboards served over loopback as a gameday host, and a started-up
 // program pointed at it.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include "StartupFixture.h"
 #include "TestHttpServer.h"
@@ -20,9 +18,6 @@ class GameWorld : public StartupFixture {
 public:
     GameWorld() : server(root / "world") {
         namespace fs = std::filesystem;
-        // The test server is on this machine: never go through a proxy set in the environment.
-        ::setenv("no_proxy", "127.0.0.1,localhost", 1);
-        ::setenv("NO_PROXY", "127.0.0.1,localhost", 1);
         fs::create_directories(root / "world/components/game");
         fs::copy(kGamedayData, root / "world/components/game/mlb", fs::copy_options::recursive);
         CloseSources();

@@ -1,6 +1,7 @@
 #pragma once
 // A program folder, home and temporary root of a test's own, for start-up and exit.
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -22,8 +23,11 @@ public:
     }
 
     // Points every source at a closed loopback port, which refuses at once, so a test that
-    // downloads never reaches the real hosts.
+    // downloads never reaches the real hosts. A test serving a source itself on this machine
+    // never goes through a proxy set in the environment either.
     void CloseSources() const {
+        ::setenv("no_proxy", "127.0.0.1,localhost", 1);
+        ::setenv("NO_PROXY", "127.0.0.1,localhost", 1);
         for (const char* key : {"GamedayHost", "FanGraphsHost", "BaseballReferenceHost", "ESPNHost",
                                 "UpdateHost", "StatsApiHost"})
             WriteIniValue(Ini(), "Sources", key, "http://127.0.0.1:1");

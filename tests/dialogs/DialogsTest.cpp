@@ -6,13 +6,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "StartupFixture.h"
-#include "TestHttpServer.h"
-#include "app/frmCreateScorecard.h"
 #include "dialogs/HyperText.h"
 #include "dialogs/ProgramIdentity.h"
 #include "dialogs/frmAbout.h"
@@ -129,44 +126,6 @@ TEST(UpdateDialogsTest, TheCloseBoxStillReportsTheTickedBox) {
     dialog.chkAutoCheck->setChecked(true);
     dialog.close();
     EXPECT_EQ(state.autoCheckAnswer, "Y");
-}
-
-// The window's silent check against a server offering a newer version; every dialog of the
-// check is closed as soon as it shows.
-TEST(WindowUpdateCheckTest, ItsOwnDialogDoesNotStartTheCheckAgain) {
-    testing::StartupFixture f;
-    testing::TestHttpServer server(f.root / "site");
-    ::setenv("no_proxy", "127.0.0.1,localhost", 1);
-    f.root.Write("site/autoupdates/UpdateInfo.dat", "Quillbat, 999.0.0, http://dl\r\n");
-    f.CloseSources();
-    WriteIniValue(f.Ini(), "Sources", "UpdateHost", server.Url(""));
-    WriteIniValue(f.Ini(), "Config", "AutoUpdate", "Y");
-    AppContext ctx(f.ui);
-    ASSERT_EQ(f.Start(ctx), "");
-    frmCreateScorecard window(ctx, Date{2014, 7, 4});
-    int dialogsShown = 0;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            ++dialogsShown;
-            modal->close();
-        }
-    });
-    closer.start(20);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QTest::qWait(300);
-    window.OnActivated();  // also what main() does once the event loop runs
-    QTest::qWait(300);
-    EXPECT_EQ(server.RequestCount("/autoupdates/UpdateInfo.dat"), 1);
-    EXPECT_EQ(dialogsShown, 1);
-
-    // Coming back from another program is a new activation.
-    QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
-    QApplication::sendEvent(&window, &deactivate);
-    QApplication::sendEvent(&window, &activate);
-    QTest::qWait(300);
-    EXPECT_EQ(server.RequestCount("/autoupdates/UpdateInfo.dat"), 2);
 }
 
 }  // namespace

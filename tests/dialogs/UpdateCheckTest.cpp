@@ -1,5 +1,9 @@
 #include "dialogs/AutoUpdateCheck.h"
 
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,6 +11,7 @@
 
 #include "StartupFixture.h"
 #include "TestHttpServer.h"
+#include "app/frmCreateScorecard.h"
 #include "cli/CliCommands.h"
 #include "dialogs/ProgramIdentity.h"
 #include "dialogs/UpdateInfo.h"
@@ -53,7 +58,6 @@ struct FakeDialogs : UpdateDialogs {
 class UpdateCheckTest : public ::testing::Test {
 protected:
     UpdateCheckTest() : server(f.root / "site") {
-        ::setenv("no_proxy", "127.0.0.1,localhost", 1);
         f.CloseSources();
         WriteIniValue(f.Ini(), "Sources", "UpdateHost", server.Url(""));
         EXPECT_EQ(f.Start(ctx), "");
@@ -160,6 +164,37 @@ TEST_F(UpdateCheckTest, CommandLineAnswersNo) {
     EXPECT_EQ(run(), kExitSuccess);
     EXPECT_EQ(out.str(), "up to date: " + Next(0) + "\n");
     EXPECT_EQ(ReadIniValue(f.Ini(), "Config", "AutoUpdate"), "");
+}
+
+// The window's silent check against a server offering a newer version; every dialog of the
+// check is closed as soon as it shows.
+TEST_F(UpdateCheckTest, TheWindowsOwnDialogDoesNotStartTheCheckAgain) {
+    Offer(Next(1));
+    ctx.settings.autoUpdate = "Y";
+    frmCreateScorecard window(ctx, Date{2014, 7, 4});
+    int dialogsShown = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++dialogsShown;
+            modal->close();
+        }
+    });
+    closer.start(20);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QTest::qWait(300);
+    window.OnActivated();  // also what main() does once the event loop runs
+    QTest::qWait(300);
+    EXPECT_EQ(server.RequestCount("/autoupdates/UpdateInfo.dat"), 1);
+    EXPECT_EQ(dialogsShown, 1);
+
+    // Coming back from another program is a new activation.
+    QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&window, &deactivate);
+    QApplication::sendEvent(&window, &activate);
+    QTest::qWait(300);
+    EXPECT_EQ(server.RequestCount("/autoupdates/UpdateInfo.dat"), 2);
 }
 
 }  // namespace
