@@ -176,6 +176,8 @@ TEST_F(CreatePipelineTest, MissingScorecardTemplateLeavesRostersToBeMade) {
     EXPECT_EQ(recorder.calls, (std::vector<std::string>{"lineups", "players 1", "players 2",
                                                         "league averages", "team averages", "rosters"}));
     EXPECT_EQ(Titles(), (std::vector<std::string>{"Quillbat", "Success"}));
+    EXPECT_EQ(world.ui.messages[0].text, "Could not locate scorecard template file:\r\n\r\n" +
+                                             ctx.settings.templatesDir + "/Scorecard Template.xlt!");
     EXPECT_FALSE(ctx.settings.createScorecards);
     SaveSettingsOnExit(ctx.settings);
     EXPECT_EQ(ReadIniValue(world.Ini(), "LastRun", "CreateScorecards"), "N");

@@ -16,9 +16,8 @@
 namespace quillbat {
 namespace {
 
-TEST(PdfCopyTest, TheCopyTakesTheWorkbooksNameWithPdfInPlaceOfItsExtension) {
-    EXPECT_EQ(PdfCopyPath("/out/Rosters_Page2.xls"), "/out/Rosters_Page2.pdf");
-    EXPECT_EQ(PdfCopyPath("/out/Starting Pitchers Profiles.xls"), "/out/Starting Pitchers Profiles.pdf");
+// A workbook's usual name is checked with the copy written below.
+TEST(PdfCopyTest, ADotInAFolderNameIsNoExtension) {
     EXPECT_EQ(PdfCopyPath("/my.files/card"), "/my.files/card.pdf");
 }
 
