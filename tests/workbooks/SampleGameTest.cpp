@@ -77,8 +77,7 @@ TEST_P(SampleGameTest, GamesAndCreateShowTheSampleWorldsPlayersAndFiguresFilledA
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 15);
 
     const std::size_t before = server.Server().Requests().size();
-    ASSERT_EQ(Run({"create", "07/04/2014", "1", "--scorecards", "--rosters", "--profiles", "--pdf", "-dev"}),
-              0)
+    ASSERT_EQ(Run({"create", "07/04/2014", "1", "--scorecards", "--rosters", "--profiles", "--pdf"}), 0)
         << err;
     // Each source's game data comes from its own hosts; the profiles' pitch figures come from
     // FanGraphs and Baseball-Reference on both.
