@@ -5,10 +5,10 @@
 
 #include <filesystem>
 
+#include "LibreOfficeRun.h"
 #include "NetTestSession.h"
 #include "gameday/GamedayAddresses.h"
 #include "gameday/XmlToWorkbook.h"
-#include "platform/Process.h"
 
 namespace quillbat::testing {
 namespace {
@@ -24,9 +24,12 @@ Rows ParseCsv(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') field += '"', ++i;
-            else if (c == '"') quoted = false;
-            else field += c;
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                field += '"', ++i;
+            else if (c == '"')
+                quoted = false;
+            else
+                field += c;
         } else if (c == '"') {
             quoted = any = true;
         } else if (c == ',') {
@@ -51,6 +54,7 @@ std::vector<std::string> Padded(std::vector<std::string> cells, std::size_t widt
 }
 
 TEST(LibreOfficeFlatTable, ReadsTheTablesOfRealBoxScoresAndPlayersFiles) {
+    if (!HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
     NetTestSession net;
     std::vector<std::string> xlsFiles;
     std::vector<FlatTable> expected;
@@ -67,23 +71,20 @@ TEST(LibreOfficeFlatTable, ReadsTheTablesOfRealBoxScoresAndPlayersFiles) {
     }
     ASSERT_GE(xlsFiles.size(), 9u);
 
-    std::vector<std::string> argv = {"timeout", "300", "soffice",
-                                     "-env:UserInstallation=file://" + net.folder.path() + "/profile",
-                                     "--headless", "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76",
-                                     "--outdir", net.folder / "csv"};
-    argv.insert(argv.end(), xlsFiles.begin(), xlsFiles.end());
-    ASSERT_TRUE(RunAndCapture(argv).has_value()) << "LibreOffice could not convert the tables";
+    ASSERT_TRUE(ConvertWithLibreOffice(net.folder, "csv:Text - txt - csv (StarCalc):44,34,76", xlsFiles))
+        << "LibreOffice could not convert the tables";
 
     for (std::size_t i = 0; i < xlsFiles.size(); ++i) {
         SCOPED_TRACE(xlsFiles[i]);
-        std::string csv = net.folder / ("csv/" + fs::path(xlsFiles[i]).stem().string() + ".csv");
+        std::string csv = net.folder / ("out/" + fs::path(xlsFiles[i]).stem().string() + ".csv");
         Rows rows = ParseCsv(ReadFile(csv));
         const FlatTable& table = expected[i];
         ASSERT_EQ(rows.size(), table.rows.size() + 1);
         std::size_t width = table.columns.size();
         EXPECT_EQ(Padded(rows[0], width), table.columns);
         int mismatched = 0;
-        for (std::size_t r = 0; r < table.rows.size(); ++r) mismatched += Padded(rows[r + 1], width) != table.rows[r];
+        for (std::size_t r = 0; r < table.rows.size(); ++r)
+            mismatched += Padded(rows[r + 1], width) != table.rows[r];
         EXPECT_EQ(mismatched, 0);
     }
 }
