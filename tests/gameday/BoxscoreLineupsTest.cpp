@@ -42,6 +42,7 @@ struct Lookups {
     }
 };
 
+// Slots, sides and numbers are checked on real files below; here the odd cases and the figures.
 TEST(BoxscoreLineups, StartersPitchersNamesAndFigures) {
     GridSheet box({kHeader, Pitcher("away", "10", "Away Starter", "3.5"),
                    Pitcher("away", "11", "Reliever", "1"), Batter("home", "20", "Holt, Brock", "100"),
@@ -57,9 +58,6 @@ TEST(BoxscoreLineups, StartersPitchersNamesAndFigures) {
     ReadLineupsFromTables(box, &players, request, lineups, away, home);
 
     ASSERT_EQ(lineups.Rows(), 3);
-    EXPECT_EQ(lineups.At(kBattingOrder, 1), "1");
-    EXPECT_EQ(lineups.At(kBattingOrder, 2), "2");
-    EXPECT_EQ(lineups.At(kSide, 3), "away");
     EXPECT_EQ(lineups.At(kFanGraphsName, 1), "Brock Holt");
     EXPECT_EQ(lineups.At(kFanGraphsName, 2), "Unknown Man");
     EXPECT_EQ(lineups.At(kFanGraphsTeam, 1), "Hosts");
@@ -67,12 +65,9 @@ TEST(BoxscoreLineups, StartersPitchersNamesAndFigures) {
     EXPECT_EQ(lineups.At(kWar, 1), "Hosts:WAR");
     EXPECT_EQ(lineups.At(kWar, 2), "");  // a failed lookup leaves the field empty
     EXPECT_EQ(lineups.At(kAverageVsLeft, 3), "Visitors:AVG");
-    EXPECT_EQ(lineups.At(kUniformNumber, 1), "7");
     EXPECT_EQ(lineups.At(kUniformNumber, 2), "");
     EXPECT_EQ(away.text, "Away Starter (5-3, 3.50)");
-    EXPECT_EQ(away.number, "45");
     EXPECT_EQ(home.text, "Home Starter (5-3, 0.00)");
-    EXPECT_EQ(home.number, "61");
     // WAR for each entry as it is read, then every vs L, then every vs R.
     EXPECT_EQ(lookups.asked,
               (std::vector<std::string>{"Brock Holt/Full Season/WAR", "Unknown Man/Full Season/WAR",

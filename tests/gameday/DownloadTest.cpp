@@ -73,8 +73,9 @@ TEST_F(DownloadTest, FailureKeepsTheOldFileAndLogsThreeHistoryLinesAndOneError) 
     EXPECT_EQ(server.RequestCount("/missing.xml"), 2) << "one retry after a failure";
 }
 
-// An error status (even with a body), a gameday "not found" page, a cut-off or oversized body
-// and a local file that cannot be written each fail with their own error and leave no file.
+// An error status (even with a body), a refused connection, a gameday "not found" page, a cut-off
+// or oversized body and a local file that cannot be written each fail with their own error and
+// leave no file. Without a register of refusing sites, a 403 is retried like any failure.
 TEST_F(DownloadTest, FailuresLeaveNoFile) {
     for (int status : {400, 403, 500, 503})
         server.SetStatus("/s" + std::to_string(status), status, "<games/>");
@@ -83,22 +84,32 @@ TEST_F(DownloadTest, FailuresLeaveNoFile) {
     server.SetTruncated("/big.xml", 5'000);
     site.Write("/huge.bin", std::string(300'000, 'y'));
     net.session.limits.maxBytes = 200'000;
+    std::string refused;
+    {
+        TempFolder empty;
+        TestHttpServer gone(empty.path());
+        refused = gone.Url("/x.xml");
+    }
     const std::string open = "Download failed: error = open url failed",
                       read = "Download failed: error = read url failed";
     const std::pair<std::string, std::string> cases[] = {
-        {"/s400", open},
-        {"/s403", open},
-        {"/s500", open},
-        {"/s503", open},
-        {"/stub.xml", "Download failed: error = GameDay - 404 NOT Found"},
-        {"/big.xml", read},
-        {"/huge.bin", read}};
-    for (const auto& [path, error] : cases) {
-        EXPECT_EQ(DownloadFile(net.session, server.Url(path), Local("f.xml")), error) << path;
-        EXPECT_FALSE(FileExists(Local("f.xml"))) << path;
+        {server.Url("/s400"), open},
+        {server.Url("/s403"), open},
+        {server.Url("/s500"), open},
+        {server.Url("/s503"), open},
+        {refused, open},
+        {server.Url("/stub.xml"), "Download failed: error = GameDay - 404 NOT Found"},
+        {server.Url("/big.xml"), read},
+        {server.Url("/huge.bin"), read}};
+    for (const auto& [url, error] : cases) {
+        EXPECT_EQ(DownloadFile(net.session, url, Local("f.xml")), error) << url;
+        EXPECT_FALSE(FileExists(Local("f.xml"))) << url;
     }
     EXPECT_EQ(server.RequestCount("/big.xml"), 2);
-    EXPECT_NE(net.ErrorLog().find("GameDay - 404 NOT Found URL = "), std::string::npos);
+    EXPECT_EQ(server.RequestCount("/s403"), 2);
+    std::string log = net.ErrorLog();
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 8) << "one error-log line for each";
+    EXPECT_NE(log.find("GameDay - 404 NOT Found URL = "), std::string::npos);
     site.Write("/a.xml", "<a/>");
     std::string unwritable = net.settings.tempFolder + "/no such folder/a.xml";
     EXPECT_EQ(DownloadFile(net.session, server.Url("/a.xml"), unwritable),
@@ -218,19 +229,6 @@ TEST_F(DownloadTest, AStopEndsEveryFileOfABatchWithoutErrorLogLines) {
         EXPECT_EQ(error, "Download failed: error = open url failed");
     EXPECT_LE(server.RequestCount("/s.xml"), 6) << "no file started after the stop, none retried";
     EXPECT_FALSE(FileExists(ErrorLogPath(net.settings)));
-}
-
-TEST(DownloadWithoutServer, RefusedConnectionFailsToOpen) {
-    NetTestSession net;
-    int port;
-    {
-        TempFolder empty;
-        TestHttpServer gone(empty.path());
-        port = gone.port();
-    }
-    std::string url = "http://127.0.0.1:" + std::to_string(port) + "/x.xml";
-    EXPECT_EQ(DownloadFile(net.session, url, net.settings.tempFolder + "/x.xml"),
-              "Download failed: error = open url failed");
 }
 
 TEST(CompleteUrl, PutsASchemeInFrontOnlyWhenThereIsNone) {

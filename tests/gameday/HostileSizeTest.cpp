@@ -35,20 +35,6 @@ TEST(HostileFlatTable, RowsTimesColumnsOverTheBoundIsRefusedBeforeTheRowsAreBuil
     EXPECT_EQ(table.rows.size(), 6000u);
 }
 
-TEST(HostileFlatTable, ManyDistinctChildrenWithOneAttributeNameGetNumberedColumnsInOrder) {
-    std::string xml = "<r>";
-    for (int i = 0; i < 5000; ++i) xml += "<c" + std::to_string(i) + " id='" + std::to_string(i) + "'/>";
-    xml += "<c4999 id='again'/></r>";
-    FlatTable table;
-    ASSERT_EQ(ParseFlatTable(xml, table), "");
-    ASSERT_EQ(table.columns.size(), 5000u);
-    EXPECT_EQ(table.columns[0], "id");
-    EXPECT_EQ(table.columns[4999], "id5000");
-    ASSERT_EQ(table.rows.size(), 2u);  // c4999 repeats
-    EXPECT_EQ(table.Cell(0, 4998), "4998");
-    EXPECT_EQ(table.Cell(1, 4999), "again");
-}
-
 TEST(HostileFlatTable, EqualNamesCostOneTryEachAndSkipNamesTakenLiterally) {
     UniqueNames names;
     EXPECT_EQ(names.Take("id3"), "id3");

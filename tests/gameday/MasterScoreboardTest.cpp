@@ -41,7 +41,7 @@ TEST(ReadGameByScanningTest, FileWithoutGamesGivesOneEmptyGame) {
 // One game per id with every field, its own probable pitchers and the double-header marks are
 // read from each day of the sample world (tests/sample/GamedayLayoutTest.cpp) and from the real
 // scoreboards (tests/app/GetGamesTest.cpp); many double headers in HostileSizeTest.cpp.
-TEST(ReadGamesFromTableTest, MissingRecordOrPitcherColumnsLeaveFieldsEmpty) {
+TEST(ReadGamesFromTableTest, MissingColumnsLeaveFieldsEmptyAndAHeaderAloneGivesNoGames) {
     std::vector<std::string> header = {"id", "away_team_city", "home_team_city", "away_loss", "era"};
     GridSheet sheet({header, {"g1", "Boston", "Home", "5", "3.00"}});
     GameTable games = ReadGamesFromTable(sheet, {});
@@ -50,11 +50,7 @@ TEST(ReadGamesFromTableTest, MissingRecordOrPitcherColumnsLeaveFieldsEmpty) {
     EXPECT_EQ(games.At(kAwayLosses, 1), "");  // records only with an away_win column
     EXPECT_EQ(games.At(kHomePitcherEra, 1), "");
     EXPECT_EQ(games.At(kVenue, 1), "");
-}
-
-TEST(ReadGamesFromTableTest, HeaderOnlyGivesNoGames) {
-    GridSheet sheet({{"id", "away_team_city", "home_team_city", "gameday"}});
-    EXPECT_EQ(ReadGamesFromTable(sheet, {}).Rows(), 0);
+    EXPECT_EQ(ReadGamesFromTable(GridSheet({header}), {}).Rows(), 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ namespace {
 
 const std::string kData = QUILLBAT_TEST_DATA "/gameday";
 
+// The names and away ERA of TEX at ANA are checked through the game list (GetGamesTest.cpp).
 TEST(ProbablePitchersTest, OnlyTheGamesOwnElementsOnARealMixedDay) {
     auto pitchers =
         ReadProbablePitchers(testing::ReadFile(kData + "/year_2013/month_04/day_22/master_scoreboard.xml"));
@@ -18,13 +19,10 @@ TEST(ProbablePitchersTest, OnlyTheGamesOwnElementsOnARealMixedDay) {
                                              "2013/04/22/arimlb-sfnmlb-1"}));
     const GamePitchers* tex = FindGamePitchers(pitchers, "2013/04/22/texmlb-anamlb-1");
     ASSERT_NE(tex, nullptr);
-    EXPECT_EQ(tex->home.name, "Blanton");
     EXPECT_EQ(tex->home.number, "55");
     EXPECT_EQ(tex->home.wins, "0");
     EXPECT_EQ(tex->home.losses, "3");
     EXPECT_EQ(tex->home.era, "8.59");  // not s_era
-    EXPECT_EQ(tex->away.name, "Holland, D");
-    EXPECT_EQ(tex->away.era, "1.64");
     EXPECT_EQ(FindGamePitchers(pitchers, "2013/04/22/oakmlb-bosmlb-1"), nullptr);  // in progress
 }
 

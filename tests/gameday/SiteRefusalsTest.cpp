@@ -57,15 +57,8 @@ TEST(SiteRefusalsTest, ARefusingSiteIsAskedOnceAndLoggedOnce) {
     EXPECT_EQ(Count(net.History(), "Download failed"), 5);  // every address keeps its history lines
 }
 
-TEST(SiteRefusalsTest, WithoutARegisterARefusalIsRetriedAndLoggedEachTime) {
-    TempFolder site;
-    TestHttpServer server(site.path());
-    server.SetStatus("/a.htm", 403);
-    NetTestSession net;
-    for (const char* local : {"/1.htm", "/2.htm"})
-        DownloadFile(net.session, server.Url("/a.htm"), net.settings.tempFolder + local);
-    EXPECT_EQ(server.RequestCount("/a.htm"), 4);
-    EXPECT_EQ(Count(net.ErrorLog(), "\n"), 2);
+// Without a register a refusal is retried and logged like any failure (DownloadTest.cpp).
+TEST(SiteRefusalsTest, ASiteIsItsLowerCaseHostAndPort) {
     EXPECT_EQ(UrlHost("HTTPS://user@Www.Site.com:8080/x?y=//z"), "www.site.com:8080");
 }
 
