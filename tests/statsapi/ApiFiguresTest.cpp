@@ -9,21 +9,16 @@ namespace {
 
 using namespace PlayerField;
 
-// Ohtani's real 2025 pitching, made known as a Dodger.
-class ApiFiguresTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        figures.AddPlayer("Dodgers", "Shohei Ohtani", "660271");
-        ASSERT_EQ(ReadPlayerStatsFile(
-                      testing::kStatsApiData +
-                          "/person_660271_hydrate_stats_season_yearByYear_career_gameLog_pitching.json",
-                      figures.Stats()),
-                  "");
-    }
+// Ohtani's real 2025 pitching, made known as a Dodger: the lookup answers the tables the API has,
+// and the season fields are filled by player id.
+TEST(ApiFiguresTest, LookupAndSeasonFieldsOfARealPitcher) {
     ApiFigures figures;
-};
-
-TEST_F(ApiFiguresTest, LookupAnswersTheTablesTheApiHas) {
+    figures.AddPlayer("Dodgers", "Shohei Ohtani", "660271");
+    ASSERT_EQ(
+        ReadPlayerStatsFile(testing::kStatsApiData +
+                                "/person_660271_hydrate_stats_season_yearByYear_career_gameLog_pitching.json",
+                            figures.Stats()),
+        "");
     FanGraphsLookup lookup = figures.Lookup();
     auto pitching =
         lookup({"Standard", "Full Season", "Pitchers"}, "Dodgers", "Shohei Ohtani", "", {"SV", "era", "UZR"});
@@ -35,9 +30,7 @@ TEST_F(ApiFiguresTest, LookupAnswersTheTablesTheApiHas) {
     EXPECT_FALSE(lookup({"Standard", "Full Season", "Pitchers"}, "Angels", "Shohei Ohtani", "", {"SV"}));
     EXPECT_FALSE(lookup({"Standard", "Full Season", "Pitchers"}, "Dodgers", "Someone Else", "", {"SV"}));
     EXPECT_EQ(figures.PlayerIds(), std::vector<std::string>{"660271"});
-}
 
-TEST_F(ApiFiguresTest, SeasonFieldsByPlayerId) {
     PlayersTable players;
     players.AddRow();
     players.Set(kPlayerId, 1, "660271");

@@ -63,11 +63,10 @@ TEST(BoxscoreReaderTest, ShapesOfBoxscores) {
         {R"({"teams": 3})", "no teams in the box score", 0, "probable"},
     };
     for (const Case& c : cases) {
-        Json json;
-        ASSERT_EQ(ParseJson(c.json, json), "") << c.json;
         LineupTable lineups;
         StartingPitcher away{"probable", "", ""}, home;
-        EXPECT_EQ(ReadBoxscore(json, LineupRequest{}, lineups, away, home), c.error) << c.json;
+        EXPECT_EQ(ReadBoxscore(testing::Parsed(c.json), LineupRequest{}, lineups, away, home), c.error)
+            << c.json;
         EXPECT_EQ(lineups.Rows(), c.rows) << c.json;
         EXPECT_EQ(away.text, c.awayPitcher) << c.json;
     }

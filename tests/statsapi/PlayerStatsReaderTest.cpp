@@ -11,12 +11,7 @@ namespace quillbat {
 namespace {
 
 using testing::kStatsApiData;
-
-Json Parsed(const std::string& text) {
-    Json json;
-    EXPECT_EQ(ParseJson(text, json), "");
-    return json;
-}
+using testing::Parsed;
 
 // The stored Kwan response was pasted into a JavaScript module (bare keys, single quotes); its
 // object literal, keys quoted, is the response's JSON.
@@ -60,7 +55,7 @@ TEST(PlayerStatsReaderTest, RealSplitsAndSabermetrics) {
     EXPECT_EQ(GetStat("wRC+", lines.batting), "187");
 }
 
-// Shohei Ohtani's 2025 pitching, in a people response.
+// Shohei Ohtani's 2025 pitching, in a people response (W, ERA, SV, IP and K/9: ApiFiguresTest.cpp).
 TEST(PlayerStatsReaderTest, RealPitchingOfAPerson) {
     PlayerStatsById stats;
     ASSERT_EQ(
@@ -70,12 +65,7 @@ TEST(PlayerStatsReaderTest, RealPitchingOfAPerson) {
         "");
     ASSERT_EQ(stats.count("660271"), 1u);
     const StatsRow& row = stats["660271"].pitching;
-    EXPECT_EQ(GetStat("W", row), "1");
-    EXPECT_EQ(GetStat("ERA", row), "2.87");
-    EXPECT_EQ(GetStat("SV", row), "0");
-    EXPECT_EQ(GetStat("IP", row), "47.0");
     EXPECT_EQ(GetStat("WHIP", row), "1.04");
-    EXPECT_EQ(GetStat("K/9", row), "11.87");
     EXPECT_EQ(GetStat("BB/9", row), "1.72");
     EXPECT_EQ(GetStat("AVG", row), ".227");
     EXPECT_EQ(GetStat("FIP", row), "");  // no sabermetrics asked for in this response

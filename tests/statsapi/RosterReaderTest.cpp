@@ -46,10 +46,8 @@ TEST(RosterReaderTest, ShapesOfRosters) {
         {R"({"teams": []})", "no roster in the response", 0},
     };
     for (const Case& c : cases) {
-        Json json;
-        ASSERT_EQ(ParseJson(c.json, json), "") << c.json;
         PlayersTable players;
-        EXPECT_EQ(ReadRoster(json, "away", "X", players), c.error) << c.json;
+        EXPECT_EQ(ReadRoster(testing::Parsed(c.json), "away", "X", players), c.error) << c.json;
         EXPECT_EQ(players.Rows(), c.rows) << c.json;
     }
 }

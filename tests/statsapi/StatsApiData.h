@@ -1,12 +1,15 @@
 #pragma once
 // The stored Stats API responses and the team database's rows, for the reader tests.
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
 
 #include "gameday/TeamTables.h"
+#include "statsapi/ApiJson.h"
 
 namespace quillbat::testing {
 
@@ -25,6 +28,13 @@ inline TeamTables TeamDatabaseRows() {
         for (int field = 1; field <= TeamField::kCount; ++field) tables.teams.Set(field, r, (*it)[field]);
     }
     return tables;
+}
+
+// The JSON of a text that must parse.
+inline Json Parsed(const std::string& text) {
+    Json json;
+    EXPECT_EQ(ParseJson(text, json), "") << text;
+    return json;
 }
 
 }  // namespace quillbat::testing

@@ -67,10 +67,8 @@ TEST(TeamStatsReaderTest, ShapesOfTeamStatistics) {
         {R"({"stats": {"splits": []}})", "no stats in the response", 0},
     };
     for (const Case& c : cases) {
-        Json json;
-        ASSERT_EQ(ParseJson(c.json, json), "");
         std::vector<ClubStats> clubs;
-        EXPECT_EQ(ReadTeamStats(json, clubs), c.error) << c.json;
+        EXPECT_EQ(ReadTeamStats(testing::Parsed(c.json), clubs), c.error) << c.json;
         EXPECT_EQ(clubs.size(), c.clubs) << c.json;
     }
     EXPECT_EQ(AverageRow({}).ColumnCount(), 0);

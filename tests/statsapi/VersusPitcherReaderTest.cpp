@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "StatsApiData.h"
 #include "statsapi/ApiAddresses.h"
 
 namespace quillbat {
@@ -26,10 +27,8 @@ TEST(VersusPitcherReaderTest, BattersWhoFacedHimAsEspnsTableByName) {
         Person(R"("lastFirstName": "Per, Season")", "vsPlayer", "hitting", "5") + "," +
         Person(R"("lastFirstName": "As, Pitcher")", "vsPlayerTotal", "pitching", "5") + "," +
         R"({"lastFirstName": "No, Stats"}, 7]})";
-    Json response;
-    ASSERT_EQ(ParseJson(people, response), "");
     VersusPitcherLines lines;
-    ASSERT_EQ(ReadVersusPitcher(response, lines), "");
+    ASSERT_EQ(ReadVersusPitcher(testing::Parsed(people), lines), "");
     const BatterVersusPitcher& result = lines.table;
     std::string shown;
     for (int c = 1; c <= result.columns.ColumnCount(); ++c) shown += result.columns.ColumnName(c) + " ";
@@ -41,8 +40,7 @@ TEST(VersusPitcherReaderTest, BattersWhoFacedHimAsEspnsTableByName) {
     EXPECT_EQ(shown, "Abel, Cy|9|3|1|.333|1.010; Mo Only|9|3|1|.333|1.010; Young, Al|9|3|1|.333|1.010; ");
     EXPECT_EQ(lines.playerIds, (std::vector<std::string>{"2", "3", "1"}));
 
-    ASSERT_EQ(ParseJson(R"({"people": {}})", response), "");
-    EXPECT_EQ(ReadVersusPitcher(response, lines), "no people in the response");
+    EXPECT_EQ(ReadVersusPitcher(testing::Parsed(R"({"people": {}})"), lines), "no people in the response");
 }
 
 TEST(VersusPitcherReaderTest, OnlyApiIdsEnterTheAddress) {
