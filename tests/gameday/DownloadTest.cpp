@@ -9,6 +9,7 @@
 #include "NetTestSession.h"
 #include "TestHttpServer.h"
 #include "gameday/DownloadLogs.h"
+#include "gameday/Transfer.h"
 
 namespace quillbat::testing {
 namespace {
@@ -26,51 +27,12 @@ protected:
     NetTestSession net;
 };
 
-TEST_F(DownloadTest, SuccessWritesTheBodyAndTwoHistoryLines) {
-    site.Write("/day/master_scoreboard.xml", "<games>\n<game id=\"1\"/>\n</games>");
-    std::string url = server.Url("/day/master_scoreboard.xml");
-    std::string local = Local("scoreboard.xml");
-
-    EXPECT_EQ(DownloadFile(net.session, url, local), "");
-
-    EXPECT_EQ(ReadFile(local), "<games>\n<game id=\"1\"/>\n</games>");
-    EXPECT_TRUE(std::regex_match(net.History(),
-                                 std::regex(kStamp + " " + url + "\r\n" + kStamp + "  to " + local + "\r\n")))
-        << net.History();
-    EXPECT_FALSE(FileExists(ErrorLogPath(net.settings)));
-    ASSERT_EQ(server.Requests().size(), 1u) << "no second fetch after a success";
-    RecordedRequest request = server.Requests()[0];
-    EXPECT_EQ(request.userAgent, "GetData");
-    EXPECT_EQ(request.cacheControl, "no-cache");
-    EXPECT_EQ(request.pragma, "no-cache");
-}
-
 TEST_F(DownloadTest, TxtNameReceivesThePageTextOtherNamesTheRawBody) {
     site.Write("/p.htm", "<p>Line\tone</p>\n\n<b>two</b>\n");
     ASSERT_EQ(DownloadFile(net.session, server.Url("/p.htm"), Local("page.TxT")), "");
     ASSERT_EQ(DownloadFile(net.session, server.Url("/p.htm"), Local("page.htm")), "");
     EXPECT_EQ(ReadFile(Local("page.TxT")), "Lineone\r\ntwo\r\n");
     EXPECT_EQ(ReadFile(Local("page.htm")), "<p>Line\tone</p>\n\n<b>two</b>\n");
-}
-
-TEST_F(DownloadTest, FailureKeepsTheOldFileAndLogsThreeHistoryLinesAndOneError) {
-    std::string url = server.Url("/missing.xml");
-    std::string local = Local("boxscore.xml");
-    WriteFileAtomically(local, "older copy");
-
-    std::string error = DownloadFile(net.session, url, local);
-
-    EXPECT_EQ(error, "Download failed: error = open url failed");
-    EXPECT_EQ(ReadFile(local), "older copy");
-    EXPECT_TRUE(std::regex_match(
-        net.History(), std::regex(kStamp + " " + url + "\r\n" + kStamp + "  to " + local + "\r\n" + kStamp +
-                                  "  ERROR: Download failed: error = open url failed\r\n")))
-        << net.History();
-    EXPECT_TRUE(std::regex_match(
-        net.ErrorLog(),
-        std::regex(kStamp + " Download failed: error = open url failed URL = " + url + "\r\n")))
-        << net.ErrorLog();
-    EXPECT_EQ(server.RequestCount("/missing.xml"), 2) << "one retry after a failure";
 }
 
 // An error status (even with a body), a refused connection, a gameday "not found" page, a cut-off
@@ -133,6 +95,17 @@ TEST_F(DownloadTest, SilentServerTimesOutWhileTheEventsArePumped) {
     EXPECT_EQ(server.RequestCount("/never.xml"), 2);
 }
 
+TEST_F(DownloadTest, ADownloadEndsAtItsOverallTimeLimitEvenWhileBytesMayStillCome) {
+    site.Write("/slow.xml", "<slow/>");
+    server.SetLatency(std::chrono::milliseconds(2000));
+    TransferLimits limits = net.session.limits;
+    limits.stallTimeoutMs = 10'000;
+    limits.totalTimeoutMs = 200;
+    TransferResult result = RunTransfer({server.Url("/slow.xml"), "GetData"}, limits, net.ui);
+    EXPECT_EQ(result.failedAt, TransferStage::Open);
+    EXPECT_EQ(result.reason, "not finished after 200 ms");
+}
+
 TEST_F(DownloadTest, TenMegabytesOfRandomBytesArriveUnchanged) {
     std::string body(10u << 20, '\0');
     std::mt19937 random(5);
@@ -177,11 +150,13 @@ TEST_F(DownloadTest, FetchUrlTextGivesTheRawBodyOrAnErrorCode) {
 
 // Files fetched together from a slow server come out as if fetched one by one: the same files,
 // errors, history and error log in the given order; no more requests at once than the setting
-// allows.
+// allows. Each request asks for a fresh copy; a failure is retried once and keeps the older copy
+// of its file.
 TEST_F(DownloadTest, FilesFetchedTogetherKeepTheirOrderEverywhere) {
     net.settings.sources.maxConnections = 3;
     server.SetLatency(std::chrono::milliseconds(100));
     server.SetSilent("/f4.xml");
+    WriteFileAtomically(Local("f3.xml"), "older copy");
     std::vector<DownloadRequest> files;
     std::string history, errorLog;
     for (int i = 0; i < 7; ++i) {
@@ -202,12 +177,17 @@ TEST_F(DownloadTest, FilesFetchedTogetherKeepTheirOrderEverywhere) {
     for (int i = 0; i < 7; ++i) {
         bool fails = i == 3 || i == 4;
         EXPECT_EQ(errors[i], fails ? "Download failed: error = open url failed" : "") << i;
-        EXPECT_EQ(ReadFile(files[i].localPath), fails ? "" : "<f" + std::to_string(i) + "/>") << i;
+        EXPECT_EQ(ReadFile(files[i].localPath), i == 3  ? "older copy"
+                                                : fails ? ""
+                                                        : "<f" + std::to_string(i) + "/>")
+            << i;
     }
     EXPECT_TRUE(std::regex_match(net.History(), std::regex(history))) << net.History();
     EXPECT_TRUE(std::regex_match(net.ErrorLog(), std::regex(errorLog))) << net.ErrorLog();
     EXPECT_EQ(server.RequestCount("/f3.xml"), 2);
     EXPECT_EQ(server.RequestCount("/f0.xml"), 1);
+    for (const RecordedRequest& r : server.Requests())
+        EXPECT_EQ(r.userAgent + "|" + r.cacheControl + "|" + r.pragma, "GetData|no-cache|no-cache") << r.path;
     EXPECT_LE(server.MostRequestsAtOnce(), 3);
     EXPECT_GE(server.MostRequestsAtOnce(), 2) << "fetched together, not one by one";
 }

@@ -3,11 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "NetTestSession.h"
-#include "TestHttpServer.h"
 #include "gameday/FlatTable.h"
 #include "gameday/MasterScoreboard.h"
-#include "gameday/Transfer.h"
 #include "gameday/UniqueNames.h"
 #include "sites/MarkupText.h"
 
@@ -64,20 +61,6 @@ TEST(HostileScoreboard, DoubleHeadersAreMarkedAcrossManyGames) {
     EXPECT_EQ(games.At(GameField::kDoubleHeaderGame, 2 * cities + 1), "");  // a third game is left alone
     EXPECT_EQ(games.At(GameField::kDoubleHeaderGame, cities), "1");
     EXPECT_EQ(games.At(GameField::kDoubleHeaderGame, 2 * cities), "2");
-}
-
-TEST(HostileServer, ADownloadEndsAtItsOverallTimeLimitEvenWhileBytesMayStillCome) {
-    TempFolder site;
-    site.Write("/slow.xml", "<slow/>");
-    TestHttpServer server(site.path());
-    server.SetLatency(std::chrono::milliseconds(2000));
-    NetTestSession net;
-    TransferLimits limits = net.session.limits;
-    limits.stallTimeoutMs = 10'000;
-    limits.totalTimeoutMs = 200;
-    TransferResult result = RunTransfer({server.Url("/slow.xml"), "GetData"}, limits, net.ui);
-    EXPECT_EQ(result.failedAt, TransferStage::Open);
-    EXPECT_EQ(result.reason, "not finished after 200 ms");
 }
 
 }  // namespace
