@@ -28,13 +28,11 @@ TEST(WithCrLfLineEnds, ConvertsEveryKindOfLineEnd) {
     }
 }
 
-TEST(NormalizeLineEnds, RewritesTheFileInPlaceAndLeavesAMissingOneMissing) {
+// Rewriting a file in place is checked through the page cache (PageCacheTest.cpp).
+TEST(NormalizeLineEnds, LeavesAMissingFileMissing) {
     TempFolder folder;
-    std::string path = folder.Write("page.htm", "<tr>\n<td>1</td>\n</tr>");
-    EXPECT_EQ(NormalizeLineEnds(path), "");
-    EXPECT_EQ(ReadFile(path), "<tr>\r\n<td>1</td>\r\n</tr>\r\n");
     EXPECT_EQ(NormalizeLineEnds(folder / "none.htm"), "");
-    EXPECT_EQ(ListFiles(folder / "*", true), std::vector<std::string>{"page.htm"}) << "nothing else written";
+    EXPECT_TRUE(ListFiles(folder / "*", true).empty()) << "nothing written";
 }
 
 }  // namespace
