@@ -212,16 +212,12 @@ TEST_F(DownloadTest, AStopEndsEveryFileOfABatchWithoutErrorLogLines) {
 }
 
 TEST(CompleteUrl, PutsASchemeInFrontOnlyWhenThereIsNone) {
-    struct Case {
-        const char* url;
-        const char* expected;
-    };
-    for (Case c : {Case{"gd2.mlb.com/components", "http://gd2.mlb.com/components"},
-                   Case{"FTP.example.org/f.txt", "ftp://FTP.example.org/f.txt"},
-                   Case{"ftpsite.org/f", "http://ftpsite.org/f"}, Case{"https://a.b/c", "https://a.b/c"},
-                   Case{"file:///tmp/x", "file:///tmp/x"}}) {
-        EXPECT_EQ(CompleteUrl(c.url), c.expected) << c.url;
-    }
+    const char* cases[][2] = {{"gd2.mlb.com/components", "http://gd2.mlb.com/components"},
+                              {"FTP.example.org/f.txt", "ftp://FTP.example.org/f.txt"},
+                              {"ftpsite.org/f", "http://ftpsite.org/f"},
+                              {"https://a.b/c", "https://a.b/c"},
+                              {"file:///tmp/x", "file:///tmp/x"}};
+    for (const auto& c : cases) EXPECT_EQ(CompleteUrl(c[0]), c[1]) << c[0];
 }
 
 TEST(EncodeUnsafeUrlBytes, EncodesBlanksControlAndNonAsciiBytesOnly) {

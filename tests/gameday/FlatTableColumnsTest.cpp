@@ -11,17 +11,11 @@ using testing::GridSheet;
 
 TEST(FindColumnTest, NamesAndPatterns) {
     ColumnNames names = {"id", "venue", " Away_Team_City ", "era", "wins", "x", "era2", "eraxx", "wins2"};
-    struct Case {
-        const char* name;
-        int column;
-    } cases[] = {
-        {"era", 4},   {"eraxx", 7},  {"ERAXX", 7}, {"winsxx", 9},  {"away_team_city", 3},
-        {" venue ", 2}, {"missing", 0}, {"missingxx", 0}, {"xx", 1}, {"ixx", 1},
+    const std::pair<const char*, int> cases[] = {
+        {"era", 4},     {"eraxx", 7},   {"ERAXX", 7},     {"winsxx", 9}, {"away_team_city", 3},
+        {" venue ", 2}, {"missing", 0}, {"missingxx", 0}, {"xx", 1},     {"ixx", 1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(FindColumn(names, c.name), c.column);
-    }
+    for (const auto& [name, column] : cases) EXPECT_EQ(FindColumn(names, name), column) << name;
     // The pattern's own prefix is not trimmed: " eraxx" looks for names beginning with " era".
     EXPECT_EQ(FindColumn(names, " eraxx"), 0);
     EXPECT_EQ(FindColumn({}, "id"), 0);

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
 #include "gameday/GamedayAddresses.h"
-#include "platform/FileSystem.h"
 
 namespace quillbat::testing {
 namespace {
@@ -29,17 +27,6 @@ TEST(GamedayAddresses, UnsafeIdsGiveNoAddress) {
     EXPECT_EQ(GameFolder("../../2013_04_22"), "");
     EXPECT_EQ(GameFolder("a?b"), "");
     EXPECT_EQ(GameUrl("http://h/day", GameFolder("")), "");
-}
-
-TEST(CheckPlayerId, LogsTheRefusedId) {
-    TempFolder folder;
-    Settings settings;
-    settings.programLog = folder / "Quillbat.log";
-    EXPECT_TRUE(CheckPlayerId(settings, "605242"));
-    EXPECT_FALSE(FileExists(settings.programLog));
-    EXPECT_FALSE(CheckPlayerId(settings, "../../x"));
-    std::string log = ReadFile(settings.programLog);
-    EXPECT_NE(log.find(" Skipped player id \"../../x\": not all digits\r\n"), std::string::npos) << log;
 }
 
 TEST(FlatTablePath, ReplacesOnlyTheFirstXmlInAnyCase) {

@@ -95,6 +95,9 @@ TEST_F(PlayerFilesTest, GameFilesCombineTheTwoSplits) {
     EXPECT_EQ(players.At(kBatterSplitsAverage, 4), "1.000");
     EXPECT_EQ(server.RequestCount("/g/batters/4.xml"), 0);
     EXPECT_EQ(server.Requests().size(), 3u);  // the hostile id never became an address
+    std::string log = ReadFile(net.settings.programLog);
+    EXPECT_NE(log.find(" Skipped player id \"../5\": not all digits\r\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("Skipped"), log.rfind("Skipped")) << log;
 }
 
 TEST_F(PlayerFilesTest, SeasonRates) {
