@@ -42,23 +42,19 @@ TEST(ParseTDsAndTHs, CellsRunFromTheirOpeningTagThroughTheFirstClosingTag) {
 }
 
 TEST(HtmlToText, KeepsVisibleTextOnly) {
-    struct Case {
-        std::string markup, text;
+    const char* cases[][2] = {
+        {R"(<td><a href="x">Mike Trout</a><sup>1</sup></td>)", "Mike Trout"},
+        {"<td>a > b</td>", "a > b"},
+        {"\ta\tb\t", "ab"},
+        {"one\n\ntwo\n", "one\r\ntwo\r\n"},
+        {"\n\nstart", "start"},
+        {"cr\r\nlf", "cr\r\r\nlf"},
+        {"<b class=x and no end", ""},
+        {"text <i unclosed", "text "},
+        {R"~(<td onmouseover="show('a<b')" class="c">v</td>)~", "v"},
+        {"<sup>not closed", "not closed"},
     };
-    for (const Case& c : std::vector<Case>{
-             {R"(<td><a href="x">Mike Trout</a><sup>1</sup></td>)", "Mike Trout"},
-             {"<td>a > b</td>", "a > b"},
-             {"\ta\tb\t", "ab"},
-             {"one\n\ntwo\n", "one\r\ntwo\r\n"},
-             {"\n\nstart", "start"},
-             {"cr\r\nlf", "cr\r\r\nlf"},
-             {"<b class=x and no end", ""},
-             {"text <i unclosed", "text "},
-             {R"~(<td onmouseover="show('a<b')" class="c">v</td>)~", "v"},
-             {"<sup>not closed", "not closed"},
-         }) {
-        EXPECT_EQ(HtmlToText(c.markup), c.text) << c.markup;
-    }
+    for (const auto& c : cases) EXPECT_EQ(HtmlToText(c[0]), c[1]) << c[0];
 }
 
 TEST(RemoveOnMouseOver, RemovesOnlyTheFirstAttribute) {
