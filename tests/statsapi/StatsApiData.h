@@ -3,11 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 
+#include "TempFolder.h"
 #include "gameday/TeamTables.h"
 #include "statsapi/ApiJson.h"
 
@@ -17,10 +16,7 @@ inline const std::string kStatsApiData = QUILLBAT_TEST_DATA "/statsapi";
 
 // The clubs of the team database's source (file code, city text, team name, city name).
 inline TeamTables TeamDatabaseRows() {
-    std::ifstream in(QUILLBAT_TEAM_SQL);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::string sql = text.str();
+    std::string sql = ReadFile(QUILLBAT_TEAM_SQL);
     TeamTables tables;
     std::regex row(R"(\('(\w+)',\s*'([^']*)',\s*'([^']*)',\s*'([^']*)')");
     for (std::sregex_iterator it(sql.begin(), sql.end(), row), end; it != end; ++it) {
