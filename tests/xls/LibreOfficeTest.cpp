@@ -82,26 +82,6 @@ std::vector<std::string> WriteScorecard(const std::string& path) {
     return expected;
 }
 
-std::vector<std::string> WriteFlatTable(const std::string& path) {
-    ExcelApplication app;
-    ExcelWorkbook& book = app.Add();
-    ExcelWorksheet sheet = book.Worksheets(1);
-    std::vector<std::string> expected;
-    for (int r = 1; r <= 30; ++r) {
-        std::string line;
-        for (int c = 1; c <= 12; ++c) {
-            std::string text = r == 1  ? "col" + std::to_string(c)
-                               : c % 2 ? "r" + std::to_string(r) + "c" + std::to_string(c)
-                                       : std::to_string(r * c);
-            sheet.Cells(r, c).SetValue(text);
-            line += (c > 1 ? "," : "") + text;
-        }
-        expected.push_back(line);
-    }
-    EXPECT_EQ(book.SaveAs(path, kXlWorkbookNormal), "");
-    return expected;
-}
-
 std::vector<std::string> WriteLongStrings(const std::string& path) {
     ExcelApplication app;
     ExcelWorkbook& book = app.Add();
@@ -132,7 +112,6 @@ TEST(LibreOffice, ReadsWhatWeWrite) {
     testing::TempFolder folder;
     std::vector<std::pair<std::string, std::vector<std::string>>> files = {
         {"card", WriteScorecard(folder / "card.xls")},
-        {"flat", WriteFlatTable(folder / "flat.xls")},
         {"strings", WriteLongStrings(folder / "strings.xls")},
         {"tiny", WriteTiny(folder / "tiny.xls")}};
     std::vector<std::string> paths;
@@ -219,7 +198,7 @@ void ExpectPicturesAtAnchors(const std::string& xlsPath, const std::string& show
     }
 }
 
-TEST(LibreOffice, ShowsOurPicturesAtTheirAnchorsAndKeepsThemInItsOwnFiles) {
+TEST(LibreOffice, ShowsOurPicturesAtTheirAnchors) {
     if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     testing::TempFolder folder;
     ExcelApplication app;
@@ -231,17 +210,8 @@ TEST(LibreOffice, ShowsOurPicturesAtTheirAnchorsAndKeepsThemInItsOwnFiles) {
                           {20.5, 150.25, 60, 30}},
                          folder / "logo.xls"),
               "");
-    // LibreOffice's own file with those pictures takes one more.
-    ASSERT_TRUE(testing::ConvertWithLibreOffice(folder, "xls:MS Excel 97", {folder / "logo.xls"}));
-    ExcelWorkbook* theirs = nullptr;
-    ASSERT_EQ(app.Open(folder / "out/logo.xls", theirs), "");
-    ASSERT_EQ(AddAndSave(*theirs, {{250, 200, 48, 24}}, folder / "logo3.xls"), "");
-    EXPECT_EQ(testing::WorkbookInvariantViolations(testing::ReadFile(folder / "logo3.xls")),
-              std::vector<std::string>{});
-    ASSERT_TRUE(testing::RunLibreOfficeJobs(folder, {{folder / "logo.xls", "", folder / "logo.txt"},
-                                                     {folder / "logo3.xls", "", folder / "logo3.txt"}}));
+    ASSERT_TRUE(testing::RunLibreOfficeJobs(folder, {{folder / "logo.xls", "", folder / "logo.txt"}}));
     ExpectPicturesAtAnchors(folder / "logo.xls", folder / "logo.txt", 2);
-    ExpectPicturesAtAnchors(folder / "logo3.xls", folder / "logo3.txt", 3);
 }
 
 }  // namespace
