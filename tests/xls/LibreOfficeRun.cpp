@@ -115,20 +115,6 @@ std::string PrivateCopy(const TempFolder& folder, const std::string& file, std::
     return copy.string();
 }
 
-}  // namespace
-
-bool HasLibreOffice() { return !FindOnPath("soffice").empty(); }
-
-bool ConvertWithLibreOffice(const TempFolder& folder, const std::string& format,
-                            const std::vector<std::string>& files) {
-    std::vector<std::string> argv = SofficeArguments(folder);
-    argv.insert(argv.end(), {"--convert-to", format, "--outdir", folder / "out"});
-    for (std::size_t i = 0; i < files.size(); ++i) argv.push_back(PrivateCopy(folder, files[i], i));
-    return RunAndCapture(argv).has_value();
-}
-
-namespace {
-
 bool RunJobsOnce(const TempFolder& folder, const std::vector<LibreOfficeJob>& jobs) {
     // LibreOffice fills a new profile with its own empty macro module: make it first.
     std::vector<std::string> argv = SofficeArguments(folder);
@@ -156,6 +142,16 @@ bool StartsWithError(const std::string& path) {
 }
 
 }  // namespace
+
+bool HasLibreOffice() { return !FindOnPath("soffice").empty(); }
+
+bool ConvertWithLibreOffice(const TempFolder& folder, const std::string& format,
+                            const std::vector<std::string>& files) {
+    std::vector<std::string> argv = SofficeArguments(folder);
+    argv.insert(argv.end(), {"--convert-to", format, "--outdir", folder / "out"});
+    for (std::size_t i = 0; i < files.size(); ++i) argv.push_back(PrivateCopy(folder, files[i], i));
+    return RunAndCapture(argv).has_value();
+}
 
 // A macro started from the command line may run before LibreOffice's desktop is ready, and then
 // its first load fails ("Object variable not set"). The macro first waits until an empty

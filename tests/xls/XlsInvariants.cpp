@@ -14,12 +14,12 @@ using namespace quillbat::xls;
 
 struct Checker {
     const std::vector<PlacedRecord>& records;
+    std::map<size_t, uint16_t> typeAt;  // by offset
     std::vector<std::string> problems;
 
-    std::map<size_t, uint16_t> TypeAtOffset() const {
-        std::map<size_t, uint16_t> out;
-        for (const PlacedRecord& r : records) out[r.offset] = r.type;
-        return out;
+    bool IsAt(size_t offset, uint16_t type) const {
+        auto at = typeAt.find(offset);
+        return at != typeAt.end() && at->second == type;
     }
 
     void RecordSizes() {
@@ -29,42 +29,31 @@ struct Checker {
                                    std::to_string(r.data.size()) + " bytes");
     }
 
-    void BoundSheets(const std::map<size_t, uint16_t>& types) {
+    // BOUNDSHEET offsets land on a BOF, INDEX offsets on DBCELLs.
+    void Offsets() {
         for (const PlacedRecord& r : records) {
-            if (r.type != rec::kBoundSheet) continue;
-            auto at = types.find(GetU32At(r.data, 0));
-            if (at == types.end() || at->second != rec::kBof)
+            if (r.type == rec::kBoundSheet && !IsAt(GetU32At(r.data, 0), rec::kBof))
                 problems.push_back("BOUNDSHEET offset misses a BOF");
-        }
-    }
-
-    void IndexRecords(const std::map<size_t, uint16_t>& types) {
-        for (const PlacedRecord& r : records) {
-            if (r.type != rec::kIndex) continue;
-            for (size_t pos = 16; pos + 4 <= r.data.size(); pos += 4) {
-                auto at = types.find(GetU32At(r.data, pos));
-                if (at == types.end() || at->second != rec::kDbCell)
-                    problems.push_back("INDEX misses a DBCELL");
-            }
+            for (size_t pos = 16; r.type == rec::kIndex && pos + 4 <= r.data.size(); pos += 4)
+                if (!IsAt(GetU32At(r.data, pos), rec::kDbCell)) problems.push_back("INDEX misses a DBCELL");
         }
     }
 
     // Each DBCELL points back at its block's first ROW, and from there at a cell record (or
     // the DBCELL itself, for rows without cells) for every row of the block.
-    void DbCells(const std::map<size_t, uint16_t>& types) {
+    void DbCells() {
         for (const PlacedRecord& r : records) {
             if (r.type != rec::kDbCell) continue;
             size_t rowPos = r.offset - GetU32At(r.data, 0);
-            auto row = types.find(rowPos);
-            if (row == types.end() || row->second != rec::kRow) {
+            if (!IsAt(rowPos, rec::kRow)) {
                 problems.push_back("DBCELL misses its first ROW");
                 continue;
             }
             size_t pos = rowPos + 20;
             for (size_t k = 4; k + 2 <= r.data.size(); k += 2) {
                 pos += GetU16At(r.data, k);
-                auto at = types.find(pos);
-                bool ok = at != types.end() && at->second != rec::kRow &&
+                auto at = typeAt.find(pos);
+                bool ok = at != typeAt.end() && at->second != rec::kRow &&
                           (at->second == rec::kDbCell || pos < r.offset);
                 if (!ok) problems.push_back("DBCELL misses a row's first cell");
             }
@@ -149,12 +138,11 @@ std::vector<std::string> WorkbookInvariantViolations(const std::string& fileByte
     std::vector<PlacedRecord> records;
     error = SplitRecords(stream->data, records);
     if (!error.empty()) return {error};
-    Checker checker{records, {}};
-    auto types = checker.TypeAtOffset();
+    Checker checker{records, {}, {}};
+    for (const PlacedRecord& r : records) checker.typeAt[r.offset] = r.type;
     checker.RecordSizes();
-    checker.BoundSheets(types);
-    checker.IndexRecords(types);
-    checker.DbCells(types);
+    checker.Offsets();
+    checker.DbCells();
     checker.ExtSst();
     checker.Selection();
     return checker.problems;
