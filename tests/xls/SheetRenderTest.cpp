@@ -1,5 +1,5 @@
-// Drawing printed pages: the template's fills, borders, text and footer where its cells are,
-// a picture at its anchor, text spilling into empty neighbours only, PDF files and page
+// Drawing printed pages: the template's text, borders and footer where its cells are, a
+// picture the right way round, text spilling into empty neighbours only, PDF files and page
 // images written whole or not at all, and printing without a printer.
 
 #include <gtest/gtest.h>
@@ -24,8 +24,7 @@ namespace {
 using testing::PageImage;
 
 constexpr double kDpi = 144;
-const QColor kTitleYellow(0xFF, 0xFF, 0x99), kHeadingGrey(0xC0, 0xC0, 0xC0);
-const QColor kLogoRed(0xFF, 0, 0), kLogoBlue(0, 0, 0xFF), kLogoGreen(0, 160, 0), kWhite(Qt::white);
+const QColor kLogoRed(0xFF, 0, 0), kLogoBlue(0, 0, 0xFF), kLogoGreen(0, 160, 0);
 
 size_t CountOf(const std::string& text, const std::string& what) {
     size_t n = 0;
@@ -57,8 +56,8 @@ protected:
     }
     std::string AddLogoOverItsRange(ExcelShape& shape) {
         ExcelRange r = sheet.Range("TeamLogo");
-        return sheet.AddPicture(testing::XlsTestData("logo.gif"), false, true, r.Left(), r.Top(),
-                                r.Width(), r.Height(), shape);
+        return sheet.AddPicture(testing::XlsTestData("logo.gif"), false, true, r.Left(), r.Top(), r.Width(),
+                                r.Height(), shape);
     }
     xls::Workbook& model() { return book->Model(); }
 
@@ -69,34 +68,29 @@ protected:
     xls::PrintLayout layout;
 };
 
-TEST_F(RenderTemplate, FillsBordersTextAndFooterLandOnTheirCells) {
+// Where the title's and the heading's fills lie is compared with LibreOffice's own page
+// (LibreOfficePdfTest.cpp).
+TEST_F(RenderTemplate, TextBordersAndFooterLandOnTheirCells) {
     PageImage page = FirstPage();
     xls::RangeGeometry title = OnPaper("A1:C1"), heading = OnPaper("A3:F3"), logo = OnPaper("D1:F2");
-    // The merged title's fill spans its three cells, and its text is drawn over it.
-    auto yellow = page.RunAcross(title.top + title.height - 2, kTitleYellow);
-    ASSERT_TRUE(yellow);
-    EXPECT_NEAR(yellow->first, title.left, 1.5);
-    EXPECT_NEAR(yellow->second, title.left + title.width, 1.5);
+    // The merged title's text is drawn over its fill, and the heading row has a bottom border.
     EXPECT_TRUE(page.HasInkIn(title.left, title.top, title.left + 60, title.top + title.height));
-    // The grey heading row, from row 3's top to its (thick) bottom border.
-    auto grey = page.RunDown(heading.left + heading.width - 5, kHeadingGrey);
-    ASSERT_TRUE(grey);
-    EXPECT_NEAR(grey->first, heading.top, 1.5);
-    EXPECT_NEAR(grey->second, heading.top + heading.height, 1.5);
-    EXPECT_TRUE(page.HasInkIn(heading.left + 5, heading.top + heading.height - 0.5,
-                              heading.left + 6, heading.top + heading.height + 0.5));
+    EXPECT_TRUE(page.HasInkIn(heading.left + 5, heading.top + heading.height - 0.5, heading.left + 6,
+                              heading.top + heading.height + 0.5));
     // The merged logo range is one box: no lines between its cells.
-    EXPECT_FALSE(page.HasInkIn(logo.left + 2, logo.top + 2, logo.left + logo.width - 2,
-                               logo.top + logo.height - 2));
+    EXPECT_FALSE(
+        page.HasInkIn(logo.left + 2, logo.top + 2, logo.left + logo.width - 2, logo.top + logo.height - 2));
     // Below the cells the paper is empty; the centre footer sits above its margin.
     xls::RangeGeometry all = OnPaper("A1:F13");
     EXPECT_FALSE(page.HasInkIn(0, all.top + all.height + 2, layout.paperWidth, layout.paperHeight - 80));
     double footerBottom = layout.paperHeight - layout.settings.footerMargin * 72;
-    EXPECT_TRUE(page.HasInkIn(layout.paperWidth / 2 - 30, footerBottom - 12, layout.paperWidth / 2 + 30, footerBottom));
+    EXPECT_TRUE(page.HasInkIn(layout.paperWidth / 2 - 30, footerBottom - 12, layout.paperWidth / 2 + 30,
+                              footerBottom));
     EXPECT_FALSE(page.HasInkIn(0, footerBottom + 1, layout.paperWidth, layout.paperHeight));
 }
 
-TEST_F(RenderTemplate, APictureIsDrawnInTheBoxItsAnchorGives) {
+// The logo's box is compared with the one on LibreOffice's page (LibreOfficePdfTest.cpp).
+TEST_F(RenderTemplate, APictureIsDrawnTheRightWayRoundInItsBox) {
     ExcelShape shape;
     ASSERT_EQ(AddLogoOverItsRange(shape), "");
     PageImage page = FirstPage();
@@ -105,15 +99,6 @@ TEST_F(RenderTemplate, APictureIsDrawnInTheBoxItsAnchorGives) {
     EXPECT_TRUE(page.Is(box.left + box.width * 0.25, box.top + box.height * 0.75, kLogoRed));
     EXPECT_TRUE(page.Is(box.left + box.width * 0.75, box.top + box.height * 0.5, kLogoBlue));
     EXPECT_TRUE(page.Is(box.left + box.width * 0.08, box.top + box.height * 0.16, kLogoGreen));
-    auto red = page.RunAcross(box.top + box.height * 0.75, kLogoRed);
-    auto blue = page.RunAcross(box.top + box.height * 0.75, kLogoBlue);
-    ASSERT_TRUE(red && blue);
-    EXPECT_NEAR(red->first, box.left, 1);
-    EXPECT_NEAR(blue->second, box.left + box.width, 1);
-    auto tall = page.RunDown(box.left + box.width * 0.75, kLogoBlue);
-    ASSERT_TRUE(tall);
-    EXPECT_NEAR(tall->first, box.top, 1);
-    EXPECT_NEAR(tall->second, box.top + box.height, 1);
 }
 
 TEST(RenderText, TextSpillsOnlyIntoEmptyCellsAndNumbersNever) {
@@ -121,8 +106,8 @@ TEST(RenderText, TextSpillsOnlyIntoEmptyCellsAndNumbersNever) {
     xls::Workbook book = xls::NewWorkbook();
     xls::Sheet& s = book.sheets[0];
     const std::string wide = "A heading much wider than its column";
-    s.SetValue(0, 0, xls::CellValue::FromText(wide));   // B1 empty: spills
-    s.SetValue(1, 0, xls::CellValue::FromText(wide));   // B2 taken: cut at the edge
+    s.SetValue(0, 0, xls::CellValue::FromText(wide));  // B1 empty: spills
+    s.SetValue(1, 0, xls::CellValue::FromText(wide));  // B2 taken: cut at the edge
     s.SetValue(1, 1, xls::CellValue::FromText(""));
     s.SetValue(1, 2, xls::CellValue::FromText("x"));
     s.SetValue(2, 0, xls::CellValue::FromNumber(1234567890123.0));  // too wide: ### inside A3
@@ -131,7 +116,7 @@ TEST(RenderText, TextSpillsOnlyIntoEmptyCellsAndNumbersNever) {
     PageImage page(pages.at(0), kDpi);
     xls::PrintLayout l = xls::LayOutPrint(book, 0);
     double x = l.pages[0].left, y = l.pages[0].top, w = 48, h = 12.75;
-    EXPECT_TRUE(page.HasInkIn(x + w + 2, y, x + 2 * w, y + h));       // B1
+    EXPECT_TRUE(page.HasInkIn(x + w + 2, y, x + 2 * w, y + h));  // B1
     EXPECT_TRUE(page.HasInkIn(x + w + 2, y + h, x + 2 * w, y + 2 * h));  // B2 holds "" only
     EXPECT_TRUE(page.HasInkIn(x, y + 2 * h, x + w, y + 3 * h));
     EXPECT_FALSE(page.HasInkIn(x + w + 1, y + 2 * h, x + 3 * w, y + 3 * h));
@@ -153,8 +138,8 @@ TEST_F(RenderTemplate, OddModelsDrawWithoutFailing) {
     s.SetValue(20, 0, xls::CellValue::FromText("no such format"));
     std::string xf = model().formats.xfs[15];
     xf[0] = '\x7F', xf[1] = '\x7F';  // font 32639
-    xf[7] = '\xB4';                   // rotated 180
-    xf[8] = '\x0F';                   // indent 15
+    xf[7] = '\xB4';  // rotated 180
+    xf[8] = '\x0F';  // indent 15
     model().formats.xfs.push_back(xf);
     s.SetValue(21, 1, xls::CellValue::FromText("odd font, turned, indented"));
     s.CellForWrite(21, 1).xf = static_cast<uint16_t>(model().formats.xfs.size() - 1);
