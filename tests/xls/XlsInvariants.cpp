@@ -1,6 +1,7 @@
 #include "XlsInvariants.h"
 
 #include <map>
+#include <optional>
 #include <set>
 
 #include "xls/ByteIo.h"
@@ -62,26 +63,38 @@ struct Checker {
 
     // Start positions (absolute, and within their record) of each SST string. A string's
     // characters go on in the next CONTINUE record after a byte that gives their width there.
-    std::vector<std::pair<size_t, size_t>> SstStringStarts(size_t index) {
+    // nullopt when the strings run past the table's records.
+    std::optional<std::vector<std::pair<size_t, size_t>>> SstStringStarts(size_t index) {
         std::vector<std::pair<size_t, size_t>> starts;
         std::string_view data = records[index].data;
         size_t pos = 8;
-        auto nextRecord = [&] { data = records[++index].data, pos = 0; };
-        for (uint32_t i = GetU32At(data, 4); i > 0; --i) {
-            if (pos >= data.size()) nextRecord();
+        // True when `need` bytes are left here or, at the end of this record, in the next one.
+        auto have = [&](size_t need) {
+            if (pos + need <= data.size()) return true;
+            if (pos < data.size() || index + 1 == records.size() || records[index + 1].type != rec::kContinue)
+                return false;
+            data = records[++index].data, pos = 0;
+            return need <= data.size();
+        };
+        for (uint32_t i = data.size() < 8 ? 0 : GetU32At(data, 4); i > 0; --i) {
+            if (!have(3)) return std::nullopt;
             starts.push_back({records[index].offset + 4 + pos, 4 + pos});
             size_t left = GetU16At(data, pos), flags = static_cast<uint8_t>(data[pos + 2]);
+            if ((flags & 0x08) && !have(5)) return std::nullopt;
             size_t runBytes = (flags & 0x08) ? 4 * size_t{GetU16At(data, pos + 3)} : 0;
             pos += (flags & 0x08) ? 5 : 3;
             for (size_t width = 1 + (flags & 1); left > 0;) {
-                if (pos >= data.size()) nextRecord(), width = 1 + (data[0] & 1), pos = 1;
+                if (pos == data.size()) {
+                    if (!have(1)) return std::nullopt;
+                    width = 1 + (data[0] & 1), pos = 1;
+                }
+                if (pos + width > data.size()) return std::nullopt;
                 size_t fit = std::min(left, (data.size() - pos) / width);
                 pos += fit * width, left -= fit;
             }
-            while (runBytes > 0) {
-                if (pos >= data.size()) nextRecord();
-                size_t take = std::min(runBytes, data.size() - pos);
-                pos += take, runBytes -= take;
+            for (size_t take; runBytes > 0; pos += take, runBytes -= take) {
+                if (!have(1)) return std::nullopt;
+                take = std::min(runBytes, data.size() - pos);
             }
         }
         return starts;
@@ -91,6 +104,10 @@ struct Checker {
         for (size_t i = 0; i < records.size(); ++i) {
             if (records[i].type != rec::kSst) continue;
             auto starts = SstStringStarts(i);
+            if (!starts) {
+                problems.push_back("the SST's strings run past its records");
+                return;
+            }
             size_t ext = i + 1;
             while (ext < records.size() && records[ext].type == rec::kContinue) ++ext;
             if (ext == records.size() || records[ext].type != rec::kExtSst) {
@@ -99,10 +116,10 @@ struct Checker {
             }
             std::string_view e = records[ext].data;
             uint16_t bucket = GetU16At(e, 0);
-            size_t buckets = bucket ? (starts.size() + bucket - 1) / bucket : 0;
+            size_t buckets = bucket ? (starts->size() + bucket - 1) / bucket : 0;
             if ((e.size() - 2) / 8 != buckets) problems.push_back("EXTSST has the wrong number of buckets");
             for (size_t b = 0; b < buckets && 2 + 8 * b + 8 <= e.size(); ++b) {
-                auto [absolute, within] = starts[b * bucket];
+                auto [absolute, within] = (*starts)[b * bucket];
                 if (GetU32At(e, 2 + 8 * b) != absolute || GetU16At(e, 6 + 8 * b) != within)
                     problems.push_back("EXTSST bucket " + std::to_string(b) + " points elsewhere");
             }
