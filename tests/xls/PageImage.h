@@ -1,6 +1,6 @@
 #pragma once
-// Looking at rendered pages: colours at points given in paper points, the extent of a colour
-// along a line and over the whole page.
+// Looking at rendered pages: colours at points given in paper points, and the box a colour
+// fills on the page.
 
 #include <QImage>
 #include <QRectF>
@@ -19,21 +19,13 @@ public:
     bool Is(double x, double y, QColor colour) const { return Matches(Pixel(x), Pixel(y), colour); }
     // True when some pixel of the box (points) is darker than mid grey.
     bool HasInkIn(double left, double top, double right, double bottom) const;
-    // The first and last point of the row at `y` (or column at `x`) that has the colour,
-    // nullopt when none does.
-    using Extent = std::optional<std::pair<double, double>>;
-    Extent RunAcross(double y, QColor colour) const {
-        return Run(image_.width(), [&](int px) { return Matches(px, Pixel(y), colour); });
-    }
-    Extent RunDown(double x, QColor colour) const {
-        return Run(image_.height(), [&](int py) { return Matches(Pixel(x), py, colour); });
-    }
     // The box (points) of the colour's solid areas: the rows and columns that hold a run of it
     // at least 10 points long, so that the anti-aliased edges of text, which touch the colour
     // here and there, do not count. Empty when there is none.
     QRectF Bounds(QColor colour) const;
 
 private:
+    using Extent = std::optional<std::pair<double, double>>;
     int Pixel(double points) const { return static_cast<int>(points * scale_); }
     bool Matches(int px, int py, QColor colour) const;
     // The first and last of `length` pixels along a line for which `has` holds.
