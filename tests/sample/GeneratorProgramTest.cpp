@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "SampleWorld.h"
 
 namespace quillbat::testing {
@@ -17,17 +15,17 @@ int RunGenerator(std::vector<std::string> arguments) {
     return pid < 0 ? -1 : WaitForExit(pid, 30000);
 }
 
-TEST(SampleWorldProgram, WritesEveryHostAndRepeatsItselfForOneSeed) {
+TEST(SampleWorldProgram, WritesTheSameWorldForOneSeed) {
     TempFolder first, second;
     ASSERT_EQ(RunGenerator({first.path(), "--seed", "5"}), 0);
     ASSERT_EQ(RunGenerator({second.path() + "/world", "--seed", "5"}), 0);
-    for (const char* host : {"gd2", "fangraphs", "baseball-reference", "espn", "updates", "newyork.yankees",
-                             "stlouis.cardinals"})
-        EXPECT_TRUE(std::filesystem::is_directory(first / host)) << host;
+    // Every host the program reads is served from this output in the sample-game tests.
     for (const char* file :
          {"gd2/components/game/mlb/year_2014/month_07/day_04/master_scoreboard.xml",
-          "baseball-reference/teams/LAD/2014-pitching.shtml", "updates/autoupdates/UpdateInfo.dat"})
+          "baseball-reference/teams/LAD/2014-pitching.shtml", "updates/autoupdates/UpdateInfo.dat"}) {
+        EXPECT_NE(ReadFile(first / file), "") << file;
         EXPECT_EQ(ReadFile(first / file), ReadFile(second.path() + "/world/" + file)) << file;
+    }
 }
 
 TEST(SampleWorldProgram, RefusesABadCommandLine) {

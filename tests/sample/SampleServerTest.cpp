@@ -24,7 +24,6 @@ using sample::ServerOptions;
 class RunningServer : public RunningSampleServer {
 public:
     using RunningSampleServer::RunningSampleServer;
-    int port() const { return Port(); }
     // The status is 0 when no answer came in time.
     std::pair<int, std::string> Get(const std::string& host, const std::string& target,
                                     int readTimeoutMs = 3000) const {
@@ -42,7 +41,6 @@ protected:
     void SetUp() override {
         folder_.Write("gd2/components/game/mlb/day/master_scoreboard.xml", "<games/>");
         folder_.Write("newyork.yankees/team/roster_40man.jsp@c_id=nyy", "<html>roster</html>");
-        folder_.Write("fangraphs/winss.aspx@team=Red%20Sox&pos=all", "red sox page");
     }
     ServerOptions Options() const {
         ServerOptions o;
@@ -52,26 +50,23 @@ protected:
     TempFolder folder_;
 };
 
-// Requests are routed by host name to the host's folder, query strings match escaped or not,
-// and anything else gets the 404 page.
-TEST_F(SampleServerTest, RoutesByHostNameAndQueryString) {
-    const std::string scoreboard = "/components/game/mlb/day/master_scoreboard.xml";
+// Requests are routed by host name to the host's folder; a file of another host, a missing file
+// and a folder get the 404 page. (Every sample host serving its files is run end to end by the
+// sample-game tests; how targets map to files, escapes and paths leaving the world included, by
+// SampleTreeTest.)
+TEST_F(SampleServerTest, RoutesByHostNameAndAnswersTheRestWith404) {
+    const std::string roster = "/team/roster_40man.jsp?c_id=nyy";
     const struct {
         std::string host, target, body;
     } cases[] = {
-        {"gd2.localhost", scoreboard, "<games/>"},
-        {"newyork.yankees.localhost", "/team/roster_40man.jsp?c_id=nyy", "<html>roster</html>"},
-        {"fangraphs.localhost", "/winss.aspx?team=Red%20Sox&pos=all", "red sox page"},
-        {"boston.redsox.localhost", "/team/roster_40man.jsp?c_id=nyy", ""},
-        {"fangraphs.localhost", scoreboard, ""},
-        {"fangraphs.localhost", "/winss.aspx?team=Red%20Sox&pos=none", ""},
+        {"newyork.yankees.localhost", roster, "<html>roster</html>"},
+        {"boston.redsox.localhost", roster, ""},
         {"gd2.localhost", "/nothing.xml", ""},
         {"gd2.localhost", "/components/game/mlb/day/", ""},
-        {"gd2.localhost", "/components/game/mlb/../../x", ""},
         {"gd2.localhost", "/components", ""},
     };
     RunningServer server(Options());
-    ASSERT_GT(server.port(), 0);
+    ASSERT_GT(server.Port(), 0);
     for (const auto& c : cases) {
         auto [status, body] = server.Get(c.host, c.target);
         EXPECT_EQ(status, c.body.empty() ? 404 : 200) << c.host << c.target;

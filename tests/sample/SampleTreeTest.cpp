@@ -70,23 +70,19 @@ TEST(SampleWorldSeed, PlayerIdsAreUniqueDigits) {
         }
 }
 
-// Every source points at the server; other lines stay, and fresh settings keep the sample
-// output beside the program.
+// The sources point at the server (the hosts the program downloads from are used end to end by
+// the sample-game tests); other lines stay, and fresh settings keep the sample output beside
+// the program.
 TEST(SampleSettings, PointsSourcesAtTheServerAndKeepsOtherLines) {
     TempFolder folder;
     std::string ini = folder.Write("Quillbat.ini",
                                    "[Config]\r\nOutputDir=/home/me/out\r\n[Options]\r\nFavoriteTeam=nyy\r\n");
     ASSERT_TRUE(sample::WriteSampleSettings(ini, 41234));
-    const std::pair<const char*, const char*> sources[] = {
-        {"GamedayHost", "http://gd2.localhost:41234"},
-        {"TeamSiteDomain", "localhost:41234"},
-        {"FanGraphsHost", "http://fangraphs.localhost:41234"},
-        {"BaseballReferenceHost", "http://baseball-reference.localhost:41234"},
-        {"ESPNHost", "http://espn.localhost:41234"},
-        {"UpdateHost", "http://updates.localhost:41234"},
-        {"SampleData", "Y"},
-        {"Provider", "gameday"},
-        {"StatsApiHost", "http://statsapi.localhost:41234"}};
+    const std::pair<const char*, const char*> sources[] = {{"GamedayHost", "http://gd2.localhost:41234"},
+                                                           {"TeamSiteDomain", "localhost:41234"},
+                                                           {"UpdateHost", "http://updates.localhost:41234"},
+                                                           {"SampleData", "Y"},
+                                                           {"Provider", "gameday"}};
     for (auto [key, value] : sources) EXPECT_EQ(ReadIniValue(ini, "Sources", key), value) << key;
     EXPECT_EQ(ReadIniValue(ini, "Config", "DefaultDate"), "07/04/2014");
     EXPECT_EQ(ReadIniValue(ini, "Config", "OutputDir"), "/home/me/out");

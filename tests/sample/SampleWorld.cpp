@@ -45,12 +45,6 @@ std::string SampleFile(const std::string& host, const std::string& target) {
     return path ? ReadFile(*path) : "";
 }
 
-int Count(const std::string& text, const std::string& needle) {
-    int n = 0;
-    for (std::size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++n;
-    return n;
-}
-
 pid_t Spawn(std::vector<std::string> argv, int out) {
     std::vector<char*> args;
     for (std::string& a : argv) args.push_back(a.data());

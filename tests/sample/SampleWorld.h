@@ -19,8 +19,6 @@ const std::string& WrittenWith(Writer writer);
 
 // The file of a request on a sample host, "" when it does not exist.
 std::string SampleFile(const std::string& host, const std::string& target);
-// How often needle occurs in text.
-int Count(const std::string& text, const std::string& needle);
 
 // Starts a program with its standard output on the descriptor `out` (/dev/null when -1) and
 // its standard error on /dev/null; the process id, or -1 when it could not be started.
