@@ -33,9 +33,11 @@ struct EntryCase {
     bool rejected;
     const char* shown;  // the box's text afterwards
     const char* message;  // "" when none
+    bool allowFuture = true;
+    bool reformat = true;
 };
 
-TEST(ValidateDateEntryTest, FutureAllowedWithReformat) {
+TEST(ValidateDateEntryTest, ReformatsOrSaysWhyNot) {
     const EntryCase cases[] = {
         {"040514", false, "04/05/2014", ""},
         {"04052014", false, "04/05/2014", ""},
@@ -50,32 +52,20 @@ TEST(ValidateDateEntryTest, FutureAllowedWithReformat) {
         {"13/45/2014", true, "13/45/2014", "Invalid date!"},
         {"133114", true, "133114", "Invalid date!"},
         {"tomorrow", true, "tomorrow", "Invalid date!"},
+        {"7/5/2014", true, "07/05/2014", "Date can not be in the future!", false},  // reformatted anyway
+        {"070414", false, "070414", "", false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         testing::ScriptedUi ui;
         std::string box = c.typed;
-        EXPECT_EQ(ValidateDateEntry(box, true, true, kToday, ui), c.rejected);
+        EXPECT_EQ(ValidateDateEntry(box, c.allowFuture, c.reformat, kToday, ui), c.rejected);
         EXPECT_EQ(box, c.shown);
         std::vector<std::string> messages;
         if (*c.message) messages.push_back(std::string("Oops: ") + c.message);
         EXPECT_EQ(ui.MessageLines(), messages);
         for (const auto& m : ui.messages) EXPECT_EQ(m.icon, MsgIcon::Exclamation);
     }
-}
-
-TEST(ValidateDateEntryTest, FutureDatesWhenNotAllowed) {
-    testing::ScriptedUi ui;
-    std::string box = "7/5/2014";
-    EXPECT_TRUE(ValidateDateEntry(box, false, true, kToday, ui));
-    EXPECT_EQ(ui.MessageLines(), std::vector<std::string>{"Oops: Date can not be in the future!"});
-    EXPECT_EQ(box, "07/05/2014");  // reformatted even though rejected
-
-    testing::ScriptedUi ui2;
-    std::string today = "070414";
-    EXPECT_FALSE(ValidateDateEntry(today, false, false, kToday, ui2));
-    EXPECT_EQ(today, "070414");  // no reformat asked
-    EXPECT_TRUE(ui2.messages.empty());
 }
 
 }  // namespace

@@ -39,13 +39,5 @@ TEST(ViewFileTest, OpensTheFileOrSaysWhyNot) {
     }
 }
 
-TEST(MessageTest, BlankTitleShowsApplicationTitle) {
-    ScriptedUi ui;
-    ui.Message(MsgIcon::None, "", "Invalid date!");
-    ui.Message(MsgIcon::None, "  ", "x");
-    EXPECT_EQ(ui.messages[0].title, "Quillbat");
-    EXPECT_EQ(ui.messages[1].title, "Quillbat");
-}
-
 }  // namespace
 }  // namespace quillbat
