@@ -63,10 +63,7 @@ void TestHttpServer::Handle(const httplib::Request& request, httplib::Response& 
         auto it = rules_.find(request.path);
         return std::pair(latency_, it == rules_.end() ? PathRule{} : it->second);
     });
-    if (rule.silent) {
-        WaitUnlessStopping(std::chrono::milliseconds::max());
-        return;
-    }
+    if (rule.silent) latency = std::chrono::milliseconds::max();  // until the server stops
     if (latency.count() > 0 && !WaitUnlessStopping(latency)) return;
     if (!rule.redirect.empty()) return response.set_redirect(rule.redirect);
     // A status given for some requests only is used up by them.
