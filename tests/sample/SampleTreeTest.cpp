@@ -8,6 +8,7 @@
 #include "SampleTree.h"
 #include "SampleWorld.h"
 #include "platform/IniFile.h"
+#include "platform/TextFunctions.h"
 
 namespace quillbat::testing {
 namespace {
@@ -45,29 +46,26 @@ TEST(SampleTree, PathsThatWouldLeaveTheHostFolderFindNothing) {
     EXPECT_EQ(*sample::TreePath("/root", "gd2.localhost:1", "/a.xml"), "/root/gd2/a.xml");
 }
 
-// The same seed giving the same bytes is checked on the generator program
-// (GeneratorProgramTest.cpp); another seed gives other players.
-TEST(SampleWorldSeed, OtherSeedOtherPlayers) {
+// Thirty clubs of forty players with unique six-digit gameday ids and unique ESPN ids; another
+// seed gives other players. (The same seed giving the same bytes is checked on the generator
+// program, GeneratorProgramTest.cpp.)
+TEST(SampleWorldSeed, ClubsOfFortyWithUniqueIdsAndOtherPlayersForOtherSeeds) {
     std::string teams = ReadFile(QUILLBAT_TEAMS_SQL);
     sample::World a, c;
     EXPECT_FALSE(sample::BuildWorld(c, "-- no clubs here\n", 7));
     EXPECT_TRUE(c.days.empty());
     ASSERT_TRUE(sample::BuildWorld(a, teams, 7) && sample::BuildWorld(c, teams, 8));
     ASSERT_EQ(a.teams.size(), 30u);
-    for (const sample::Team& team : a.teams) EXPECT_EQ(team.players.size(), 40u);
+    std::set<std::string> ids, espnIds;
+    for (const sample::Team& team : a.teams) {
+        EXPECT_EQ(team.players.size(), 40u);
+        for (const sample::Player& p : team.players) {
+            EXPECT_TRUE(ids.insert(p.id).second && p.id.size() == 6 && IsAllDigits(p.id)) << p.id;
+            EXPECT_TRUE(espnIds.insert(p.espnId).second) << p.espnId;
+        }
+    }
     EXPECT_NE(a.teams[0].players[25].name.Display() + a.teams[1].players[3].name.Display(),
               c.teams[0].players[25].name.Display() + c.teams[1].players[3].name.Display());
-}
-
-TEST(SampleWorldSeed, PlayerIdsAreUniqueDigits) {
-    std::set<std::string> ids, espnIds;
-    for (const sample::Team& team : TheWorld().teams)
-        for (const sample::Player& p : team.players) {
-            EXPECT_TRUE(ids.insert(p.id).second) << p.id;
-            EXPECT_TRUE(espnIds.insert(p.espnId).second) << p.espnId;
-            EXPECT_EQ(p.id.size(), 6u);
-            EXPECT_EQ(p.id.find_first_not_of("0123456789"), std::string::npos);
-        }
 }
 
 // The sources point at the server (the hosts the program downloads from are used end to end by
