@@ -20,26 +20,24 @@ namespace {
 using namespace std::chrono;
 using sample::ServerOptions;
 
-// The sample server, and a GET with the given host name.
-class RunningServer : public RunningSampleServer {
-public:
-    using RunningSampleServer::RunningSampleServer;
-    // The status is 0 when no answer came in time.
-    std::pair<int, std::string> Get(const std::string& host, const std::string& target,
-                                    int readTimeoutMs = 3000) const {
-        httplib::Client client("127.0.0.1", Port());
-        client.set_connection_timeout(2, 0);
-        client.set_read_timeout(readTimeoutMs / 1000, (readTimeoutMs % 1000) * 1000);
-        auto result = client.Get(target.c_str(), {{"Host", host + ":" + std::to_string(Port())}});
-        if (!result) return {0, ""};
-        return {result->status, result->body};
-    }
-};
+const std::string kScoreboard = "/components/game/mlb/day/master_scoreboard.xml";
+
+// A GET from the server on 127.0.0.1:port with the given host name; the status is 0 when no
+// answer came in time.
+std::pair<int, std::string> Get(int port, const std::string& host, const std::string& target,
+                                int readTimeoutMs = 3000) {
+    httplib::Client client("127.0.0.1", port);
+    client.set_connection_timeout(2, 0);
+    client.set_read_timeout(readTimeoutMs / 1000, (readTimeoutMs % 1000) * 1000);
+    auto result = client.Get(target.c_str(), {{"Host", host + ":" + std::to_string(port)}});
+    if (!result) return {0, ""};
+    return {result->status, result->body};
+}
 
 class SampleServerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_.Write("gd2/components/game/mlb/day/master_scoreboard.xml", "<games/>");
+        folder_.Write("gd2" + kScoreboard, "<games/>");
         folder_.Write("newyork.yankees/team/roster_40man.jsp@c_id=nyy", "<html>roster</html>");
     }
     TempFolder folder_;
@@ -60,10 +58,10 @@ TEST_F(SampleServerTest, RoutesByHostNameAndAnswersTheRestWith404) {
         {"gd2.localhost", "/components/game/mlb/day/", ""},
         {"gd2.localhost", "/components", ""},
     };
-    RunningServer server(folder_.path());
+    RunningSampleServer server(folder_.path());
     ASSERT_GT(server.Port(), 0);
     for (const auto& c : cases) {
-        auto [status, body] = server.Get(c.host, c.target);
+        auto [status, body] = Get(server.Port(), c.host, c.target);
         EXPECT_EQ(status, c.body.empty() ? 404 : 200) << c.host << c.target;
         if (c.body.empty())
             EXPECT_NE(body.find("404 Not Found"), std::string::npos) << c.host << c.target;
@@ -78,32 +76,31 @@ TEST_F(SampleServerTest, JoinsPlayersOfAListRequestInItsOrder) {
     for (const char* id : {"11", "22"})
         folder_.Write(std::string("statsapi/api/v1/people/") + id + "@hydrate=stats%28season=2014%29",
                       std::string(R"({"copyright":"c","people":[{"id":)") + id + "}]}");
-    RunningServer server(folder_.path());
+    RunningSampleServer server(folder_.path());
     const std::string people = "/api/v1/people?personIds=";
     auto [status, body] =
-        server.Get("statsapi.localhost", people + "22,33,../11,11&hydrate=stats(season=2014)");
+        Get(server.Port(), "statsapi.localhost", people + "22,33,../11,11&hydrate=stats(season=2014)");
     EXPECT_EQ(status, 200);
     std::string ids;
     for (std::size_t at = body.find("\"id\": "); at != std::string::npos; at = body.find("\"id\": ", at + 1))
         ids += body.substr(at + 6, 2) + " ";
     EXPECT_EQ(ids, "22 11 ");
-    EXPECT_EQ(server.Get("statsapi.localhost", people + "22&hydrate=stats(season=2015)").first, 404);
+    EXPECT_EQ(Get(server.Port(), "statsapi.localhost", people + "22&hydrate=stats(season=2015)").first, 404);
 }
 
 TEST_F(SampleServerTest, LatencyDelaysEveryAnswer) {
-    RunningServer server(ServerOptions{.root = folder_.path(), .latencyMs = 250});
+    RunningSampleServer server(ServerOptions{.root = folder_.path(), .latencyMs = 250});
     auto start = steady_clock::now();
-    EXPECT_EQ(server.Get("gd2.localhost", "/nothing").first, 404);
-    EXPECT_EQ(server.Get("gd2.localhost", "/components/game/mlb/day/master_scoreboard.xml").first, 200);
+    EXPECT_EQ(Get(server.Port(), "gd2.localhost", "/nothing").first, 404);
+    EXPECT_EQ(Get(server.Port(), "gd2.localhost", kScoreboard).first, 200);
     EXPECT_GE(duration_cast<milliseconds>(steady_clock::now() - start).count(), 500);
 }
 
 std::vector<int> Statuses(const ServerOptions& o, int requests) {
-    RunningServer server(o);
+    RunningSampleServer server(o);
     std::vector<int> statuses;
     for (int i = 0; i < requests; ++i)
-        statuses.push_back(
-            server.Get("gd2.localhost", "/components/game/mlb/day/master_scoreboard.xml").first);
+        statuses.push_back(Get(server.Port(), "gd2.localhost", kScoreboard).first);
     return statuses;
 }
 
@@ -120,15 +117,15 @@ TEST_F(SampleServerTest, FailuresFollowTheSeed) {
 // The hanging path gets no answer while the server runs (other requests do); stopping the
 // server ends it at once.
 TEST_F(SampleServerTest, HangingPathAnswersOnlyWhenTheServerStops) {
-    RunningServer server(ServerOptions{.root = folder_.path(), .hangPath = "/hang"});
+    RunningSampleServer server(ServerOptions{.root = folder_.path(), .hangPath = "/hang"});
     steady_clock::time_point answered;
     int status = -1;
     std::thread hanging([&] {
-        status = server.Get("gd2.localhost", "/hang", 4000).first;
+        status = Get(server.Port(), "gd2.localhost", "/hang", 4000).first;
         answered = steady_clock::now();
     });
     std::this_thread::sleep_for(milliseconds(100));
-    EXPECT_EQ(server.Get("gd2.localhost", "/components/game/mlb/day/master_scoreboard.xml").first, 200);
+    EXPECT_EQ(Get(server.Port(), "gd2.localhost", kScoreboard).first, 200);
     std::this_thread::sleep_for(milliseconds(200));
     auto stopped = steady_clock::now();
     server.Stop();
@@ -156,11 +153,8 @@ TEST_F(SampleServerTest, ProgramPrintsItsAddressAndStopsOnSigterm) {
     close(out[0]);
     int port = 0;
     EXPECT_EQ(std::sscanf(printed.c_str(), "listening on http://127.0.0.1:%d", &port), 1) << printed;
-    httplib::Client client("127.0.0.1", port);
-    client.set_connection_timeout(2, 0);
-    client.set_read_timeout(3, 0);
-    auto answer = client.Get("/team/roster_40man.jsp?c_id=nyy", {{"Host", "newyork.yankees.localhost"}});
-    EXPECT_TRUE(answer && answer->body == "<html>roster</html>");
+    EXPECT_EQ(Get(port, "newyork.yankees.localhost", "/team/roster_40man.jsp?c_id=nyy").second,
+              "<html>roster</html>");
     kill(pid, SIGTERM);
     EXPECT_EQ(WaitForExit(pid, 5000), 0);
 }
