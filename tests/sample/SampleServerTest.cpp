@@ -40,6 +40,11 @@ protected:
         folder_.Write("gd2" + kScoreboard, "<games/>");
         folder_.Write("newyork.yankees/team/roster_40man.jsp@c_id=nyy", "<html>roster</html>");
     }
+    ServerOptions Options() const {
+        ServerOptions o;
+        o.root = folder_.path();
+        return o;
+    }
     TempFolder folder_;
 };
 
@@ -89,7 +94,9 @@ TEST_F(SampleServerTest, JoinsPlayersOfAListRequestInItsOrder) {
 }
 
 TEST_F(SampleServerTest, LatencyDelaysEveryAnswer) {
-    RunningSampleServer server(ServerOptions{.root = folder_.path(), .latencyMs = 250});
+    ServerOptions o = Options();
+    o.latencyMs = 250;
+    RunningSampleServer server(o);
     auto start = steady_clock::now();
     EXPECT_EQ(Get(server.Port(), "gd2.localhost", "/nothing").first, 404);
     EXPECT_EQ(Get(server.Port(), "gd2.localhost", kScoreboard).first, 200);
@@ -105,7 +112,9 @@ std::vector<int> Statuses(const ServerOptions& o, int requests) {
 }
 
 TEST_F(SampleServerTest, FailuresFollowTheSeed) {
-    ServerOptions o{.root = folder_.path(), .failureRate = 0.5, .seed = 9};
+    ServerOptions o = Options();
+    o.failureRate = 0.5;
+    o.seed = 9;
     auto first = Statuses(o, 16);
     EXPECT_EQ(first, Statuses(o, 16));
     EXPECT_NE(std::find(first.begin(), first.end(), 503), first.end());
@@ -117,7 +126,9 @@ TEST_F(SampleServerTest, FailuresFollowTheSeed) {
 // The hanging path gets no answer while the server runs (other requests do); stopping the
 // server ends it at once.
 TEST_F(SampleServerTest, HangingPathAnswersOnlyWhenTheServerStops) {
-    RunningSampleServer server(ServerOptions{.root = folder_.path(), .hangPath = "/hang"});
+    ServerOptions o = Options();
+    o.hangPath = "/hang";
+    RunningSampleServer server(o);
     steady_clock::time_point answered;
     int status = -1;
     std::thread hanging([&] {

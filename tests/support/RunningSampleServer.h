@@ -18,8 +18,7 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     // Serves the world in `root` with no knobs set.
-    explicit RunningSampleServer(const std::string& root)
-        : RunningSampleServer(sample::ServerOptions{.root = root}) {}
+    explicit RunningSampleServer(const std::string& root) : RunningSampleServer(OptionsFor(root)) {}
     ~RunningSampleServer() {
         server_.Stop();
         thread_.join();
@@ -29,6 +28,11 @@ public:
     const sample::SampleServer& Server() const { return server_; }
 
 private:
+    static sample::ServerOptions OptionsFor(const std::string& root) {
+        sample::ServerOptions options;
+        options.root = root;
+        return options;
+    }
     sample::SampleServer server_;
     int port_ = -1;
     std::thread thread_;
