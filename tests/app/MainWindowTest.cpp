@@ -1,6 +1,5 @@
 #include "app/frmCreateScorecard.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -120,10 +119,3 @@ TEST_F(MainWindowTest, SampleDataIsSaidInTheStatus) {
 
 }  // namespace
 }  // namespace quillbat
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

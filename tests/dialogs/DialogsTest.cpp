@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -130,10 +129,3 @@ TEST(UpdateDialogsTest, TheCloseBoxStillReportsTheTickedBox) {
 
 }  // namespace
 }  // namespace quillbat
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
