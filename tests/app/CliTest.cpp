@@ -104,9 +104,7 @@ TEST_F(CliTest, GamesFailures) {
 }
 
 TEST_F(CliTest, CreateRunsThePipelineForTheNumberedGame) {
-    for (const char* name :
-         {"Scorecard Template.xlt", "Rosters Template.xlt", "Starting Pitchers Profiles Template.xlt"})
-        world.root.Write(std::string("prog/Templates/") + name, "t");
+    world.WriteStandInTemplates();
     WriteIniValue(world.Ini(), "LastRun", "CreateRosters", "Y");
 
     EXPECT_EQ(Run({"create", "04/07/2017", "1", "--scorecards"}), kExitFailure);

@@ -52,9 +52,7 @@ struct RecordingStages {
 class CreatePipelineTest : public ::testing::Test {
 protected:
     void Start(const std::string& commandLine = "") {
-        for (const char* name :
-             {"Scorecard Template.xlt", "Rosters Template.xlt", "Starting Pitchers Profiles Template.xlt"})
-            world.root.Write(std::string("prog/Templates/") + name, "t");
+        world.WriteStandInTemplates();
         ASSERT_EQ(world.Start(ctx, commandLine), "");
     }
     // Lists the day and runs Create on one of its games.

@@ -48,6 +48,13 @@ public:
 
     std::string Ini() const { return root / "prog/Quillbat.ini"; }
 
+    // The three templates in the program folder, as stand-ins that are no workbooks.
+    void WriteStandInTemplates() const {
+        for (const char* name :
+             {"Scorecard Template.xlt", "Rosters Template.xlt", "Starting Pitchers Profiles Template.xlt"})
+            root.Write(std::string("prog/Templates/") + name, "t");
+    }
+
     std::string Start(AppContext& ctx, const std::string& commandLine = "") const {
         return Initialize(ctx, Inputs(commandLine));
     }

@@ -35,9 +35,7 @@ protected:
         Serve("team_134_roster_fullSeason_hydrate_person.json", "api/v1/teams/111/roster");
         Serve("team_134_roster_fullSeason_hydrate_person.json", "api/v1/teams/147/roster");
         Serve("person_660271_hydrate_stats_season_yearByYear_career_gameLog_pitching.json", "api/v1/people");
-        for (const char* name :
-             {"Scorecard Template.xlt", "Rosters Template.xlt", "Starting Pitchers Profiles Template.xlt"})
-            f.root.Write(std::string("prog/Templates/") + name, "t");
+        f.WriteStandInTemplates();
         f.CloseSources();
         WriteIniValue(f.Ini(), "Sources", "StatsApiHost", server.Url(""));
     }
