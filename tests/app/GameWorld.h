@@ -3,11 +3,11 @@
 // program pointed at it.
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include "StartupFixture.h"
 #include "TestHttpServer.h"
+#include "TestText.h"
 #include "platform/IniFile.h"
 
 namespace quillbat::testing {
@@ -37,18 +37,9 @@ public:
 
 // The expected entries of each real day, keyed by its day path ("year_2013/month_04/day_22").
 inline std::map<std::string, std::vector<std::string>> ExpectedGameLists() {
-    std::ifstream in(kGamedayData + "/expected_game_lists.txt");
     std::map<std::string, std::vector<std::string>> lists;
-    std::string line, day;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        if (line[0] == '[') {
-            day = line.substr(1, line.find("/master_scoreboard.xml") - 1);
-            lists[day];
-        } else {
-            lists[day].push_back(line);
-        }
-    }
+    for (const auto& [file, entries] : ExpectedCases(kGamedayData + "/expected_game_lists.txt"))
+        lists[file.substr(0, file.find("/master_scoreboard.xml"))] = entries;
     return lists;
 }
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "GridSheet.h"
 #include "NetTestSession.h"
+#include "TestText.h"
 #include "gameday/XmlToWorkbook.h"
 
 namespace quillbat {
@@ -137,28 +137,14 @@ std::string ReadGame(const std::string& folder, testing::NetTestSession& net) {
 // Real box scores and players files against what a reader of the files finds in them.
 TEST(BoxscoreLineups, RealFilesGiveTheExpectedStartersAndPitchers) {
     const std::string data = QUILLBAT_TEST_DATA "/gameday/";
-    std::ifstream expected(data + "expected_lineups.txt");
-    ASSERT_TRUE(expected);
+    auto games = testing::ExpectedCases(data + "expected_lineups.txt");
+    EXPECT_EQ(games.size(), 3u);
     testing::NetTestSession net;
-    std::string line, game, wanted;
-    int games = 0;
-    auto check = [&] {
-        if (game.empty()) return;
+    for (const auto& [game, lines] : games) {
+        std::string wanted;
+        for (const std::string& line : lines) wanted += line + "\n";
         EXPECT_EQ(ReadGame(data + game, net), wanted) << game;
-        ++games;
-    };
-    while (std::getline(expected, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        if (line[0] != '[') {
-            wanted += line + "\n";
-            continue;
-        }
-        check();
-        game = line.substr(1, line.size() - 2);
-        wanted.clear();
     }
-    check();
-    EXPECT_EQ(games, 3);
     EXPECT_EQ(net.ErrorLog(), "");  // the conversions wrote no error line
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "TestText.h"
 #include "gameday/FlatTable.h"
 #include "gameday/MasterScoreboard.h"
 #include "gameday/UniqueNames.h"
@@ -10,12 +11,6 @@
 
 namespace quillbat::testing {
 namespace {
-
-std::string Repeat(const std::string& piece, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i) out += piece;
-    return out;
-}
 
 TEST(HostileFlatTable, RowsTimesColumnsOverTheBoundIsRefusedBeforeTheRowsAreBuilt) {
     // 12 KB: 300 columns copied into 7,000 rows would be 2.1 million cells.

@@ -22,15 +22,6 @@ TempFolder& Folder() {
 
 }  // namespace
 
-const sample::World& TheWorld() {
-    static const sample::World* world = [] {
-        auto* w = new sample::World;
-        sample::BuildWorld(*w, ReadFile(QUILLBAT_TEAMS_SQL), 2014);
-        return w;
-    }();
-    return *world;
-}
-
 const std::string& WrittenWith(Writer writer) {
     static std::set<Writer> written;
     if (written.insert(writer).second) {

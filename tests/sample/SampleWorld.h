@@ -1,6 +1,6 @@
 #pragma once
-// The sample world of the tests: built once per test program from the team database source,
-// with each layout written on first use into one temporary folder.
+// The sample world of the tests: built once per test program from the team database source
+// (QUILLBAT_TEAMS_SQL), with each layout written on first use into one temporary folder.
 
 #include <string>
 #include <sys/types.h>
@@ -13,7 +13,15 @@ namespace quillbat::testing {
 
 using Writer = void (*)(const sample::World&, sample::TreeWriter&);
 
-const sample::World& TheWorld();
+inline const sample::World& TheWorld() {
+    static const sample::World* world = [] {
+        auto* w = new sample::World;
+        sample::BuildWorld(*w, ReadFile(QUILLBAT_TEAMS_SQL), 2014);
+        return w;
+    }();
+    return *world;
+}
+
 // Writes the layout (once) and returns the folder holding the world.
 const std::string& WrittenWith(Writer writer);
 

@@ -6,6 +6,7 @@
 
 #include "SampleSites.h"
 #include "SitePages.h"
+#include "TestText.h"
 #include "sites/BaseballReference.h"
 
 namespace quillbat::testing {
@@ -35,13 +36,6 @@ TEST(RemoveTipAttribute, CutsTheFirstQuotedTipOnly) {
     for (const auto& c : cases) EXPECT_EQ(RemoveTipAttribute(c[0]), c[1]) << c[0];
 }
 
-// The answer to a request, read from the page in the cache or the sample site.
-std::string Read(const NetSession& session, const BrcRequest& request, const std::string& expected) {
-    StatsRow row;
-    std::string error = ScrapeBRC(session, request, row);
-    return Answer(error, row, expected);
-}
-
 // The captured 2022 table writes each row on one line and the name as the row's header cell; its
 // header cells stand one a line.
 TEST(ScrapeBRC, CapturedLeagueAverageRow) {
@@ -58,7 +52,7 @@ TEST(ScrapeBRC, CapturedLeagueAverageRow) {
         CachePage(net.settings, "brc",
                   net.settings.sources.baseballReferenceHost + "/teams/ARI/2014-pitching.shtml",
                   ReadFile(kSitesData + "br_2022_batting_against_excerpt.html"));
-        EXPECT_EQ(Read(net.session, request, expected), expected);
+        EXPECT_EQ(Read(ScrapeBRC, net.session, request, expected), expected);
     }
 }
 
@@ -67,9 +61,9 @@ TEST(ScrapeBRC, TablesWithoutHeaderAndCodesThatCannotBeAddresses) {
     CachePage(
         net.settings, "brc", net.settings.sources.baseballReferenceHost + "/teams/ARI/2014-pitching.shtml",
         "<h2>Team Pitching Pitches</h2>\n<thead>\n<tr><th>Rk</th></tr>\n</thead>\n<tr>\n<td>x</td>\n</tr>\n");
-    EXPECT_EQ(Read(net.session, Request("ARI", "x", "Team Pitching Pitches"), ""),
+    EXPECT_EQ(Read(ScrapeBRC, net.session, Request("ARI", "x", "Team Pitching Pitches"), ""),
               "Could not locate stat description | 0 |");
-    EXPECT_EQ(Read(net.session, Request("NY/../X", "x", "Team Pitching Pitches"), ""),
+    EXPECT_EQ(Read(ScrapeBRC, net.session, Request("NY/../X", "x", "Team Pitching Pitches"), ""),
               "Invalid team code: NY/../X | 0 |");
     EXPECT_EQ(net.History(), "");
 }
@@ -106,7 +100,7 @@ std::string P1(double a, double b) {
 TEST(ScrapeBRC, SampleWorldPitcherAndLeagueRows) {
     const sample::Team& team = SampleTeam("sf");
     PitchingLine league;
-    for (const sample::Team& t : SampleWorld().teams)
+    for (const sample::Team& t : TheWorld().teams)
         if (t.club.league == team.club.league)
             for (const Player& p : t.players) league.Add(p.pitching.season);
     SampleSession net;
@@ -127,7 +121,7 @@ TEST(ScrapeBRC, SampleWorldPitcherAndLeagueRows) {
             {Request("SFG", average, "Team Pitching Ratios"), "ok | 17 | BB%=" + P1(league.bb, league.bf)},
             {Request("SFG", average, "Team Batting Against"), "ok | 16 | HR=" + N(league.hr)}};
         for (const auto& [request, expected] : cases)
-            EXPECT_EQ(Read(net.session, request, expected), expected) << request.statName;
+            EXPECT_EQ(Read(ScrapeBRC, net.session, request, expected), expected) << request.statName;
     }
     std::string url = net.settings.sources.baseballReferenceHost + "/teams/SFG/2014-pitching.shtml";
     EXPECT_EQ(Downloads(net.History(), url), 1);

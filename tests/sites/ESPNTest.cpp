@@ -5,6 +5,7 @@
 
 #include "SampleSites.h"
 #include "SitePages.h"
+#include "TestText.h"
 #include "Versus.h"
 #include "sites/ESPN.h"
 #include "sites/EspnPages.h"
@@ -76,7 +77,7 @@ struct SampleGame {
 };
 
 SampleGame FirstGame() {
-    const sample::Game& game = SampleWorld().days.front().games.front();
+    const sample::Game& game = TheWorld().days.front().games.front();
     return {game.awayStarter, game.away, game.home};
 }
 

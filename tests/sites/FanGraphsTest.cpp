@@ -5,6 +5,7 @@
 
 #include "SampleSites.h"
 #include "SitePages.h"
+#include "TestText.h"
 #include "platform/TextFunctions.h"
 #include "sites/FanGraphs.h"
 
@@ -15,13 +16,6 @@ FanGraphsRequest Request(std::string team, std::string player, std::string kind,
                          std::string group, std::string position = "") {
     return {"2014",          std::move(team),  std::move(player), std::move(position),
             std::move(kind), std::move(split), std::move(group)};
-}
-
-// The answer to a request (see Answer), read from the page in the cache or the sample site.
-std::string Read(const NetSession& session, FanGraphsRequest request, const std::string& expected) {
-    StatsRow row;
-    std::string error = ScrapeFanGraphs(session, request, row);
-    return Answer(error, row, expected);
 }
 
 // The sample world's pages stand at the addresses of the requests in SampleWorldRequests; these
@@ -98,7 +92,7 @@ TEST(ScrapeFanGraphs, CapturedPages) {
         FanGraphsPage page;
         ASSERT_EQ(FanGraphsAddress(net.settings.sources, c.request, page), "");
         CachePage(net.settings, page.pageKind, page.url, ReadFile(kSitesData + c.file));
-        EXPECT_EQ(Read(net.session, c.request, c.expected), c.expected);
+        EXPECT_EQ(Read(ScrapeFanGraphs, net.session, c.request, c.expected), c.expected);
     }
 }
 
@@ -173,7 +167,7 @@ TEST(ScrapeFanGraphs, SampleWorldRequests) {
         {Request("AL", "Yankees", "Pitchers", "Full Season", "Advanced"), "| Team=Yankees"}};
     SampleSession net;
     for (const auto& [request, expected] : cases) {
-        std::string answer = Read(net.session, request, expected);
+        std::string answer = Read(ScrapeFanGraphs, net.session, request, expected);
         EXPECT_EQ(answer.substr(0, 5), "ok | ") << answer;
         EXPECT_EQ(answer.substr(answer.rfind('|')), expected) << request.group << " " << request.playerName;
     }

@@ -10,15 +10,13 @@ namespace {
 
 struct Sites {
     Sites() {
-        sample::BuildWorld(world, ReadFile(QUILLBAT_TEAMS_SQL), 2014);
         sample::TreeWriter tree(folder.path());
-        sample::WriteFanGraphsPages(world, tree);
-        sample::WriteBaseballReferencePages(world, tree);
-        sample::WriteEspnPages(world, tree);
+        sample::WriteFanGraphsPages(TheWorld(), tree);
+        sample::WriteBaseballReferencePages(TheWorld(), tree);
+        sample::WriteEspnPages(TheWorld(), tree);
     }
 
     TempFolder folder;
-    sample::World world;
     RunningSampleServer server{folder.path()};
 };
 
@@ -28,8 +26,6 @@ Sites& TheSites() {
 }
 
 }  // namespace
-
-const sample::World& SampleWorld() { return TheSites().world; }
 
 Sources SampleSources() {
     Sources sources;
@@ -44,7 +40,7 @@ Sources SampleSources() {
 
 TeamTables SampleTeamTables() {
     TeamTables tables;
-    for (const sample::Club& club : SampleWorld().clubs) {
+    for (const sample::Club& club : TheWorld().clubs) {
         int row = tables.espnTeams.AddRow();
         tables.espnTeams.Set(EspnTeamField::kFileCode, row, club.fileCode);
         tables.espnTeams.Set(EspnTeamField::kEspnFileCode, row, club.espnCode);
@@ -54,7 +50,7 @@ TeamTables SampleTeamTables() {
 }
 
 const sample::Team& SampleTeam(const std::string& fileCode) {
-    for (const sample::Team& t : SampleWorld().teams)
+    for (const sample::Team& t : TheWorld().teams)
         if (t.club.fileCode == fileCode) return t;
     throw std::runtime_error("no club " + fileCode);
 }

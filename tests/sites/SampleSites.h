@@ -6,12 +6,12 @@
 #include <string>
 
 #include "NetTestSession.h"
+#include "SampleWorld.h"
 #include "World.h"
 #include "gameday/TeamTables.h"
 
 namespace quillbat::testing {
 
-const sample::World& SampleWorld();
 // The hosts of the running sample server.
 Sources SampleSources();
 // The ESPN team table of the sample clubs.

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "gameday/wininet.h"
 #include "platform/FileSystem.h"
 #include "platform/Settings.h"
 #include "sites/HTMLProcs.h"
@@ -20,13 +21,6 @@ inline void CachePage(const Settings& settings, const std::string& pageKind, con
     WriteFileAtomically(PageMarkerPath(settings, pageKind), url + "\r\n");
 }
 
-inline std::string Repeat(const std::string& text, int times) {
-    std::string out;
-    out.reserve(text.size() * times);
-    for (int i = 0; i < times; ++i) out += text;
-    return out;
-}
-
 // A reader's answer as one line, "ok | 26 | BA=.243 SO=1360" (its error in place of "ok"): the
 // row's column count, then each statistic that `expected`, of the same form, names after its
 // last "|", so that one comparison checks them all.
@@ -38,6 +32,15 @@ inline std::string Answer(const std::string& error, const StatsRow& row, const s
         out += " " + name + "=" + GetStat(name, row);
     }
     return out;
+}
+
+// The answer to a request (see Answer) that `scrape` reads from the page in the cache or the
+// sample site.
+template <class Scrape, class Request>
+std::string Read(Scrape scrape, const NetSession& session, Request request, const std::string& expected) {
+    StatsRow row;
+    std::string error = scrape(session, request, row);
+    return Answer(error, row, expected);
 }
 
 // How often url stands in the history file as a download's address line.

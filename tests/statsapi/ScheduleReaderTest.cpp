@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "StatsApiData.h"
+#include "TestText.h"
 
 namespace quillbat {
 namespace {
@@ -31,15 +30,10 @@ std::string Line(const GameTable& g, int row) {
 TEST(ScheduleReaderTest, RealScheduleAgainstExpectedGamesTeamsAndVenue) {
     GameTable games;
     ASSERT_EQ(ReadScheduleFile(kSchedule, testing::TeamDatabaseRows(), games), "");
-    std::ifstream expected(kStatsApiData + "/expected_schedule_2026-03-18.txt");
-    std::string line;
-    int row = 0;
-    while (std::getline(expected, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        ++row;
-        EXPECT_EQ(Line(games, row), line);
-    }
-    EXPECT_EQ(row, 13);
+    std::vector<std::string> expected =
+        testing::ExpectedCases(kStatsApiData + "/expected_schedule_2026-03-18.txt")[""];
+    EXPECT_EQ(expected.size(), 13u);
+    for (std::size_t row = 1; row <= expected.size(); ++row) EXPECT_EQ(Line(games, row), expected[row - 1]);
     EXPECT_EQ(games.Rows(), 13);
     // The fields the expected file leaves out.
     EXPECT_EQ(games.At(kVenue, 3), "George M. Steinbrenner Field");

@@ -10,6 +10,7 @@
 
 #include "LibreOfficeRun.h"
 #include "SampleGameRun.h"
+#include "SampleWorld.h"
 #include "Versus.h"
 #include "World.h"
 #include "Writers.h"
@@ -55,7 +56,7 @@ protected:
     void CheckRosters();
     void CheckProfiles();
 
-    sample::World world;
+    const sample::World& world = testing::TheWorld();
     const sample::Game* game = nullptr;
     testing::TempFolder root;
     testing::SampleGame server{root};
@@ -65,7 +66,6 @@ protected:
 
 TEST_P(SampleGameTest, GamesAndCreateShowTheSampleWorldsPlayersAndFiguresFilledAndShaded) {
     if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
-    ASSERT_TRUE(sample::BuildWorld(world, testing::ReadFile(QUILLBAT_TEAMS_SQL), 2014));
     for (const sample::Day& day : world.days)
         if (day.UsDate() == sample::kLineupsDay) game = &day.games.front();
     ASSERT_NE(game, nullptr);
