@@ -2,6 +2,8 @@
 // The sample world of the tests: built once per test program from the team database source
 // (QUILLBAT_TEAMS_SQL), with each layout written on first use into one temporary folder.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -16,7 +18,8 @@ using Writer = void (*)(const sample::World&, sample::TreeWriter&);
 inline const sample::World& TheWorld() {
     static const sample::World* world = [] {
         auto* w = new sample::World;
-        sample::BuildWorld(*w, ReadFile(QUILLBAT_TEAMS_SQL), 2014);
+        if (!sample::BuildWorld(*w, ReadFile(QUILLBAT_TEAMS_SQL), 2014))
+            ADD_FAILURE() << "the sample world could not be built from " << QUILLBAT_TEAMS_SQL;
         return w;
     }();
     return *world;
