@@ -1,8 +1,9 @@
 #pragma once
 // Sites that refuse the program: an HTTP 403 or 429, or a bot challenge page served in place
-// of the page asked for (as a success; an error status's body is not kept). A session that keeps a register
-// asks a refusing site nothing more for the rest of the run and logs the refusal once, so a run that can do
-// without the site goes on with one error-log line instead of one per address.
+// of the page asked for (as a success; an error status's body is not kept). A session that
+// keeps a register asks a refusing site nothing more for the rest of the run and logs the
+// refusal once, so a run that can do without the site goes on with one error-log line instead
+// of one per address.
 
 #include <set>
 #include <string>

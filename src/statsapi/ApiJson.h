@@ -21,6 +21,15 @@ inline constexpr std::size_t kMaxJsonBytes = 16u << 20;
 std::string ParseJson(std::string_view text, Json& value);
 // The same for a downloaded file; the reason names the file.
 std::string ReadJsonFile(const std::string& path, Json& value);
+// A reader's file entry point: parses the file and hands the response to `read` (a callable
+// taking the parsed Json and returning "" or why not); every reason names the file.
+template <typename Read>
+std::string ReadJsonFileWith(const std::string& path, Read read) {
+    Json response;
+    std::string error = ReadJsonFile(path, response);
+    if (error.empty()) error = read(response);
+    return error.empty() || error.find(path) != std::string::npos ? error : path + ": " + error;
+}
 
 // The member at the end of the path of keys; nullptr when any step is missing or not an object.
 const Json* Member(const Json& value, std::initializer_list<const char*> path);

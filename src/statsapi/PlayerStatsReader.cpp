@@ -78,10 +78,7 @@ std::string ReadPlayerStats(const Json& response, PlayerStatsById& stats) {
 }
 
 std::string ReadPlayerStatsFile(const std::string& path, PlayerStatsById& stats) {
-    Json response;
-    std::string error = ReadJsonFile(path, response);
-    if (error.empty()) error = ReadPlayerStats(response, stats);
-    return error.empty() || error.find(path) != std::string::npos ? error : path + ": " + error;
+    return ReadJsonFileWith(path, [&](const Json& response) { return ReadPlayerStats(response, stats); });
 }
 
 }  // namespace quillbat

@@ -43,10 +43,8 @@ std::string ReadRoster(const Json& roster, const std::string& side, const std::s
 
 std::string ReadRosterFile(const std::string& path, const std::string& side, const std::string& teamName,
                            PlayersTable& players) {
-    Json roster;
-    std::string error = ReadJsonFile(path, roster);
-    if (error.empty()) error = ReadRoster(roster, side, teamName, players);
-    return error.empty() || error.find(path) != std::string::npos ? error : path + ": " + error;
+    return ReadJsonFileWith(
+        path, [&](const Json& response) { return ReadRoster(response, side, teamName, players); });
 }
 
 }  // namespace quillbat

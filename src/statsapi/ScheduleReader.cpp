@@ -83,11 +83,10 @@ std::string ReadSchedule(const Json& schedule, const TeamTables& teams, GameTabl
 }
 
 std::string ReadScheduleFile(const std::string& path, const TeamTables& teams, GameTable& games) {
-    Json schedule;
-    std::string error = ReadJsonFile(path, schedule);
-    if (error.empty()) error = ReadSchedule(schedule, teams, games);
+    std::string error =
+        ReadJsonFileWith(path, [&](const Json& response) { return ReadSchedule(response, teams, games); });
     if (!error.empty()) games = GameTable{};
-    return error.empty() || error.find(path) != std::string::npos ? error : path + ": " + error;
+    return error;
 }
 
 }  // namespace quillbat

@@ -15,10 +15,8 @@ std::string ReadTeamLeagues(const Json& response, std::map<std::string, std::str
 }
 
 std::string ReadTeamLeaguesFile(const std::string& path, std::map<std::string, std::string>& leagueOfClub) {
-    Json response;
-    std::string error = ReadJsonFile(path, response);
-    if (error.empty()) error = ReadTeamLeagues(response, leagueOfClub);
-    return error.empty() || error.find(path) != std::string::npos ? error : path + ": " + error;
+    return ReadJsonFileWith(path,
+                            [&](const Json& response) { return ReadTeamLeagues(response, leagueOfClub); });
 }
 
 }  // namespace quillbat

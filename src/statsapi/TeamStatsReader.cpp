@@ -69,11 +69,10 @@ std::string ReadTeamStats(const Json& response, std::vector<ClubStats>& clubs) {
 }
 
 std::string ReadTeamStatsFile(const std::string& path, std::vector<ClubStats>& clubs) {
-    Json response;
-    std::string error = ReadJsonFile(path, response);
-    if (error.empty()) error = ReadTeamStats(response, clubs);
+    std::string error =
+        ReadJsonFileWith(path, [&](const Json& response) { return ReadTeamStats(response, clubs); });
     if (!error.empty()) clubs.clear();
-    return error.empty() || error.find(path) != std::string::npos ? error : path + ": " + error;
+    return error;
 }
 
 const StatsRow* ClubRow(const std::vector<ClubStats>& clubs, const std::string& teamName) {

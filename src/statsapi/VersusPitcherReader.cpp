@@ -67,10 +67,7 @@ std::string ReadVersusPitcher(const Json& response, VersusPitcherLines& lines) {
 }
 
 std::string ReadVersusPitcherFile(const std::string& path, VersusPitcherLines& lines) {
-    Json response;
-    std::string error = ReadJsonFile(path, response);
-    if (error.empty()) error = ReadVersusPitcher(response, lines);
-    return error.empty() || error.find(path) != std::string::npos ? error : path + ": " + error;
+    return ReadJsonFileWith(path, [&](const Json& response) { return ReadVersusPitcher(response, lines); });
 }
 
 }  // namespace quillbat
