@@ -91,54 +91,36 @@ struct StageRun {
     }
 };
 
-// The data stages run for every ticked output they serve, so what the run gathered can be
-// seen (and dumped) even where this build has no workbook stage for it yet.
+// The stages for the ticked outputs in their fixed order: the rosters need the second pass
+// of player data and both averages; the profiles need the lineups.
 void RunStages(StageRun& run, const CreateStages& stages) {
     const Settings& s = run.ctx.settings;
     if (s.createScorecards || s.createRosters) run.RunPlayerData(stages.getPlayerData, 1);
-    if (s.createScorecards && stages.CanMakeScorecards()) {
+    if (s.createScorecards) {
         run.ctx.ui.ShowStatus("Creating scorecards...");
         run.Run(stages.createScorecard, "  CreateScorecard()");
     }
     if (s.createRosters) {
-        if (stages.CanMakeRosters()) run.ctx.ui.ShowStatus("Creating team rosters...");
+        run.ctx.ui.ShowStatus("Creating team rosters...");
         run.RunPlayerData(stages.getPlayerData, 2);
         run.Run(stages.getLeagueAverages, "  GetLeagueAvgs()");
         run.Run(stages.getTeamAverages, "  GetTeamAvgs()");
         run.Run(stages.createTeamRosters, "  CreateTeamRosters()");
     }
-    if (s.createPitcherProfiles && run.game.lineupsAvailable && stages.CanMakePitcherProfiles()) {
+    if (s.createPitcherProfiles && run.game.lineupsAvailable) {
         run.ctx.ui.ShowStatus("Creating pitcher profiles...");
         run.Run(stages.createPitcherProfiles, "  CreatePitcherProfiles()");
     }
 }
 
-// The ticked outputs this build cannot make, for the user ("" when there are none).
-std::string UnavailableOutputs(const Settings& s, const CreateStages& stages) {
-    std::string list;
-    auto add = [&](bool missing, const char* what) {
-        if (missing) list += (list.empty() ? "" : ", ") + std::string(what);
-    };
-    add(s.createScorecards && !stages.CanMakeScorecards(), "scorecards");
-    add(s.createRosters && !stages.CanMakeRosters(), "team rosters");
-    add(s.createPitcherProfiles && !stages.CanMakePitcherProfiles(), "pitcher profiles");
-    return list;
-}
-
-CreateOutcome Finish(AppContext& ctx, const CreateStages& stages) {
-    std::string missing = UnavailableOutputs(ctx.settings, stages);
-    if (!missing.empty()) {
-        ctx.ui.Message(MsgIcon::Exclamation, "Not Available",
-                       "This version of Quillbat can not make " + missing +
-                           " yet. The game's data was downloaded; nothing else was made.");
-    }
+CreateOutcome Finish(AppContext& ctx) {
     if (FileExists(ErrorLogPath(ctx.settings))) {
         ctx.ui.Message(MsgIcon::Exclamation, "Errors",
                        "Some errors were encountered when downloading data.  See ERRORS.LOG for details");
         return CreateOutcome::Errors;
     }
     ctx.ui.Message(MsgIcon::Information, "Success", "All tasks completed successfully!");
-    return missing.empty() ? CreateOutcome::Success : CreateOutcome::NotAvailable;
+    return CreateOutcome::Success;
 }
 
 }  // namespace
@@ -164,7 +146,7 @@ CreateOutcome RunCreate(AppContext& ctx, const CreateStages& stages, bool gameLi
         ctx.ui.Message(MsgIcon::Critical, "Error", run.failure);
         return CreateOutcome::Failed;
     }
-    return Finish(ctx, stages);
+    return Finish(ctx);
 }
 
 }  // namespace quillbat

@@ -8,11 +8,10 @@
 namespace quillbat {
 
 enum class CreateOutcome {
-    NotStarted,      // a check stopped it before anything was downloaded
-    Declined,        // the user chose not to go on without lineups
-    Failed,          // a stage could not finish
-    Errors,          // finished; some downloads failed (see the error log)
-    NotAvailable,    // finished; a ticked output cannot be made by this build
+    NotStarted,  // a check stopped it before anything was downloaded
+    Declined,  // the user chose not to go on without lineups
+    Failed,  // a stage could not finish
+    Errors,  // finished; some downloads failed (see the error log)
     Success,
 };
 

@@ -22,7 +22,6 @@ std::string CreateScorecardStage(AppContext& ctx, GameContext& game) {
 }  // namespace
 
 CreateStages CreateStages::Available() {
-    // The workbook stages are added here as they are built.
     CreateStages stages;
     stages.readLineups = ReadLineupsStage;
     stages.getPlayerData = GetPlayerDataStage;

@@ -220,17 +220,5 @@ TEST_F(CreatePipelineTest, TheBuildsOwnDataStagesOnARealGame) {
               0);
 }
 
-TEST_F(CreatePipelineTest, OutputsThisBuildCannotMakeAreNamed) {
-    Start();
-    Tick(true, false, true);
-    stages = CreateStages{};
-    EXPECT_EQ(Create("04/07/2017", 2), CreateOutcome::NotAvailable);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"Not Available", "Success"}));
-    EXPECT_EQ(world.ui.messages[0].text,
-              "This version of Quillbat can not make scorecards, pitcher profiles yet. The game's data was "
-              "downloaded; nothing else was made.");
-    EXPECT_TRUE(FileExists(ctx.settings.tempFolder + "/boxscore.xls"));
-}
-
 }  // namespace
 }  // namespace quillbat

@@ -73,7 +73,7 @@ TEST_F(StatsApiSourceTest, AScheduleThatIsNotJsonIsAFailedDownload) {
 }
 
 TEST_F(StatsApiSourceTest, CreateFillsLineupsAndPlayersWithEightRequests) {
-    EXPECT_EQ(Create(3), CreateOutcome::NotAvailable);  // no workbook stages given
+    EXPECT_EQ(Create(3), CreateOutcome::Success);
     ASSERT_EQ(ctx.lineups.Rows(), 18);
     EXPECT_EQ(ctx.lineups.At(LineupField::kBoxScoreName, 1), "Alex Bregman");
     EXPECT_EQ(ctx.lineups.At(LineupField::kFanGraphsTeam, 1), "Red Sox");
