@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -49,14 +48,12 @@ TEST_F(MainWindowTest, ControlsAfterLoad) {
 
 TEST_F(MainWindowTest, MenusInOrder) {
     auto w = Open();
-    QStringList top;
-    for (QAction* a : w->menuBar()->actions()) top << a->text();
-    EXPECT_EQ(top, (QStringList{"&File", "&Options", "&Help"}));
-    auto entries = [](QMenu* menu) {
+    auto entries = [](QWidget* menu) {
         QStringList names;
         for (QAction* a : menu->actions()) names << (a->isSeparator() ? "-" : a->text());
         return names;
     };
+    EXPECT_EQ(entries(w->menuBar()), (QStringList{"&File", "&Options", "&Help"}));
     EXPECT_EQ(entries(w->menuBar()->actions()[0]->menu()),
               (QStringList{"&View Example Output", "Open &Output Folder", "E&xit"}));
     EXPECT_EQ(

@@ -33,8 +33,7 @@ TEST(WindowClose, ClosingDuringAHungDownloadStopsItAndRunsTheExitSteps) {
     ASSERT_EQ(world.Start(ctx), "");
     frmCreateScorecard window(ctx, Date{2014, 7, 4});
     window.show();
-    window.chkCreateRosters->setChecked(true);
-    ctx.settings.createRosters = true;
+    window.chkCreateRosters->click();
     QTimer::singleShot(300, &window, [&window] { window.close(); });
 
     window.OnActivated();  // fetches the day's games; the server never answers

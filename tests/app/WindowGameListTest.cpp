@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -35,12 +34,6 @@ protected:
         window->txtGameDate->setText(text);
         window->chkCreateScorecards->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
-    }
-
-    QStringList Entries() const {
-        QStringList entries;
-        for (int i = 0; i < window->cboGames->count(); ++i) entries << window->cboGames->itemText(i);
-        return entries;
     }
 
     GameWorld world;
