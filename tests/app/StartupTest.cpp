@@ -15,6 +15,13 @@ namespace {
 using testing::ReadFile;
 using testing::StartupFixture;
 
+// Starts the program on the fixture's folders and hands back its settings.
+Settings Started(StartupFixture& f, const std::string& commandLine = "") {
+    AppContext ctx(f.ui);
+    EXPECT_EQ(f.Start(ctx, commandLine), "");
+    return ctx.settings;
+}
+
 TEST(StartupTest, FirstStartWithEmptyHome) {
     StartupFixture f;
     AppContext ctx(f.ui);
@@ -47,29 +54,23 @@ TEST(StartupTest, FirstStartWithEmptyHome) {
 TEST(StartupTest, OutputFolderFallsBackThroughHomeFolders) {
     StartupFixture f;
     std::filesystem::create_directories(f.root / "home/Documents");
-    AppContext ctx(f.ui);
-    ASSERT_EQ(f.Start(ctx), "");
-    EXPECT_EQ(ctx.settings.outputDir, f.root / "home/Documents");
+    EXPECT_EQ(Started(f).outputDir, f.root / "home/Documents");
 
     std::filesystem::create_directories(f.root / "home/My Documents");
     WriteIniValue(f.Ini(), "Config", "OutputDir", "");
-    AppContext again(f.ui);
-    ASSERT_EQ(f.Start(again), "");
-    EXPECT_EQ(again.settings.outputDir, f.root / "home/My Documents");
+    EXPECT_EQ(Started(f).outputDir, f.root / "home/My Documents");
 }
 
 TEST(StartupTest, ConfiguredFoldersAreKeptAndOutputCreated) {
     StartupFixture f;
     f.root.Write("prog/Quillbat.ini", "[Config]\nTempDir=/obsolete\nOutputDir=" + (f.root / "deep/new/out") +
                                           "\nTempDirRoot=" + (f.root / "t/QUILLBAT") + "\nAutoUpdate=Y\n");
-    AppContext ctx(f.ui);
-    ASSERT_EQ(f.Start(ctx), "");
-    EXPECT_EQ(ctx.settings.outputDir, f.root / "deep/new/out");
-    EXPECT_TRUE(FolderExists(ctx.settings.outputDir));
-    EXPECT_EQ(ctx.settings.tempFolder, f.root / "t/QUILLBAT");
-    EXPECT_TRUE(FolderExists(ctx.settings.tempFolder));
-    EXPECT_EQ(ctx.settings.autoUpdate, "Y");
-    EXPECT_EQ(ReadIniValue(f.Ini(), "Config", "TempDir"), "");
+    const Settings s = Started(f);
+    EXPECT_EQ(s.outputDir, f.root / "deep/new/out");
+    EXPECT_TRUE(FolderExists(s.outputDir));
+    EXPECT_EQ(s.tempFolder, f.root / "t/QUILLBAT");
+    EXPECT_TRUE(FolderExists(s.tempFolder));
+    EXPECT_EQ(s.autoUpdate, "Y");
     EXPECT_EQ(ReadFile(f.Ini()).find("TempDir="), std::string::npos);
     EXPECT_EQ(ReadIniValue(f.Ini(), "Config", "AutoUpdate"), "Y");
 }
@@ -92,10 +93,8 @@ TEST(StartupTest, TemporaryRootFromEnvironment) {
         auto rooted = [&](const char* v) { return *v ? f.root / v : std::string(); };
         f.env["TMPDIR"] = rooted(c.tmpdir);
         f.env["TEMP"] = rooted(c.temp);
-        AppContext ctx(f.ui);
-        ASSERT_EQ(f.Start(ctx), "");
         std::string want = c.expected[0] == '/' ? c.expected : f.root / c.expected;
-        EXPECT_EQ(ctx.settings.tempFolder, want);
+        EXPECT_EQ(Started(f).tempFolder, want);
     }
 }
 
@@ -105,9 +104,7 @@ TEST(StartupTest, OptionsAndLastRunFlags) {
                  "[Options]\nScorecardPlayerFmt=BASplits\nFavoriteTeam=St. Louis\n"
                  "[LastRun]\nCreateScorecards=Y\nCreateRosters=y\nCreatePitcherProfiles=Yes\n"
                  "PrintOutput=Y\nGameDate=7/1/2014\n");
-    AppContext ctx(f.ui);
-    ASSERT_EQ(f.Start(ctx), "");
-    const Settings& s = ctx.settings;
+    const Settings s = Started(f);
     EXPECT_EQ(s.scorecardPlayerFmt, "BASplits");
     EXPECT_EQ(s.favoriteTeam, "St. Louis");
     EXPECT_TRUE(s.createScorecards);
@@ -138,10 +135,9 @@ TEST(StartupTest, DatesForTheDateBox) {
         StartupFixture f;
         WriteIniValue(f.Ini(), "Config", "DefaultDate", c.defaultDate);
         WriteIniValue(f.Ini(), "LastRun", "GameDate", c.gameDate);
-        AppContext ctx(f.ui);
-        ASSERT_EQ(f.Start(ctx), "");
-        EXPECT_EQ(ctx.settings.selectedGameDate, c.selected);
-        EXPECT_EQ(InitialDateBoxText(ctx.settings, Date{2014, 7, 4}), c.box);
+        const Settings s = Started(f);
+        EXPECT_EQ(s.selectedGameDate, c.selected);
+        EXPECT_EQ(InitialDateBoxText(s, Date{2014, 7, 4}), c.box);
     }
 }
 
@@ -162,10 +158,9 @@ TEST(StartupTest, SwitchesAndTidying) {
         f.root.Write("tmp/quillbat/sub/kept.xml", "k");
         f.root.Write("prog/_debug_game.txt", "d");
         f.root.Write("prog/keep_debug.txt", "d");
-        AppContext ctx(f.ui);
-        ASSERT_EQ(f.Start(ctx, c.commandLine), "");
-        EXPECT_EQ(ctx.settings.devMode, c.dev);
-        EXPECT_EQ(ctx.settings.debugMode, c.debug);
+        const Settings s = Started(f, c.commandLine);
+        EXPECT_EQ(s.devMode, c.dev);
+        EXPECT_EQ(s.debugMode, c.debug);
         EXPECT_EQ(FileExists(f.root / "tmp/quillbat/scoreboard.xml"), !c.tempEmptied);
         EXPECT_TRUE(FileExists(f.root / "tmp/quillbat/.hidden"));
         EXPECT_TRUE(FileExists(f.root / "tmp/quillbat/sub/kept.xml"));
@@ -173,7 +168,7 @@ TEST(StartupTest, SwitchesAndTidying) {
         EXPECT_TRUE(FileExists(f.root / "prog/keep_debug.txt"));
 
         f.root.Write("tmp/quillbat/later.xml", "x");
-        SaveSettingsOnExit(ctx.settings);
+        SaveSettingsOnExit(s);
         EXPECT_EQ(FileExists(f.root / "tmp/quillbat/later.xml"), c.dev || c.debug);
     }
 }
@@ -184,13 +179,11 @@ TEST(StartupTest, SourcesFromSettings) {
                  "[Sources]\nGamedayHost=http://gd2.localhost:8080/\nFanGraphsHost=  \n"
                  "ESPNHost=https://espn.localhost:8443\nBaseballReferenceHost=http://[::1]:9000\n"
                  "StatsApiHost=http://statsapi.localhost:8080/\nProvider=gameday\n");
-    AppContext ctx(f.ui);
-    ASSERT_EQ(f.Start(ctx), "");
-    EXPECT_EQ(ctx.settings.gamedayBaseUrl, "http://gd2.localhost:8080/components/game/mlb");
-    EXPECT_EQ(ctx.settings.sources.fanGraphsHost, "http://www.fangraphs.com");
-    EXPECT_EQ(ctx.settings.sources.statsApiHost, "http://statsapi.localhost:8080");
-    EXPECT_EQ(ctx.settings.dataSourcesLine,
-              "Data Sources: gd2.localhost, www.fangraphs.com, espn.localhost, [::1]");
+    const Settings s = Started(f);
+    EXPECT_EQ(s.gamedayBaseUrl, "http://gd2.localhost:8080/components/game/mlb");
+    EXPECT_EQ(s.sources.fanGraphsHost, "http://www.fangraphs.com");
+    EXPECT_EQ(s.sources.statsApiHost, "http://statsapi.localhost:8080");
+    EXPECT_EQ(s.dataSourcesLine, "Data Sources: gd2.localhost, www.fangraphs.com, espn.localhost, [::1]");
 }
 
 TEST(StartupTest, ProviderFromSettings) {
@@ -204,10 +197,9 @@ TEST(StartupTest, ProviderFromSettings) {
     for (const Case& c : cases) {
         StartupFixture f;
         f.root.Write("prog/Quillbat.ini", c.ini);
-        AppContext ctx(f.ui);
-        ASSERT_EQ(f.Start(ctx), "");
-        EXPECT_EQ(ctx.settings.sources.provider, c.provider) << c.ini;
-        EXPECT_EQ(ctx.settings.sources.statsApiHost, "https://statsapi.mlb.com");
+        const Sources sources = Started(f).sources;
+        EXPECT_EQ(sources.provider, c.provider) << c.ini;
+        EXPECT_EQ(sources.statsApiHost, "https://statsapi.mlb.com");
     }
 }
 
