@@ -68,7 +68,6 @@ TEST_F(CliTest, SettingsRunsStartUpAndExit) {
     EXPECT_NE(out.str().find("Settings file:    " + world.Ini()), std::string::npos);
     WriteIniValue(world.Ini(), "Sources", "Provider", "statsapi");
     WriteIniValue(world.Ini(), "Sources", "StatsApiHost", "http://api.example");
-    out.str("");
     EXPECT_EQ(Run({"settings"}), kExitSuccess) << err.str();
     EXPECT_NE(out.str().find("Stats API data:   http://api.example\n"), std::string::npos) << out.str();
     EXPECT_NE(testing::ReadFile(world.Ini()).find("[LastRun]"), std::string::npos);

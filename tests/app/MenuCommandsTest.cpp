@@ -43,7 +43,6 @@ TEST_F(MenuCommandsTest, ReadMeAndReleaseNotes) {
 TEST_F(MenuCommandsTest, ExampleOutput) {
     ViewExampleOutput(ctx);
     EXPECT_EQ(LastMessage(), "Could not locate Examples sub-directory!");
-    std::filesystem::create_directories(f.root / "prog/Examples");
     f.root.Write("prog/Examples/notes.txt", "n");
     ViewExampleOutput(ctx);
     EXPECT_EQ(LastMessage(), "Could not locate the example files!");

@@ -10,8 +10,6 @@
 
 #include "GameWorld.h"
 
-extern char** environ;
-
 namespace quillbat {
 namespace {
 
@@ -45,7 +43,6 @@ TEST(TwoCopies, GameListsOfTwoDaysSideBySideAreEachRight) {
     std::filesystem::copy_file(QUILLBAT_CLI, world.root / "prog/quillbat-cli");
     auto lists = testing::ExpectedGameLists();
     const std::string days[] = {"year_2013/month_04/day_22", "year_2009/month_05/day_04"};
-    ASSERT_TRUE(lists.count(days[0]) && lists.count(days[1]));
 
     for (int round = 0; round < 8; ++round) {
         pid_t pids[2];
