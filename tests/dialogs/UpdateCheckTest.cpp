@@ -66,8 +66,8 @@ protected:
         f.root.Write("site/autoupdates/UpdateInfo.dat",
                      "' comment\r\nQuillbat, " + version + ", http://dl/page\r\n");
     }
-    bool Check(bool silent) {
-        bool enable = false;
+    // Whether the check turns automatic checks on; a failed check leaves `enable` as it was.
+    bool Check(bool silent, bool enable = false) {
         CheckForUpdate(ctx.settings, f.ui, dialogs, silent, enable);
         return enable;
     }
@@ -115,14 +115,12 @@ TEST_F(UpdateCheckTest, NothingNewerIsShownOnlyFromTheMenu) {
 }
 
 TEST_F(UpdateCheckTest, FailuresSayTheirCodeOnlyFromTheMenu) {
-    bool enable = true;
-    CheckForUpdate(ctx.settings, f.ui, dialogs, true, enable);  // 404: no file
+    EXPECT_TRUE(Check(true, true));  // 404: no file; the flag is left alone
     EXPECT_TRUE(f.ui.messages.empty());
-    CheckForUpdate(ctx.settings, f.ui, dialogs, false, enable);
+    EXPECT_TRUE(Check(false, true));
     ASSERT_EQ(f.ui.MessageLines(),
               std::vector<std::string>{"Error: Check for update failed with error code 404!"});
     EXPECT_EQ(f.ui.messages[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(enable);  // left alone
     EXPECT_TRUE(dialogs.current.empty());
 }
 
