@@ -33,12 +33,10 @@ std::vector<std::string> ScriptedUi::MessageLines() const {
 MsgAnswer ScriptedUi::ShowMessage(MsgIcon icon, const std::string& title, const std::string& text,
                                   MsgButtons buttons) {
     messages.push_back({icon, title, text, buttons});
-    if (!answers_.empty()) {
-        MsgAnswer answer = answers_.front();
-        answers_.pop_front();
-        return answer;
-    }
-    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+    if (answers_.empty()) return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+    MsgAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
 }
 
 }  // namespace quillbat::testing

@@ -34,10 +34,8 @@ TestHttpServer::~TestHttpServer() {
 }
 
 int TestHttpServer::RequestCount(const std::string& path) const {
-    return Locked([&] {
-        return static_cast<int>(std::count_if(requests_.begin(), requests_.end(),
-                                              [&](const RecordedRequest& r) { return r.path == path; }));
-    });
+    return Locked(
+        [&] { return static_cast<int>(std::ranges::count(requests_, path, &RecordedRequest::path)); });
 }
 
 bool TestHttpServer::WaitUnlessStopping(std::chrono::milliseconds duration) {

@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
