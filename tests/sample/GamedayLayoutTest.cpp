@@ -136,24 +136,24 @@ TEST(SampleGameFiles, ExistWhereLineupsArePostedAndGiveLineupsStartersAndPlayers
 // temporary folder, find each starter's handedness, his record against the day's pitcher
 // (this season and before) and the pitchers' decisions; season files give the season's figures.
 TEST(SamplePlayerFiles, ReadersFindSplitsDecisionsAndSeasons) {
+    using namespace PlayerField;
     WrittenWith(sample::WritePlayerGameFiles);
     WrittenWith(sample::WriteSeasonFiles);
     const Day& day = DayOf(sample::kLineupsDay);
     const Game& g = day.games.front();
     NetTestSession net;
     PlayersTable players;
-    for (const auto& [batter, position] : g.away->Lineup(g.awayStarter, g.DesignatedHitter())) {
-        const sample::Player* p = batter;
+    for (const auto& [p, position] : g.away->Lineup(g.awayStarter, g.DesignatedHitter())) {
         if (p->IsPitcher()) continue;
         int row = players.AddRow();
-        players.Set(PlayerField::kPlayerId, row, p->id);
+        players.Set(kPlayerId, row, p->id);
         net.folder.Write("temp/" + p->id + "_game.xml", GameFile(day, g, "batters/" + p->id + ".xml"));
         net.folder.Write("temp/" + p->id + "_season.xml",
                          SampleFile("gd2", kBase + "year_2014/batters/" + p->id + ".xml"));
     }
     int pitcherRow = players.AddRow();
-    players.Set(PlayerField::kPlayerId, pitcherRow, g.homeStarter->id);
-    players.Set(PlayerField::kPosition, pitcherRow, "P");
+    players.Set(kPlayerId, pitcherRow, g.homeStarter->id);
+    players.Set(kPosition, pitcherRow, "P");
     net.folder.Write("temp/" + g.homeStarter->id + "_game.xml",
                      GameFile(day, g, "pitchers/" + g.homeStarter->id + ".xml"));
     net.settings.gamedayBaseUrl = "http://127.0.0.1:1";  // nothing answers: the files on disk count
@@ -161,18 +161,16 @@ TEST(SamplePlayerFiles, ReadersFindSplitsDecisionsAndSeasons) {
                         [](const std::string&) { return false; });
     ReadPlayerSeasonFiles(net.session, "2014", players);
     for (int row = 1; row < pitcherRow; ++row) {
-        const sample::Player* p = g.away->Find(players.At(PlayerField::kPlayerId, row));
+        const sample::Player* p = g.away->Find(players.At(kPlayerId, row));
         sample::BattingLine versus = sample::VersusPitcher(*p, *g.homeStarter).Career();
-        EXPECT_EQ(players.At(PlayerField::kBats, row), std::string(1, p->bats));
-        EXPECT_EQ(players.At(PlayerField::kBatterSplitsAtBats, row),
-                  versus.ab > 0 ? std::to_string(versus.ab) : "-");
-        EXPECT_EQ(players.At(PlayerField::kBatterSeasonAtBats, row), std::to_string(p->batting.season.ab));
-        EXPECT_EQ(players.At(PlayerField::kBatterSeasonAverage, row), sample::Rate3(p->batting.season.Avg()));
+        EXPECT_EQ(players.At(kBats, row), std::string(1, p->bats));
+        EXPECT_EQ(players.At(kBatterSplitsAtBats, row), versus.ab > 0 ? std::to_string(versus.ab) : "-");
+        EXPECT_EQ(players.At(kBatterSeasonAtBats, row), std::to_string(p->batting.season.ab));
+        EXPECT_EQ(players.At(kBatterSeasonAverage, row), sample::Rate3(p->batting.season.Avg()));
     }
     const auto& season = g.homeStarter->pitching.season;
-    EXPECT_EQ(players.At(PlayerField::kThrows, pitcherRow), std::string(1, g.homeStarter->throws));
-    EXPECT_EQ(players.At(PlayerField::kPitcherGameWins, pitcherRow) + "-" +
-                  players.At(PlayerField::kPitcherGameLosses, pitcherRow),
+    EXPECT_EQ(players.At(kThrows, pitcherRow), std::string(1, g.homeStarter->throws));
+    EXPECT_EQ(players.At(kPitcherGameWins, pitcherRow) + "-" + players.At(kPitcherGameLosses, pitcherRow),
               std::to_string(season.w) + "-" + std::to_string(season.l));
 }
 

@@ -39,13 +39,10 @@ protected:
     void SetUp() override {
         folder_.Write("gd2" + kScoreboard, "<games/>");
         folder_.Write("newyork.yankees/team/roster_40man.jsp@c_id=nyy", "<html>roster</html>");
-    }
-    ServerOptions Options() const {
-        ServerOptions o;
-        o.root = folder_.path();
-        return o;
+        options_.root = folder_.path();
     }
     TempFolder folder_;
+    ServerOptions options_;  // the folder's world with no knobs set
 };
 
 // Requests are routed by host name to the host's folder; a file of another host, a missing file
@@ -64,7 +61,6 @@ TEST_F(SampleServerTest, RoutesByHostNameAndAnswersTheRestWith404) {
         {"gd2.localhost", "/components", ""},
     };
     RunningSampleServer server(folder_.path());
-    ASSERT_GT(server.Port(), 0);
     for (const auto& c : cases) {
         auto [status, body] = Get(server.Port(), c.host, c.target);
         EXPECT_EQ(status, c.body.empty() ? 404 : 200) << c.host << c.target;
@@ -94,9 +90,8 @@ TEST_F(SampleServerTest, JoinsPlayersOfAListRequestInItsOrder) {
 }
 
 TEST_F(SampleServerTest, LatencyDelaysEveryAnswer) {
-    ServerOptions o = Options();
-    o.latencyMs = 250;
-    RunningSampleServer server(o);
+    options_.latencyMs = 250;
+    RunningSampleServer server(options_);
     auto start = steady_clock::now();
     EXPECT_EQ(Get(server.Port(), "gd2.localhost", "/nothing").first, 404);
     EXPECT_EQ(Get(server.Port(), "gd2.localhost", kScoreboard).first, 200);
@@ -112,23 +107,21 @@ std::vector<int> Statuses(const ServerOptions& o, int requests) {
 }
 
 TEST_F(SampleServerTest, FailuresFollowTheSeed) {
-    ServerOptions o = Options();
-    o.failureRate = 0.5;
-    o.seed = 9;
-    auto first = Statuses(o, 16);
-    EXPECT_EQ(first, Statuses(o, 16));
+    options_.failureRate = 0.5;
+    options_.seed = 9;
+    auto first = Statuses(options_, 16);
+    EXPECT_EQ(first, Statuses(options_, 16));
     EXPECT_NE(std::find(first.begin(), first.end(), 503), first.end());
     EXPECT_NE(std::find(first.begin(), first.end(), 200), first.end());
-    o.failureRate = 1.0;
-    EXPECT_EQ(Statuses(o, 3), std::vector<int>(3, 503));
+    options_.failureRate = 1.0;
+    EXPECT_EQ(Statuses(options_, 3), std::vector<int>(3, 503));
 }
 
 // The hanging path gets no answer while the server runs (other requests do); stopping the
 // server ends it at once.
 TEST_F(SampleServerTest, HangingPathAnswersOnlyWhenTheServerStops) {
-    ServerOptions o = Options();
-    o.hangPath = "/hang";
-    RunningSampleServer server(o);
+    options_.hangPath = "/hang";
+    RunningSampleServer server(options_);
     steady_clock::time_point answered;
     int status = -1;
     std::thread hanging([&] {

@@ -12,8 +12,6 @@
 namespace quillbat::testing {
 namespace {
 
-using quillbat::RosterEntry;
-
 using sample::Player;
 using sample::Team;
 
