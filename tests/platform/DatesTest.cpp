@@ -61,9 +61,8 @@ TEST(ValidateDateEntryTest, ReformatsOrSaysWhyNot) {
         std::string box = c.typed;
         EXPECT_EQ(ValidateDateEntry(box, c.allowFuture, c.reformat, kToday, ui), c.rejected);
         EXPECT_EQ(box, c.shown);
-        std::vector<std::string> messages;
-        if (*c.message) messages.push_back(std::string("Oops: ") + c.message);
-        EXPECT_EQ(ui.MessageLines(), messages);
+        EXPECT_EQ(ui.MessageLines(), *c.message ? std::vector<std::string>{std::string("Oops: ") + c.message}
+                                                : std::vector<std::string>{});
         for (const auto& m : ui.messages) EXPECT_EQ(m.icon, MsgIcon::Exclamation);
     }
 }
