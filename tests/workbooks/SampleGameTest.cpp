@@ -2,37 +2,52 @@
 // and pitcher profiles of a sample game served by the sample server. LibreOffice reads the
 // workbooks back: they hold the sample world's players and figures, filled and shaded.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
 #include <regex>
+#include <sstream>
 
 #include "LibreOfficeRun.h"
-#include "SampleGameRun.h"
+#include "RunningSampleServer.h"
+#include "SampleSettings.h"
 #include "SampleWorld.h"
 #include "Versus.h"
 #include "World.h"
 #include "Writers.h"
+#include "cli/CliCommands.h"
 #include "platform/FileSystem.h"
+#include "platform/Process.h"
 #include "workbooks/ProfileTables.h"
 
 namespace quillbat {
 namespace {
 
+using ::testing::MatchesRegex;
 using testing::ShownCell;
 
 const char* const kWorkbooks[] = {"ScorecardAway", "ScorecardHome", "Rosters", "Starting Pitchers Profiles"};
-
-bool Matches(const std::string& text, const char* pattern) {
-    return std::regex_match(text, std::regex(pattern));
-}
 
 std::string Record(int wins, int losses) { return std::to_string(wins) + "-" + std::to_string(losses); }
 
 // A figure to one decimal as the sheet shows it: one that rounds to zero has no sign (adding
 // +0.0 turns -0.0 into 0.0).
 std::string Tenths(double value) { return sample::Fixed(std::round(value * 10) / 10 + 0.0, 1); }
+
+// The pages of a PDF our renderer wrote (0 when there is no such file).
+int PdfPageCount(const std::string& path) {
+    std::string pdf = testing::ReadFile(path);
+    int pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+         at = pdf.find("/Type /Page\n", at + 1))
+        ++pages;
+    return pages;
+}
 
 // The parameter is the settings' [Sources] Provider.
 class SampleGameTest : public ::testing::TestWithParam<std::string> {
@@ -47,8 +62,24 @@ protected:
         return Cell(workbook, column, row).text;
     }
     std::string Output(const std::string& name) const { return root / ("prog/Output/" + name); }
+    // Runs `quillbat-cli` from a program folder of the build's data files (root/prog) whose
+    // settings point at the server; its exit status, its standard error in `err`.
     int Run(const std::vector<std::string>& args, std::string* out = nullptr) {
-        return testing::RunSampleCli(root, server, args, err, GetParam(), out);
+        namespace fs = std::filesystem;
+        ::setenv("no_proxy", "127.0.0.1,localhost", 1);
+        ::setenv("NO_PROXY", "127.0.0.1,localhost", 1);
+        fs::create_directories(root / "prog");
+        for (const char* entry : {"Quillbat.db", "Templates", "Logos"})
+            fs::copy(fs::path(QUILLBAT_PROGRAM_DIR) / entry, root / (std::string("prog/") + entry),
+                     fs::copy_options::recursive | fs::copy_options::skip_existing);
+        if (!sample::WriteSampleSettings(root / "prog/Quillbat.ini", server.Port(), GetParam())) return -1;
+        std::map<std::string, std::string> env = {{"HOME", root / "home"}, {"TMPDIR", root / "tmp"}};
+        auto lookup = [&](const std::string& name) { return env.count(name) ? env[name] : std::string(); };
+        std::ostringstream output, errors;
+        int status = RunCli(args, root / "prog", lookup, output, errors);
+        err = errors.str();
+        if (out) *out = output.str();
+        return status;
     }
 
     void CheckCard(const std::string& card, const sample::Team& team, const sample::Team& opponent,
@@ -59,13 +90,16 @@ protected:
     const sample::World& world = testing::TheWorld();
     const sample::Game* game = nullptr;
     testing::TempFolder root;
-    testing::SampleGame server{root};
+    // The sample world generated into root/world and served.
+    bool generated = RunAndCapture({QUILLBAT_SAMPLE_WORLD, root / "world"}).has_value();
+    testing::RunningSampleServer server{root / "world"};
     std::string err;
     std::map<std::string, std::map<std::string, ShownCell>> shown;  // by workbook
 };
 
 TEST_P(SampleGameTest, GamesAndCreateShowTheSampleWorldsPlayersAndFiguresFilledAndShaded) {
     if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice is not installed";
+    ASSERT_TRUE(generated);
     for (const sample::Day& day : world.days)
         if (day.UsDate() == sample::kLineupsDay) game = &day.games.front();
     ASSERT_NE(game, nullptr);
@@ -109,7 +143,7 @@ TEST_P(SampleGameTest, GamesAndCreateShowTheSampleWorldsPlayersAndFiguresFilledA
 void SampleGameTest::CheckCard(const std::string& card, const sample::Team& team,
                                const sample::Team& opponent, const sample::Player& starter) {
     SCOPED_TRACE(card);
-    EXPECT_EQ(testing::PdfPageCount(Output(card + ".pdf")), 1);
+    EXPECT_EQ(PdfPageCount(Output(card + ".pdf")), 1);
     EXPECT_EQ(Text(card, "A", 1),
               "Team: " + team.club.FullName() + " (" + Record(team.wins, team.losses) + ")");
     EXPECT_EQ(Text(card, "A", 2),
@@ -173,9 +207,9 @@ void SampleGameTest::CheckRosters() {
         }
         EXPECT_EQ(static_cast<int>(rowOf.size()), active);
         EXPECT_GE(shadedBa, 1);
-        EXPECT_TRUE(Matches(text("I", row), R"(\.[0-9]{3})"));  // the team's BA
-        EXPECT_TRUE(Matches(text("B", row + 1), "[AN]L League Avg"));
-        EXPECT_TRUE(Matches(text("U", row + 1), "[0-9]\\.[0-9]{2}"));
+        EXPECT_THAT(text("I", row), MatchesRegex(R"(\.[0-9]{3})"));  // the team's BA
+        EXPECT_THAT(text("B", row + 1), MatchesRegex("[AN]L League Avg"));
+        EXPECT_THAT(text("U", row + 1), MatchesRegex("[0-9]\\.[0-9]{2}"));
         row += 3;  // the next block's title row
     }
 }
@@ -184,19 +218,19 @@ void SampleGameTest::CheckRosters() {
 // batters who have faced its starter, by name, with their career lines against him.
 void SampleGameTest::CheckProfiles() {
     const std::string book = "Starting Pitchers Profiles";
-    EXPECT_EQ(testing::PdfPageCount(Output(book + ".pdf")), 1);
+    EXPECT_EQ(PdfPageCount(Output(book + ".pdf")), 1);
     for (auto [name, pitcher, batter, average, atBats] :
          {std::tuple{"A", "B", "E", "F", "G"}, {"K", "L", "O", "P", "Q"}}) {
         SCOPED_TRACE(name);
         auto at = [&](const char* column, int row) { return Cell(book, column, row); };
-        EXPECT_TRUE(Matches(at(name, 3).text, ".+: .+ \\([0-9]+-[0-9]+, [0-9.]+\\)"));
+        EXPECT_THAT(at(name, 3).text, MatchesRegex(".+: .+ \\([0-9]+-[0-9]+, [0-9.]+\\)"));
         EXPECT_EQ(at(name, 5).text, "Fastball");
-        EXPECT_TRUE(Matches(at(pitcher, 5).text, "[0-9.]+ ?%"));
+        EXPECT_THAT(at(pitcher, 5).text, MatchesRegex("[0-9.]+ ?%"));
         for (const ReferenceRow& row : ReferenceRows()) {
             SCOPED_TRACE(row.sheetRow);
             EXPECT_EQ(at(name, row.sheetRow).text, row.description);
             ShownCell value = at(pitcher, row.sheetRow);
-            EXPECT_TRUE(Matches(value.text, "[0-9]*\\.[0-9]+ ?%?"));
+            EXPECT_THAT(value.text, MatchesRegex("[0-9]*\\.[0-9]+ ?%?"));
             EXPECT_EQ(value.fill == "808080", IsBeyondMarks(row, value.text));
         }
         for (int row = 5; !at(batter, row).text.empty(); ++row)

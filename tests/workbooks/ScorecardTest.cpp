@@ -37,7 +37,13 @@ protected:
         for (int slot = 1; slot <= 8; ++slot) AddBatter("home", slot, "Home" + std::to_string(slot));
         AddBatter("home", 1, "Later");
         AddBatter("away", 1, "Visitor");
-        AddPlayer("home", "44", "1", "R", "L");
+        // One players row, read for the home starter (#44) and for the lead-off man (id 1).
+        int row = players.AddRow();
+        players.Set(PlayerField::kSide, row, "home");
+        players.Set(PlayerField::kUniformNumber, row, "44");
+        players.Set(PlayerField::kPlayerId, row, "1");
+        players.Set(PlayerField::kBats, row, "R");
+        players.Set(PlayerField::kThrows, row, "L");
     }
 
     void AddBatter(const std::string& side, int slot, const std::string& name) {
@@ -51,16 +57,6 @@ protected:
         lineups.Set(kPlayerId, row, std::to_string(slot));
         lineups.Set(kUniformNumber, row, std::to_string(slot + 10));
         lineups.Set(kWar, row, slot == 1 ? "1.5" : "");
-    }
-    void AddPlayer(const std::string& side, const std::string& number, const std::string& id,
-                   const std::string& bats, const std::string& throws) {
-        using namespace PlayerField;
-        int row = players.AddRow();
-        players.Set(kSide, row, side);
-        players.Set(kUniformNumber, row, number);
-        players.Set(kPlayerId, row, id);
-        players.Set(kBats, row, bats);
-        players.Set(kThrows, row, throws);
     }
 
     std::string Create() {
@@ -126,8 +122,7 @@ TEST_F(ScorecardTest, TheCardsCarryTheGameTheNineAndTheLogoOnOnePage) {
 
 TEST_F(ScorecardTest, ATemplateWithoutOneOfTheNamesStopsTheRunAndLeavesNoCard) {
     root.Write("out/ScorecardAway.xls", "an earlier run's card");
-    fs::create_directories(root / "templates");
-    fs::copy_file(QUILLBAT_XLS_TEST_DATA "/template.xlt", root / "templates/Scorecard Template.xlt");
+    root.Write("templates/Scorecard Template.xlt", testing::ReadFile(QUILLBAT_XLS_TEST_DATA "/template.xlt"));
     settings.templatesDir = root / "templates";
     EXPECT_EQ(Create(), "The scorecard template " + root / "templates/Scorecard Template.xlt" +
                             " has no cell named \"opponent\".");
