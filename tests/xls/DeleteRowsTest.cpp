@@ -76,19 +76,15 @@ TEST_F(DeleteRows, NamesAndMergesInsideTheDeletedRowsGo) {
 }
 
 // Merged ranges and array formulas cannot be cut, nor cells of a protected sheet deleted.
-TEST(DeleteRowsRefused, WhereTheSpreadsheetRefuses) {
-    ExcelApplication app;
-    ExcelWorkbook* book = nullptr;
-    ASSERT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
-    ExcelWorksheet card = book->Worksheets(1);
-    EXPECT_NE(card.Range("A2:F3").Delete(), "");  // would cut D1:F2
-    EXPECT_NE(card.Range("E1:E1").Delete(), "");  // inside D1:F2's columns only
-    EXPECT_EQ(card.Cells(2, 1).Value(), CellValue::FromText("Team"));
+TEST_F(DeleteRows, RefusedWhereTheSpreadsheetRefuses) {
+    EXPECT_NE(sheet.Range("A2:F3").Delete(), "");  // would cut D1:F2
+    EXPECT_NE(sheet.Range("E1:E1").Delete(), "");  // inside D1:F2's columns only
+    EXPECT_EQ(sheet.Cells(2, 1).Value(), CellValue::FromText("Team"));
     ASSERT_EQ(app.Open(testing::XlsTestData("edits.xls"), book), "");
-    card = book->Worksheets(1);
-    EXPECT_NE(card.Range("A2:G2").Delete().find("array formula"), std::string::npos);  // G1:G3
-    EXPECT_NE(card.Range("G22").Delete(), "");  // G21:G22
-    EXPECT_EQ(card.Cells(3, 1).Value(), CellValue::FromNumber(3));
+    sheet = book->Worksheets(1);
+    EXPECT_NE(sheet.Range("A2:G2").Delete().find("array formula"), std::string::npos);  // G1:G3
+    EXPECT_NE(sheet.Range("G22").Delete(), "");  // G21:G22
+    EXPECT_EQ(sheet.Cells(3, 1).Value(), CellValue::FromNumber(3));
     ASSERT_EQ(app.Open(testing::XlsTestData("rows-and-styles.xls"), book), "");
     ExcelWorksheet locked = book->Worksheets(2);  // protected with a password
     EXPECT_NE(locked.Range("A1").Delete().find("protected"), std::string::npos);
