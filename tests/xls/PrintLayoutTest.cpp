@@ -50,6 +50,12 @@ protected:
     Sheet& sheet() { return book.sheets[0]; }
     void Add(Record record) { sheet().InsertBefore({rec::kEof}, std::move(record)); }
     PrintLayout Lay() { return LayOutPrint(book, 0); }
+    // The cells of each page, in the order they print.
+    std::vector<CellRange> PageCells() {
+        std::vector<CellRange> cells;
+        for (const PrintedPage& p : Lay().pages) cells.push_back(p.cells);
+        return cells;
+    }
 
     Workbook book = NewWorkbook();
 };
@@ -84,9 +90,8 @@ TEST_F(Layout, PaperOrientationAndMarginsComeFromThePageSetup) {
     Fill(1, 1);
     Add(SetupRecord(9, 50, 1, 1, 0x0004));  // fNoPls: paper, scale and orientation not set
     EXPECT_EQ(Paper(Lay()), "612x792 at 54,72 scale 1");
-    sheet().records.erase(std::find_if(sheet().records.begin(), sheet().records.end(),
-                                       [](const Record& r) { return r.type == rec::kSetup; }));
-    Add(SetupRecord(9, 100, 1, 1, 0));  // A4, landscape (not portrait)
+    for (Record& r : sheet().records)
+        if (r.type == rec::kSetup) r = SetupRecord(9, 100, 1, 1, 0);  // A4, landscape (not portrait)
     Add(Margin(rec::kLeftMargin, 0.25));
     Add(Margin(rec::kTopMargin, 0.5));
     EXPECT_EQ(Paper(Lay()), "842x595 at 18,36 scale 1");
@@ -94,32 +99,20 @@ TEST_F(Layout, PaperOrientationAndMarginsComeFromThePageSetup) {
 
 TEST_F(Layout, RowsSplitAtThePageEdgeAndAtManualBreaks) {
     Fill(100, 2);  // 12.75 pt rows: 648 pt of the 792 - 144 printable, so 50 a page
-    PrintLayout l = Lay();
-    ASSERT_EQ(l.pages.size(), 2u);
-    EXPECT_EQ(l.pages[0].cells, (CellRange{0, 49, 0, 1}));
-    EXPECT_EQ(l.pages[1].cells, (CellRange{50, 99, 0, 1}));
+    EXPECT_EQ(PageCells(), (std::vector<CellRange>{{0, 49, 0, 1}, {50, 99, 0, 1}}));
 
     std::string breaks;
-    PutU16(breaks, 1);
-    for (uint16_t v : {10, 0, 255}) PutU16(breaks, v);
+    for (uint16_t v : {1, 10, 0, 255}) PutU16(breaks, v);  // one break, above row 11, across all columns
     Add({kRowBreaks, breaks});
-    l = Lay();
-    ASSERT_EQ(l.pages.size(), 3u);
-    EXPECT_EQ(l.pages[0].cells.lastRow, 9);
-    EXPECT_EQ(l.pages[1].cells, (CellRange{10, 59, 0, 1}));
-    EXPECT_EQ(l.pages[2].cells, (CellRange{60, 99, 0, 1}));
+    EXPECT_EQ(PageCells(), (std::vector<CellRange>{{0, 9, 0, 1}, {10, 59, 0, 1}, {60, 99, 0, 1}}));
 }
 
 TEST_F(Layout, PagesGoDownFirstUnlessTheSetupSaysAcross) {
     Fill(60, 12);  // 48 pt columns: 10 fit in 504 pt across, 50 rows down
-    std::vector<CellRange> downFirst;
-    for (const PrintedPage& p : Lay().pages) downFirst.push_back(p.cells);
-    EXPECT_EQ(downFirst,
+    EXPECT_EQ(PageCells(),
               (std::vector<CellRange>{{0, 49, 0, 9}, {50, 59, 0, 9}, {0, 49, 10, 11}, {50, 59, 10, 11}}));
     Add(SetupRecord(1, 100, 1, 1, kSetupPortrait | 0x01));
-    std::vector<CellRange> acrossFirst;
-    for (const PrintedPage& p : Lay().pages) acrossFirst.push_back(p.cells);
-    EXPECT_EQ(acrossFirst,
+    EXPECT_EQ(PageCells(),
               (std::vector<CellRange>{{0, 49, 0, 9}, {0, 49, 10, 11}, {50, 59, 0, 9}, {50, 59, 10, 11}}));
 }
 
@@ -183,17 +176,14 @@ TEST(PrintArea, TheSheetsPrintAreaNameComesBeforeItsCells) {
 }
 
 TEST(HeaderFooterCodes, FieldsAreFilledAndFontCodesLeftOut) {
-    PageFields f;
-    f.page = 3;
-    f.pages = 7;
-    f.sheetName = "Scorecard";
-    f.fileName = "ScorecardHome.xls";
-    f.folder = "/home/me/Scorecards/";
-    f.date = "12/7/2026";
-    f.time = "5:23 AM";
-    struct Case {
-        std::string code, printed;
-    } cases[] = {
+    const PageFields f{.page = 3,
+                       .pages = 7,
+                       .sheetName = "Scorecard",
+                       .fileName = "ScorecardHome.xls",
+                       .folder = "/home/me/Scorecards/",
+                       .date = "12/7/2026",
+                       .time = "5:23 AM"};
+    const std::pair<const char*, const char*> cases[] = {
         {"Page &P of &N", "Page 3 of 7"},
         {"&A - &F", "Scorecard - ScorecardHome.xls"},
         {"&Z&F", "/home/me/Scorecards/ScorecardHome.xls"},
@@ -205,7 +195,7 @@ TEST(HeaderFooterCodes, FieldsAreFilledAndFontCodesLeftOut) {
         {"trailing &", "trailing &"},
         {"&\"unclosed", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(ExpandFieldCodes(c.code, f), c.printed) << c.code;
+    for (auto [code, printed] : cases) EXPECT_EQ(ExpandFieldCodes(code, f), printed) << code;
     FooterSections s = PrintedSections("&LLeft &P&CData: a && b&R&A", f);
     EXPECT_EQ(s.left + "|" + s.center + "|" + s.right, "Left 3|Data: a & b|Scorecard");
 }
