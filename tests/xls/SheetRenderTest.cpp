@@ -32,6 +32,14 @@ size_t CountOf(const std::string& text, const std::string& what) {
     return n;
 }
 
+// The book's only page, drawn.
+PageImage OnlyPage(const xls::Workbook& book) {
+    std::vector<QImage> pages;
+    EXPECT_EQ(xls::RenderPageImages(book, 0, kDpi, pages), "");
+    EXPECT_EQ(pages.size(), 1u);
+    return PageImage(pages.empty() ? QImage() : pages[0], kDpi);
+}
+
 class RenderTemplate : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -47,12 +55,6 @@ protected:
         g.left += layout.pages[0].left;
         g.top += layout.pages[0].top;
         return g;
-    }
-    PageImage FirstPage() {
-        std::vector<QImage> pages;
-        EXPECT_EQ(xls::RenderPageImages(model(), 0, kDpi, pages), "");
-        EXPECT_EQ(pages.size(), 1u);
-        return PageImage(pages.empty() ? QImage() : pages[0], kDpi);
     }
     std::string AddLogoOverItsRange(ExcelShape& shape) {
         ExcelRange r = sheet.Range("TeamLogo");
@@ -71,7 +73,7 @@ protected:
 // Where the title's and the heading's fills lie is compared with LibreOffice's own page
 // (LibreOfficePdfTest.cpp).
 TEST_F(RenderTemplate, TextBordersAndFooterLandOnTheirCells) {
-    PageImage page = FirstPage();
+    PageImage page = OnlyPage(model());
     xls::RangeGeometry title = OnPaper("A1:C1"), heading = OnPaper("A3:F3"), logo = OnPaper("D1:F2");
     // The merged title's text is drawn over its fill, and the heading row has a bottom border.
     EXPECT_TRUE(page.HasInkIn(title.left, title.top, title.left + 60, title.top + title.height));
@@ -93,7 +95,7 @@ TEST_F(RenderTemplate, TextBordersAndFooterLandOnTheirCells) {
 TEST_F(RenderTemplate, APictureIsDrawnTheRightWayRoundInItsBox) {
     ExcelShape shape;
     ASSERT_EQ(AddLogoOverItsRange(shape), "");
-    PageImage page = FirstPage();
+    PageImage page = OnlyPage(model());
     xls::RangeGeometry box = OnPaper("D1:F2");
     // logo.gif: red left half, blue right half, a green block of 1/6 by 1/3 at the top left.
     EXPECT_TRUE(page.Is(box.left + box.width * 0.25, box.top + box.height * 0.75, kLogoRed));
@@ -111,9 +113,7 @@ TEST(RenderText, TextSpillsOnlyIntoEmptyCellsAndNumbersNever) {
     s.SetValue(1, 1, xls::CellValue::FromText(""));
     s.SetValue(1, 2, xls::CellValue::FromText("x"));
     s.SetValue(2, 0, xls::CellValue::FromNumber(1234567890123.0));  // too wide: ### inside A3
-    std::vector<QImage> pages;
-    ASSERT_EQ(xls::RenderPageImages(book, 0, kDpi, pages), "");
-    PageImage page(pages.at(0), kDpi);
+    PageImage page = OnlyPage(book);
     xls::PrintLayout l = xls::LayOutPrint(book, 0);
     double x = l.pages[0].left, y = l.pages[0].top, w = 48, h = 12.75;
     EXPECT_TRUE(page.HasInkIn(x + w + 2, y, x + 2 * w, y + h));  // B1
