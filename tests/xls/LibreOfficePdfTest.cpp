@@ -51,7 +51,8 @@ void ExpectSameBox(const QRectF& ours, const QRectF& theirs, const char* what) {
     EXPECT_NEAR(ours.width(), theirs.width(), theirs.width() * kColumnMeasureTolerance);
 }
 
-void ExpectSameLayout(const PageLayout& ours, const PageLayout& theirs) {
+void ExpectSameLayout(const PageLayout& ours, const PageLayout& theirs, const char* what) {
+    SCOPED_TRACE(what);
     ExpectSameBox(ours.title, theirs.title, "title");
     ExpectSameBox(ours.heading, theirs.heading, "heading");
     ExpectSameBox(ours.logo, theirs.logo, "logo");
@@ -88,14 +89,10 @@ TEST(LibreOfficePdf, TheLogoAndTheCellsLieWhereOurPagesHaveThem) {
     EXPECT_NEAR(theirs.logo.bottom(), theirs.heading.top(), 1);
 
     ASSERT_EQ(SaveAsPdf(sheet, folder / "ours.pdf"), "");
-    {
-        SCOPED_TRACE("our PDF");
-        ExpectSameLayout(LayoutOfImage(FirstPageOf(folder / "ours.pdf")), theirs);
-    }
+    ExpectSameLayout(LayoutOfImage(FirstPageOf(folder / "ours.pdf")), theirs, "our PDF");
     std::vector<QImage> pages;
     ASSERT_EQ(xls::RenderPageImages(book->Model(), 0, kDpi, pages), "");
-    SCOPED_TRACE("our page image");
-    ExpectSameLayout(LayoutOfImage(pages.at(0)), theirs);
+    ExpectSameLayout(LayoutOfImage(pages.at(0)), theirs, "our page image");
 }
 
 }  // namespace
