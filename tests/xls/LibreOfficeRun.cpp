@@ -1,7 +1,6 @@
 #include "LibreOfficeRun.h"
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -135,12 +134,6 @@ bool RunJobsOnce(const TempFolder& folder, const std::vector<LibreOfficeJob>& jo
     return RunAndCapture(argv).has_value();
 }
 
-bool StartsWithError(const std::string& path) {
-    std::ifstream in(path);
-    std::string word;
-    return !(in >> word) || word == "error";
-}
-
 }  // namespace
 
 bool HasLibreOffice() { return !FindOnPath("soffice").empty(); }
@@ -161,7 +154,8 @@ bool RunLibreOfficeJobs(const TempFolder& folder, const std::vector<LibreOfficeJ
     if (!RunJobsOnce(folder, jobs)) return false;
     std::vector<LibreOfficeJob> again;
     for (const LibreOfficeJob& job : jobs)
-        if (StartsWithError(job.target)) again.push_back(job);
+        if (std::string shown = ReadFile(job.target); shown.empty() || shown.starts_with("error "))
+            again.push_back(job);
     if (!again.empty() && !RunJobsOnce(folder, again)) return false;
     for (const LibreOfficeJob& job : jobs)
         if (!std::filesystem::exists(job.target)) return false;
