@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "XlsInvariants.h"
-#include "workbooks/ExcelProcs.h"
+#include "TemplateSheet.h"
 #include "xls/Geometry.h"
 #include "xls/Names.h"
 
@@ -14,12 +13,8 @@ namespace {
 using xls::CellRange;
 using xls::CellValue;
 
-class DeleteRows : public ::testing::Test {
+class DeleteRows : public testing::TemplateSheet {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
-        sheet = book->Worksheets(1);
-    }
     // Where the template's names point, "none" for a name that lost its cells.
     std::string Names() {
         std::string out;
@@ -34,9 +29,6 @@ protected:
         }
         return out;
     }
-    ExcelApplication app;
-    ExcelWorkbook* book = nullptr;
-    ExcelWorksheet sheet;
 };
 
 // The cells and names moving up are checked through LibreOffice (LibreOfficeTest.cpp).

@@ -5,8 +5,7 @@
 #include <tuple>
 
 #include "TempFolder.h"
-#include "XlsInvariants.h"
-#include "workbooks/ExcelProcs.h"
+#include "TemplateSheet.h"
 #include "xls/ByteIo.h"
 #include "xls/Fills.h"
 #include "xls/PageSetup.h"
@@ -98,17 +97,7 @@ TEST_F(OnNewSheet, FooterAndMarginSurviveSaving) {
     EXPECT_EQ(xls::JoinSections(sections), "&LPage &P&C&&Co&RRight");
 }
 
-class OnTemplate : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(app.Start(), "");
-        ASSERT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
-        sheet = book->Worksheets(1);
-    }
-    ExcelApplication app;
-    ExcelWorkbook* book = nullptr;
-    ExcelWorksheet sheet;
-};
+using OnTemplate = testing::TemplateSheet;
 
 TEST_F(OnTemplate, FindsRangesByNameAndAddress) {
     EXPECT_EQ(sheet.Range("team").Address(), "$B$2");
@@ -169,7 +158,8 @@ TEST_F(OnTemplate, RowHeightsComeFromTheFile) {
 
 // A saved template's file is checked in SheetRenderTest.cpp and LibreOfficeTest.cpp, the
 // engine's version by the check at startup (SpreadsheetCheckTest).
-TEST_F(OnTemplate, ClosingAndOpeningAMissingFile) {
+TEST_F(OnTemplate, StartingClosingAndOpeningAMissingFile) {
+    EXPECT_EQ(app.Start(), "");
     app.Close(book);
     EXPECT_EQ(app.OpenCount(), 0u);
     ExcelWorkbook* missing = nullptr;

@@ -8,9 +8,8 @@
 #include "LibreOfficeRun.h"
 #include "PageImage.h"
 #include "TempFolder.h"
-#include "XlsInvariants.h"
+#include "TemplateSheet.h"
 #include "platform/Process.h"
-#include "workbooks/ExcelProcs.h"
 #include "workbooks/WorksheetPrinting.h"
 #include "xls/PageOutput.h"
 
@@ -61,19 +60,14 @@ void ExpectSameLayout(const PageLayout& ours, const PageLayout& theirs, const ch
     EXPECT_NEAR(ours.logo.left(), ours.title.right(), 1);  // where the title ends
 }
 
-TEST(LibreOfficePdf, TheLogoAndTheCellsLieWhereOurPagesHaveThem) {
+using LibreOfficePdf = testing::TemplateSheet;
+
+TEST_F(LibreOfficePdf, TheLogoAndTheCellsLieWhereOurPagesHaveThem) {
     if (!testing::HasLibreOffice()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     ASSERT_EQ(xls::EnsureGuiApplication(), "");
     testing::TempFolder folder;
-    ExcelApplication app;
-    ExcelWorkbook* book = nullptr;
-    ASSERT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
-    ExcelWorksheet sheet = book->Worksheets(1);
-    ExcelRange range = sheet.Range("TeamLogo");
     ExcelShape logo;
-    ASSERT_EQ(sheet.AddPicture(testing::XlsTestData("logo.gif"), false, true, range.Left(), range.Top(),
-                               range.Width(), range.Height(), logo),
-              "");
+    ASSERT_EQ(AddOverLogoRange(logo), "");
     ASSERT_EQ(book->SaveAs(folder / "card.xls", kXlWorkbookNormal), "");
     ASSERT_TRUE(testing::ConvertWithLibreOffice(folder, "pdf", {folder / "card.xls"}));
 

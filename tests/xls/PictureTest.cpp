@@ -8,8 +8,7 @@
 #include <QImage>
 
 #include "TempFolder.h"
-#include "XlsInvariants.h"
-#include "workbooks/ExcelProcs.h"
+#include "TemplateSheet.h"
 #include "xls/DrawingGroup.h"
 #include "xls/Pictures.h"
 #include "xls/SheetDrawing.h"
@@ -40,23 +39,9 @@ TEST(ClientAnchor, SkipsHiddenColumnsAndStaysOnTheSheet) {
     EXPECT_EQ(std::vector<int>({a.col1, a.dx1, a.col2, a.row2}), std::vector<int>({2, 0, 255, 65535}));
 }
 
-class PictureOnTemplate : public ::testing::Test {
+class PictureOnTemplate : public testing::TemplateSheet {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
-        sheet = book->Worksheets(1);
-        logoRange = sheet.Range("TeamLogo");
-        ASSERT_TRUE(logoRange.IsValid());
-    }
-    std::string AddOverLogoRange(ExcelShape& shape, const std::string& path = kLogo) {
-        return sheet.AddPicture(path, false, true, logoRange.Left(), logoRange.Top(), logoRange.Width(),
-                                logoRange.Height(), shape);
-    }
     testing::TempFolder folder;
-    ExcelApplication app;
-    ExcelWorkbook* book = nullptr;
-    ExcelWorksheet sheet;
-    ExcelRange logoRange;
 };
 
 // A box's corners on cell edges start those cells: D1:F2 ends where G3 starts.

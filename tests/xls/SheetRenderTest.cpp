@@ -9,8 +9,7 @@
 
 #include "PageImage.h"
 #include "TempFolder.h"
-#include "XlsInvariants.h"
-#include "workbooks/ExcelProcs.h"
+#include "TemplateSheet.h"
 #include "xls/Geometry.h"
 #include "workbooks/WorksheetPrinting.h"
 #include "xls/PageOutput.h"
@@ -40,12 +39,11 @@ PageImage OnlyPage(const xls::Workbook& book) {
     return PageImage(pages.empty() ? QImage() : pages[0], kDpi);
 }
 
-class RenderTemplate : public ::testing::Test {
+class RenderTemplate : public testing::TemplateSheet {
 protected:
     void SetUp() override {
         ASSERT_EQ(xls::EnsureGuiApplication(), "");
-        ASSERT_EQ(app.Open(testing::XlsTestData("template.xlt"), book), "");
-        sheet = book->Worksheets(1);
+        ASSERT_NO_FATAL_FAILURE(TemplateSheet::SetUp());
         layout = xls::LayOutPrint(book->Model(), 0);
         ASSERT_EQ(layout.pages.size(), 1u);
     }
@@ -56,17 +54,9 @@ protected:
         g.top += layout.pages[0].top;
         return g;
     }
-    std::string AddLogoOverItsRange(ExcelShape& shape) {
-        ExcelRange r = sheet.Range("TeamLogo");
-        return sheet.AddPicture(testing::XlsTestData("logo.gif"), false, true, r.Left(), r.Top(), r.Width(),
-                                r.Height(), shape);
-    }
     xls::Workbook& model() { return book->Model(); }
 
     testing::TempFolder folder;
-    ExcelApplication app;
-    ExcelWorkbook* book = nullptr;
-    ExcelWorksheet sheet;
     xls::PrintLayout layout;
 };
 
@@ -94,7 +84,7 @@ TEST_F(RenderTemplate, TextBordersAndFooterLandOnTheirCells) {
 // The logo's box is compared with the one on LibreOffice's page (LibreOfficePdfTest.cpp).
 TEST_F(RenderTemplate, APictureIsDrawnTheRightWayRoundInItsBox) {
     ExcelShape shape;
-    ASSERT_EQ(AddLogoOverItsRange(shape), "");
+    ASSERT_EQ(AddOverLogoRange(shape), "");
     PageImage page = OnlyPage(model());
     xls::RangeGeometry box = OnPaper("D1:F2");
     // logo.gif: red left half, blue right half, a green block of 1/6 by 1/3 at the top left.
@@ -127,7 +117,7 @@ TEST(RenderText, TextSpillsOnlyIntoEmptyCellsAndNumbersNever) {
 // range. They draw; what cannot be drawn is left out.
 TEST_F(RenderTemplate, OddModelsDrawWithoutFailing) {
     ExcelShape shape;
-    ASSERT_EQ(AddLogoOverItsRange(shape), "");
+    ASSERT_EQ(AddOverLogoRange(shape), "");
     xls::Sheet& s = model().sheets[0];
     auto anchors = xls::ShapeAnchors(s);
     ASSERT_EQ(anchors.size(), 1u);
@@ -153,7 +143,7 @@ TEST_F(RenderTemplate, OddModelsDrawWithoutFailing) {
 
 TEST_F(RenderTemplate, PdfHoldsEveryPageAndThePicture) {
     ExcelShape shape;
-    ASSERT_EQ(AddLogoOverItsRange(shape), "");
+    ASSERT_EQ(AddOverLogoRange(shape), "");
     std::string path = folder / "scorecard.pdf";
     ASSERT_EQ(xls::SaveSheetAsPdf(model(), 0, path, "scorecard.xls"), "");
     std::string pdf = testing::ReadFile(path);
