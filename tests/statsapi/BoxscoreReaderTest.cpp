@@ -31,13 +31,9 @@ TEST(BoxscoreReaderTest, RealBoxscoreStartersAndPitchers) {
     EXPECT_EQ(Entry(lineups, 1), "away 1 Alex Bregman #2 3B .251 608324 Astros");
     EXPECT_EQ(Entry(lineups, 9), "away 9 Chas McCormick #20 LF .213 676801 Astros");
     EXPECT_EQ(Entry(lineups, 10), "home 1 Bo Bichette #11 SS .230 666182 Blue Jays");
-    EXPECT_EQ(lineups.At(kBoxScoreName, 18), "Kevin Kiermaier");
-    EXPECT_EQ(lineups.At(kBattingOrder, 18), "9");
-    EXPECT_EQ(away.text, "Hunter Brown (6-5, 4.07)");
-    EXPECT_EQ(away.number, "58");
-    EXPECT_EQ(away.playerId, "686613");
-    EXPECT_EQ(home.text, "Yariel Rodríguez (0-3, 4.44)");
-    EXPECT_EQ(home.number, "29");
+    EXPECT_EQ(Entry(lineups, 18), "home 9 Kevin Kiermaier #39 CF .190 595281 Blue Jays");
+    EXPECT_EQ(away.text + " #" + away.number + " " + away.playerId, "Hunter Brown (6-5, 4.07) #58 686613");
+    EXPECT_EQ(home.text + " #" + home.number, "Yariel Rodríguez (0-3, 4.44) #29");
 }
 
 TEST(BoxscoreReaderTest, ShapesOfBoxscores) {

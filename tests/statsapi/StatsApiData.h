@@ -1,5 +1,5 @@
 #pragma once
-// The stored Stats API responses and the team database's rows, for the reader tests.
+// The stored Stats API responses, the team database's rows and small helpers for the reader tests.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 
 #include "TempFolder.h"
 #include "gameday/TeamTables.h"
+#include "sites/StatsRow.h"
 #include "statsapi/ApiJson.h"
 
 namespace quillbat::testing {
@@ -31,6 +32,13 @@ inline Json Parsed(const std::string& text) {
     Json json;
     EXPECT_EQ(ParseJson(text, json), "") << text;
     return json;
+}
+
+// The named statistics of a row as "PA=664 AVG=.242", so that one comparison checks them all.
+inline std::string Figures(const StatsRow& row, const std::vector<std::string>& stats) {
+    std::string out;
+    for (const std::string& stat : stats) out += (out.empty() ? "" : " ") + stat + "=" + GetStat(stat, row);
+    return out;
 }
 
 }  // namespace quillbat::testing

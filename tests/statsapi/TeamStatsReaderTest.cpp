@@ -7,6 +7,7 @@
 namespace quillbat {
 namespace {
 
+using testing::Figures;
 using testing::kStatsApiData;
 
 // All 30 clubs' 2025 figures, captured in early June.
@@ -22,15 +23,10 @@ TEST(TeamStatsReaderTest, RealHittingClubAndLeagueRows) {
     ASSERT_EQ(clubs.size(), 30u);
     const StatsRow* yankees = ClubRow(clubs, "Yankees");
     ASSERT_NE(yankees, nullptr);
-    EXPECT_EQ(GetStat("PA", *yankees), "2268");
-    EXPECT_EQ(GetStat("AVG", *yankees), ".259");
-    EXPECT_EQ(GetStat("HR", *yankees), "95");
+    EXPECT_EQ(Figures(*yankees, {"PA", "AVG", "HR"}), "PA=2268 AVG=.259 HR=95");
     EXPECT_EQ(ClubRow(clubs, "ankees"), nullptr);  // whole words only
     EXPECT_EQ(GetStat("HR", *ClubRow(clubs, "White Sox")), "47");  // not the Red Sox' 73
-    StatsRow league = AverageRow(clubs);
-    EXPECT_EQ(GetStat("AVG", league), ".244");
-    EXPECT_EQ(GetStat("HR", league), "64");
-    EXPECT_EQ(GetStat("PA", league), "2233");
+    EXPECT_EQ(Figures(AverageRow(clubs), {"AVG", "HR", "PA"}), "AVG=.244 HR=64 PA=2233");
     // Two clubs' averages: the Yankees (147) and the Dodgers (119).
     EXPECT_EQ(GetStat("HR", AverageRow(clubs, {"147", "119"})), "97");
 }
@@ -39,13 +35,8 @@ TEST(TeamStatsReaderTest, RealPitchingClubAndLeagueRows) {
     std::vector<ClubStats> clubs = Clubs("pitching");
     const StatsRow* yankees = ClubRow(clubs, "New York Yankees");
     ASSERT_NE(yankees, nullptr);
-    EXPECT_EQ(GetStat("ERA", *yankees), "3.60");
-    EXPECT_EQ(GetStat("SV", *yankees), "17");
-    EXPECT_EQ(GetStat("K/9", *yankees), "9.62");
-    StatsRow league = AverageRow(clubs);
-    EXPECT_EQ(GetStat("ERA", league), "4.01");
-    EXPECT_EQ(GetStat("K/9", league), "8.39");
-    EXPECT_EQ(GetStat("SV", league), "15");
+    EXPECT_EQ(Figures(*yankees, {"ERA", "SV", "K/9"}), "ERA=3.60 SV=17 K/9=9.62");
+    EXPECT_EQ(Figures(AverageRow(clubs), {"ERA", "SV", "K/9"}), "ERA=4.01 SV=15 K/9=8.39");
 }
 
 TEST(TeamStatsReaderTest, ShapesOfTeamStatistics) {
