@@ -69,23 +69,15 @@ TEST(ReadEspnBatterTable, NoisePagesEndCalmly) {
     EXPECT_EQ(table.batters.Rows(), 5000);
 }
 
-// A game's starting pitcher and the other club's batters who have faced him.
-struct SampleGame {
-    const Player* pitcher = nullptr;
-    const sample::Team* own = nullptr;
-    const sample::Team* opponents = nullptr;
-};
-
-SampleGame FirstGame() {
-    const sample::Game& game = TheWorld().days.front().games.front();
-    return {game.awayStarter, game.away, game.home};
-}
+// The first sample game: the away club's starting pitcher and the home club's batters who have
+// faced him.
+const sample::Game& FirstGame() { return TheWorld().days.front().games.front(); }
 
 TEST(ScrapeESPN, SampleWorldBattersSortedByName) {
-    SampleGame game = FirstGame();
+    const sample::Game& game = FirstGame();
     std::vector<std::pair<std::string, sample::BattingLine>> expected;
-    for (const Player& batter : game.opponents->players) {
-        sample::BattingLine career = sample::VersusPitcher(batter, *game.pitcher).Career();
+    for (const Player& batter : game.home->players) {
+        sample::BattingLine career = sample::VersusPitcher(batter, *game.awayStarter).Career();
         if (!batter.IsPitcher() && batter.status == "A" && career.pa > 0)
             expected.emplace_back(batter.name.last + ", " + batter.name.first, career);
     }
@@ -99,8 +91,8 @@ TEST(ScrapeESPN, SampleWorldBattersSortedByName) {
 
     SampleSession net;
     TeamTables tables = SampleTeamTables();
-    EspnRequest request{game.own->club.fileCode, game.pitcher->name.Display(), "",
-                        game.opponents->club.fileCode};
+    EspnRequest request{game.away->club.fileCode, game.awayStarter->name.Display(), "",
+                        game.home->club.fileCode};
     for (int call = 0; call < 2; ++call) {
         BatterVersusPitcher result;
         ASSERT_EQ(ScrapeESPN(net.session, tables, request, result), "");
@@ -111,33 +103,29 @@ TEST(ScrapeESPN, SampleWorldBattersSortedByName) {
         EXPECT_EQ(read, shown);
     }
     const std::string& host = net.settings.sources.espnHost;
-    EXPECT_EQ(Downloads(net.History(), host + "/mlb/teams/roster?team=" + game.own->club.espnCode), 1);
-    EXPECT_EQ(Downloads(net.History(), host + "/mlb/player/batvspitch/_/id/" + game.pitcher->espnId +
-                                           "/teamId/" + game.opponents->club.espnTeamId),
+    EXPECT_EQ(Downloads(net.History(), host + "/mlb/teams/roster?team=" + game.away->club.espnCode), 1);
+    EXPECT_EQ(Downloads(net.History(), host + "/mlb/player/batvspitch/_/id/" + game.awayStarter->espnId +
+                                           "/teamId/" + game.home->club.espnTeamId),
               1);
 }
 
 TEST(ScrapeESPN, ErrorsWithoutIdsOrPage) {
-    SampleGame game = FirstGame();
+    const sample::Game& game = FirstGame();
     SampleSession net;
     TeamTables tables = SampleTeamTables();
     BatterVersusPitcher result;
+    const std::string& own = game.away->club.fileCode;
+    std::string pitcher = game.awayStarter->name.Display();
     // A player not on the roster page: no address is made with an empty id.
-    EXPECT_EQ(
-        ScrapeESPN(net.session, tables,
-                   {game.own->club.fileCode, "Nobody Known", "", game.opponents->club.fileCode}, result),
-        "No ESPN player id for Nobody Known");
-    EXPECT_EQ(ScrapeESPN(net.session, tables,
-                         {game.own->club.fileCode, game.pitcher->name.Display(), "", "xxx"}, result),
-              "No ESPN team id for xxx");
+    EXPECT_EQ(ScrapeESPN(net.session, tables, {own, "Nobody Known", "", game.home->club.fileCode}, result),
+              "No ESPN player id for Nobody Known");
+    EXPECT_EQ(ScrapeESPN(net.session, tables, {own, pitcher, "", "xxx"}, result), "No ESPN team id for xxx");
     EXPECT_EQ(
         Downloads(net.History(), net.settings.sources.espnHost + "/mlb/player/batvspitch/_/id//teamId/" +
-                                     game.opponents->club.espnTeamId),
+                                     game.home->club.espnTeamId),
         0);
     // No page for the pitcher against his own club: the download's error as it came.
-    EXPECT_EQ(ScrapeESPN(net.session, tables,
-                         {game.own->club.fileCode, game.pitcher->name.Display(), "", game.own->club.fileCode},
-                         result),
+    EXPECT_EQ(ScrapeESPN(net.session, tables, {own, pitcher, "", own}, result),
               "Download failed: error = open url failed");
     EXPECT_TRUE(result.batters.empty());
 }

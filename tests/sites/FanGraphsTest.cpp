@@ -138,29 +138,27 @@ TEST(ScrapeFanGraphs, SampleWorldRequests) {
     });
     std::string b = batter.name.Display(), p = pitcher.name.Display();
     const auto& season = batter.batting.season;
-    auto request = [](std::string player, std::string kind, std::string split, std::string group,
-                      std::string position = "") {
-        return Request("Yankees", std::move(player), std::move(kind), std::move(split), std::move(group),
-                       std::move(position));
-    };
     std::string fielderGames = std::to_string(bench.gamesAtPosition - bench.gamesAtPosition / 3);
     std::string outfield = outfielder.position == "OF" ? "LF" : outfielder.position;
     const std::pair<FanGraphsRequest, std::string> cases[] = {
-        {request(b, "Batters", "Full Season", "Standard"), "| Name=" + RemoveSpaces(b) +
-                                                               " PA=" + std::to_string(season.pa) +
-                                                               " AVG=" + sample::Rate3(season.Avg())},
-        {request(batter.name.last + ", " + batter.name.first, "Batters", "Full Season", "Value"),
+        {Request("Yankees", b, "Batters", "Full Season", "Standard"),
+         "| Name=" + RemoveSpaces(b) + " PA=" + std::to_string(season.pa) +
+             " AVG=" + sample::Rate3(season.Avg())},
+        {Request("Yankees", batter.name.last + ", " + batter.name.first, "Batters", "Full Season", "Value"),
          "| WAR=" + sample::Fixed(batter.war, 1)},
-        {request(b, "Batters", "vs L", "Standard"), "| AVG=" + sample::Rate3(batter.batting.vsLeft.Avg())},
-        {request(b, "Batters", "vs R", "Standard"), "| AVG=" + sample::Rate3(batter.batting.vsRight.Avg())},
-        {request(b, "Batters", "Full Season", "Advanced"), "| OBP=" + sample::Rate3(season.Obp())},
-        {request(p, "Pitchers", "Full Season", "Standard"),
+        {Request("Yankees", b, "Batters", "vs L", "Standard"),
+         "| AVG=" + sample::Rate3(batter.batting.vsLeft.Avg())},
+        {Request("Yankees", b, "Batters", "vs R", "Standard"),
+         "| AVG=" + sample::Rate3(batter.batting.vsRight.Avg())},
+        {Request("Yankees", b, "Batters", "Full Season", "Advanced"), "| OBP=" + sample::Rate3(season.Obp())},
+        {Request("Yankees", p, "Pitchers", "Full Season", "Standard"),
          "| SV=" + std::to_string(pitcher.pitching.season.sv)},
-        {request(p, "Pitchers", "Full Season", "Advanced"), "| FIP=" + sample::Fixed(pitcher.fip, 2)},
-        {request(p, "Pitchers", "Full Season", "Value"), "| WAR=" + sample::Fixed(pitcher.war, 1)},
-        {request(bench.name.Display(), "Fielders", "Full Season", "Advanced", bench.position),
+        {Request("Yankees", p, "Pitchers", "Full Season", "Advanced"),
+         "| FIP=" + sample::Fixed(pitcher.fip, 2)},
+        {Request("Yankees", p, "Pitchers", "Full Season", "Value"), "| WAR=" + sample::Fixed(pitcher.war, 1)},
+        {Request("Yankees", bench.name.Display(), "Fielders", "Full Season", "Advanced", bench.position),
          "| Pos=" + bench.position + " G=" + fielderGames},
-        {request(outfielder.name.Display(), "Fielders", "Full Season", "Standard", "OF"),
+        {Request("Yankees", outfielder.name.Display(), "Fielders", "Full Season", "Standard", "OF"),
          "| Pos=" + outfield + " G=" + std::to_string(outfielder.gamesAtPosition)},
         {Request("AL", "Yankees", "Batters", "Full Season", "Advanced"),
          "| Team=Yankees PA=" + Sum(team, [](const Player& x) { return x.batting.season.pa; })},
