@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "GridSheet.h"
 #include "NetTestSession.h"
 #include "TestText.h"
+#include "gameday/GamedayAddresses.h"
 #include "gameday/XmlToWorkbook.h"
 
 namespace quillbat {
@@ -105,23 +104,20 @@ TEST(BoxscoreLineups, FirstNameFirst) {
     EXPECT_EQ(FirstNameFirst("Odd,"), " Odd");
 }
 
-// The lineups of one real game folder, as the expected-results file writes them.
-std::string ReadGame(const std::string& folder, testing::NetTestSession& net) {
-    std::string box = net.folder / "boxscore.xml", players = net.folder / "players.xml";
-    std::filesystem::copy_file(folder + "/boxscore.xml", box,
-                               std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::remove(players);
-    std::filesystem::remove(net.folder / "players.xls");
-    if (std::filesystem::exists(folder + "/players.xml")) {
-        std::filesystem::copy_file(folder + "/players.xml", players);
-        EXPECT_EQ(ConvertXmlToWorkbook(net.settings, players), "");
+// The lineups of one real game folder below `data`, as the expected-results file writes them.
+std::string ReadGame(const std::string& data, const std::string& game, testing::NetTestSession& net) {
+    std::string box =
+        net.folder.Write(game + "/boxscore.xml", testing::ReadFile(data + game + "/boxscore.xml"));
+    std::string players = testing::ReadFile(data + game + "/players.xml"), playersTable;
+    if (!players.empty()) {
+        std::string xml = net.folder.Write(game + "/players.xml", players);
+        EXPECT_EQ(ConvertXmlToWorkbook(net.settings, xml), "");
+        playersTable = FlatTablePath(xml);
     }
     EXPECT_EQ(ConvertXmlToWorkbook(net.settings, box), "");
     LineupTable lineups;
     StartingPitcher away, home;
-    std::string playersTable =
-        std::filesystem::exists(net.folder / "players.xls") ? net.folder / "players.xls" : "";
-    EXPECT_EQ(ReadBoxscoreLineups(net.folder / "boxscore.xls", playersTable, {}, lineups, away, home), "");
+    EXPECT_EQ(ReadBoxscoreLineups(FlatTablePath(box), playersTable, {}, lineups, away, home), "");
     std::string text;
     for (int e = 1; e <= lineups.Rows(); ++e) {
         text += "lineup";
@@ -143,7 +139,7 @@ TEST(BoxscoreLineups, RealFilesGiveTheExpectedStartersAndPitchers) {
     for (const auto& [game, lines] : games) {
         std::string wanted;
         for (const std::string& line : lines) wanted += line + "\n";
-        EXPECT_EQ(ReadGame(data + game, net), wanted) << game;
+        EXPECT_EQ(ReadGame(data, game, net), wanted) << game;
     }
     EXPECT_EQ(net.ErrorLog(), "");  // the conversions wrote no error line
 }

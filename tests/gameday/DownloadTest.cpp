@@ -46,12 +46,8 @@ TEST_F(DownloadTest, FailuresLeaveNoFile) {
     server.SetTruncated("/big.xml", 5'000);
     site.Write("/huge.bin", std::string(300'000, 'y'));
     net.session.limits.maxBytes = 200'000;
-    std::string refused;
-    {
-        TempFolder empty;
-        TestHttpServer gone(empty.path());
-        refused = gone.Url("/x.xml");
-    }
+    // The address of a server that stopped at the end of this line: its port refuses connections.
+    const std::string refused = TestHttpServer(TempFolder().path()).Url("/x.xml");
     const std::string open = "Download failed: error = open url failed",
                       read = "Download failed: error = read url failed";
     const std::pair<std::string, std::string> cases[] = {

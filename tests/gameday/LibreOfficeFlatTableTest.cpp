@@ -20,7 +20,7 @@ using Rows = std::vector<std::vector<std::string>>;
 Rows ParseCsv(const std::string& text) {
     Rows rows(1);
     std::string field;
-    bool quoted = false, any = false;
+    bool quoted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (quoted) {
@@ -31,7 +31,7 @@ Rows ParseCsv(const std::string& text) {
             else
                 field += c;
         } else if (c == '"') {
-            quoted = any = true;
+            quoted = true;
         } else if (c == ',') {
             rows.back().push_back(field), field.clear();
         } else if (c == '\n' || c == '\r') {
@@ -40,7 +40,6 @@ Rows ParseCsv(const std::string& text) {
             rows.emplace_back();
         } else {
             field += c;
-            any = true;
         }
     }
     if (!field.empty() || !rows.back().empty()) rows.back().push_back(field);

@@ -131,11 +131,9 @@ void CheckScoreboard(const std::string& path, int& gamesWithProbablePitchers) {
             if (!probable) continue;
             std::string suffix = std::string(pitcher) == "home_probable_pitcher" ? "" : "2";
             if (suffix.empty()) ++gamesWithProbablePitchers;
-            EXPECT_EQ(table.Cell(row, table.IndexOf("first_name" + suffix)),
-                      probable.attribute("first_name").value());
-            EXPECT_EQ(table.Cell(row, table.IndexOf("last_name" + suffix)),
-                      probable.attribute("last_name").value());
-            EXPECT_EQ(table.Cell(row, table.IndexOf("s_era" + suffix)), probable.attribute("s_era").value());
+            for (const char* attribute : {"first_name", "last_name", "s_era"})
+                EXPECT_EQ(table.Cell(row, table.IndexOf(attribute + suffix)),
+                          probable.attribute(attribute).value());
         }
         while (row < rows && table.Cell(row, gameday) == gid) ++row;
     }

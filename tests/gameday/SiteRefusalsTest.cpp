@@ -27,8 +27,8 @@ TEST(SiteRefusalsTest, ARefusingSiteIsAskedOnceAndLoggedOnce) {
     NetTestSession net;
     SiteRefusals refusals;
     net.session.refusals = &refusals;
-    const std::string ip = server.Url(""), name = "http://localhost:" + std::to_string(server.port());
-    const std::string temp = net.settings.tempFolder;
+    const std::string port = std::to_string(server.port()), temp = net.settings.tempFolder;
+    const std::string ip = server.Url(""), name = "http://localhost:" + port;
 
     // Both sites refuse, each in its own way; what was asked together with a refusal still comes.
     std::vector<std::string> errors = DownloadFiles(net.session, {{ip + "/a.htm", temp + "/a.htm"},
@@ -40,20 +40,15 @@ TEST(SiteRefusalsTest, ARefusingSiteIsAskedOnceAndLoggedOnce) {
     EXPECT_EQ(errors[3], failed);
     EXPECT_EQ(DownloadFile(net.session, name + "/ok.htm", temp + "/d.htm"), failed);
     EXPECT_EQ(DownloadFile(net.session, ip + "/ok.htm", temp + "/e.htm"), failed);
-    EXPECT_EQ(server.RequestCount("/a.htm"), 1);
-    EXPECT_EQ(server.RequestCount("/shield.htm"), 1);
-    EXPECT_EQ(server.RequestCount("/c.htm"), 1);
-    EXPECT_EQ(server.RequestCount("/ok.htm"), 1);
+    for (const char* path : {"/a.htm", "/shield.htm", "/c.htm", "/ok.htm"})
+        EXPECT_EQ(server.RequestCount(path), 1) << path;
     EXPECT_FALSE(FileExists(temp + "/s.htm"));
 
     std::string log = net.ErrorLog();
     EXPECT_EQ(Count(log, "\n"), 2) << log;
-    EXPECT_EQ(
-        Count(log, "127.0.0.1:" + std::to_string(server.port()) + " refused the download (HTTP status 403)"),
-        1);
-    EXPECT_EQ(
-        Count(log, "localhost:" + std::to_string(server.port()) + " refused the download (a challenge page)"),
-        1);
+    for (const std::string& refusal : {"127.0.0.1:" + port + " refused the download (HTTP status 403)",
+                                       "localhost:" + port + " refused the download (a challenge page)"})
+        EXPECT_EQ(Count(log, refusal), 1) << refusal;
     EXPECT_EQ(Count(net.History(), "Download failed"), 5);  // every address keeps its history lines
 }
 
