@@ -7,15 +7,10 @@
 
 #include "NetTestSession.h"
 #include "TestHttpServer.h"
+#include "TestText.h"
 
 namespace quillbat::testing {
 namespace {
-
-int Count(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
-}
 
 TEST(SiteRefusalsTest, ARefusingSiteIsAskedOnceAndLoggedOnce) {
     TempFolder site;
@@ -45,11 +40,11 @@ TEST(SiteRefusalsTest, ARefusingSiteIsAskedOnceAndLoggedOnce) {
     EXPECT_FALSE(FileExists(temp + "/s.htm"));
 
     std::string log = net.ErrorLog();
-    EXPECT_EQ(Count(log, "\n"), 2) << log;
+    EXPECT_EQ(Occurrences(log, "\n"), 2) << log;
     for (const std::string& refusal : {"127.0.0.1:" + port + " refused the download (HTTP status 403)",
                                        "localhost:" + port + " refused the download (a challenge page)"})
-        EXPECT_EQ(Count(log, refusal), 1) << refusal;
-    EXPECT_EQ(Count(net.History(), "Download failed"), 5);  // every address keeps its history lines
+        EXPECT_EQ(Occurrences(log, refusal), 1) << refusal;
+    EXPECT_EQ(Occurrences(net.History(), "Download failed"), 5);  // every address keeps its history lines
 }
 
 // Without a register a refusal is retried and logged like any failure (DownloadTest.cpp).

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "TestText.h"
 #include "gameday/wininet.h"
 #include "platform/FileSystem.h"
 #include "platform/Settings.h"
@@ -45,11 +46,7 @@ std::string Read(Scrape scrape, const NetSession& session, Request request, cons
 
 // How often url stands in the history file as a download's address line.
 inline int Downloads(const std::string& history, const std::string& url) {
-    int count = 0;
-    std::string line = " " + url + "\r\n";
-    for (std::size_t at = history.find(line); at != std::string::npos; at = history.find(line, at + 1))
-        ++count;
-    return count;
+    return Occurrences(history, " " + url + "\r\n");
 }
 
 }  // namespace quillbat::testing

@@ -20,6 +20,13 @@ inline std::string Repeat(const std::string& text, int times) {
     return out;
 }
 
+// How often part stands in text, overlapping matches included.
+inline int Occurrences(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
 // The lines of each case in an expected-results file by its name, those before the first
 // "[name]" under "". Empty when the file cannot be read.
 inline std::map<std::string, std::vector<std::string>> ExpectedCases(const std::string& path) {

@@ -17,6 +17,7 @@
 #include "RunningSampleServer.h"
 #include "SampleSettings.h"
 #include "SampleWorld.h"
+#include "TestText.h"
 #include "Versus.h"
 #include "World.h"
 #include "Writers.h"
@@ -41,12 +42,7 @@ std::string Tenths(double value) { return sample::Fixed(std::round(value * 10) /
 
 // The pages of a PDF our renderer wrote (0 when there is no such file).
 int PdfPageCount(const std::string& path) {
-    std::string pdf = testing::ReadFile(path);
-    int pages = 0;
-    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
-         at = pdf.find("/Type /Page\n", at + 1))
-        ++pages;
-    return pages;
+    return testing::Occurrences(testing::ReadFile(path), "/Type /Page\n");
 }
 
 // The parameter is the settings' [Sources] Provider.

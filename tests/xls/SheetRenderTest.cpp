@@ -10,6 +10,7 @@
 #include "PageImage.h"
 #include "TempFolder.h"
 #include "TemplateSheet.h"
+#include "TestText.h"
 #include "xls/Geometry.h"
 #include "workbooks/WorksheetPrinting.h"
 #include "xls/PageOutput.h"
@@ -20,16 +21,11 @@
 namespace quillbat {
 namespace {
 
+using testing::Occurrences;
 using testing::PageImage;
 
 constexpr double kDpi = 144;
 const QColor kLogoRed(0xFF, 0, 0), kLogoBlue(0, 0, 0xFF), kLogoGreen(0, 160, 0);
-
-size_t CountOf(const std::string& text, const std::string& what) {
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
 
 // The book's only page, drawn.
 PageImage OnlyPage(const xls::Workbook& book) {
@@ -147,8 +143,8 @@ TEST_F(RenderTemplate, PdfHoldsEveryPageAndThePicture) {
     std::string path = folder / "scorecard.pdf";
     ASSERT_EQ(xls::SaveSheetAsPdf(model(), 0, path, "scorecard.xls"), "");
     std::string pdf = testing::ReadFile(path);
-    EXPECT_EQ(CountOf(pdf, "/Type /Page\n"), 1u);
-    EXPECT_EQ(CountOf(pdf, "/Subtype /Image"), 1u);
+    EXPECT_EQ(Occurrences(pdf, "/Type /Page\n"), 1);
+    EXPECT_EQ(Occurrences(pdf, "/Subtype /Image"), 1);
     // The template's paper is A4, portrait.
     EXPECT_NE(pdf.find("/MediaBox [0 0 595"), std::string::npos);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
@@ -193,7 +189,7 @@ TEST_F(RenderTemplate, PrintingDrawsThePagesOnThePrinter) {
     xls::PrintResult result = xls::PrintSheetOn(printer, model(), 0, "ScorecardHome.xls");
     EXPECT_EQ(result.status, xls::PrintStatus::Printed) << result.message;
     std::string pdf = testing::ReadFile(path);
-    EXPECT_EQ(CountOf(pdf, "/Type /Page\n"), 1u);
+    EXPECT_EQ(Occurrences(pdf, "/Type /Page\n"), 1);
     EXPECT_NE(pdf.find("/MediaBox [0 0 595"), std::string::npos);
 
     ExcelWorksheet none;
