@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "StatFigures.h"
 #include "TestText.h"
 #include "gameday/wininet.h"
 #include "platform/FileSystem.h"
@@ -26,13 +27,11 @@ inline void CachePage(const Settings& settings, const std::string& pageKind, con
 // row's column count, then each statistic that `expected`, of the same form, names after its
 // last "|", so that one comparison checks them all.
 inline std::string Answer(const std::string& error, const StatsRow& row, const std::string& expected) {
+    std::vector<std::string> names;
+    std::istringstream items(expected.substr(expected.rfind('|') + 1));
+    for (std::string item; items >> item;) names.push_back(item.substr(0, item.find('=')));
     std::string out = (error.empty() ? "ok" : error) + " | " + std::to_string(row.ColumnCount()) + " |";
-    std::istringstream names(expected.substr(expected.rfind('|') + 1));
-    for (std::string item; names >> item;) {
-        std::string name = item.substr(0, item.find('='));
-        out += " " + name + "=" + GetStat(name, row);
-    }
-    return out;
+    return names.empty() ? out : out + " " + Figures(row, names);
 }
 
 // The answer to a request (see Answer) that `scrape` reads from the page in the cache or the

@@ -6,9 +6,9 @@
 #include <regex>
 #include <string>
 
+#include "StatFigures.h"
 #include "TempFolder.h"
 #include "gameday/TeamTables.h"
-#include "sites/StatsRow.h"
 #include "statsapi/ApiJson.h"
 
 namespace quillbat::testing {
@@ -32,13 +32,6 @@ inline Json Parsed(const std::string& text) {
     Json json;
     EXPECT_EQ(ParseJson(text, json), "") << text;
     return json;
-}
-
-// The named statistics of a row as "PA=664 AVG=.242", so that one comparison checks them all.
-inline std::string Figures(const StatsRow& row, const std::vector<std::string>& stats) {
-    std::string out;
-    for (const std::string& stat : stats) out += (out.empty() ? "" : " ") + stat + "=" + GetStat(stat, row);
-    return out;
 }
 
 }  // namespace quillbat::testing
